@@ -1,0 +1,13 @@
+# Project-wide compile flags, applied to every target through this interface library.
+add_library(brawlwick_flags INTERFACE)
+target_compile_options(brawlwick_flags INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+  -Wno-sign-conversion)
+if(BRAWLWICK_WERROR)
+  target_compile_options(brawlwick_flags INTERFACE -Werror)
+endif()
+if(BRAWLWICK_SANITIZE)
+  target_compile_options(brawlwick_flags INTERFACE -fsanitize=address,undefined
+    -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(brawlwick_flags INTERFACE -fsanitize=address,undefined)
+endif()
+target_include_directories(brawlwick_flags INTERFACE ${PROJECT_SOURCE_DIR}/src)

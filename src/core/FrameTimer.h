@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+class Clock;
+
+// Measures each frame and turns it into a speed factor: how many frames of the target rate
+// have passed. Also eases the time scale towards its target for slow motion.
+class FrameTimer {
+public:
+    FrameTimer(float targetRate, Clock& clock);
+
+    void Tick();
+
+    float Speed() const { return speed_; }
+    float TimeScale() const { return timeScale_; }
+    float FrameRate() const { return frameRate_; }
+    float TargetRate() const { return targetRate_; }
+    void SetTimeScaleTarget(float value) { timeScaleTarget_ = value; }
+    float AverageSpeed() const { return speedSum_ / static_cast<float>(frameCount_); }
+    void ResetAverage();
+
+private:
+    void EaseTimeScale();
+
+    Clock& clock_;
+    float speedSum_ = 1.0f;
+    std::int32_t frameCount_ = 1;
+    float speed_ = 1.0f;
+    float timeScale_ = 1.0f;
+    float targetRate_;
+    float frameRate_ = 0.0f;
+    float timeScaleTarget_ = 1.0f;
+    std::int64_t frequency_;
+    std::int64_t now_ = 0;
+    std::int64_t last_;
+};
