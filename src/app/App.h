@@ -1,0 +1,86 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/WindowSystem.h"
+#include "core/Log.h"
+
+class Clock;
+class Console;
+class FrameTimer;
+class GraphicsTable;
+class Renderer;
+
+// Builds the renderer for a display size and depth; the real program makes the OpenGL one,
+// tests a recording one. None means no drawing context could be had.
+using RendererFactory =
+    std::function<std::unique_ptr<Renderer>(int width, int height, int colourDepth, Log& log)>;
+
+// The one object that owns every service and the running match, and runs a frame.
+class App : public WindowEvents {
+public:
+    // root: the folder that holds Base/; logPath: where Log.txt goes.
+    // seed: the random generator's seed; the current time when none is given.
+    App(const std::filesystem::path& root, const std::filesystem::path& logPath, Clock& clock,
+        std::optional<unsigned int> seed);
+    ~App() override;
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // Builds the renderer, the graphics table and the console; false when nothing can be drawn.
+    bool Initialise(int resolutionIndex, int colourDepth, const RendererFactory& makeRenderer);
+    void LoadBindings();
+    void LoadSounds();
+    void StartMap(const std::string& mapName, int maxClients, int fragLimit,
+                  const std::string& typeWord);
+
+    void Frame();
+    // Pumps window events and runs frames until the quit flag is set or the window closes;
+    // a frame limit (the -frames flag) quits cleanly after that many frames.
+    void Run(WindowSystem& window, std::optional<long> frameLimit);
+
+    void OnCommand(int command);
+    void OnKeyDown(int key);
+    void OnKeyUp(int key);
+    void OnMouseButton(MouseButton button, bool down) override;
+    void OnQuitRequest() override { Quit(); }
+
+    void LogLine(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void Quit() { quit_ = true; }
+    bool QuitRequested() const { return quit_; }
+
+    float GetStep() const;
+    float GetTimeScale() const;
+    void SetTimeScaleTarget(float value);
+
+    const std::string& PlayerName() const { return playerName_; }
+    void SetPlayerName(const std::string& name) { playerName_ = name; }
+    bool Developer() const { return developer_; }
+    Console* GetConsole() const { return console_.get(); }
+    GraphicsTable* Graphics() const { return graphics_.get(); }
+    Renderer* GetRenderer() const { return renderer_.get(); }
+    FrameTimer* Timer() const { return timer_.get(); }
+    const std::filesystem::path& BaseDirectory() const { return base_; }
+
+private:
+    void DrawMenu();
+    void SavePreferences();
+
+    std::filesystem::path base_;
+    std::unique_ptr<Renderer> renderer_;
+    bool developer_ = false;
+    std::unique_ptr<FrameTimer> timer_;
+    std::unique_ptr<GraphicsTable> graphics_;
+    std::unique_ptr<Console> console_;
+    bool quit_ = false;
+    std::string playerName_;
+    Log log_;
+    int menuSprite_ = -1;
+};
+
+// The process-wide App, set right after construction and cleared right before destruction.
+extern App* g_app;

@@ -1,0 +1,69 @@
+// Entry point: the window, the one App, the command line, the main loop.
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "app/App.h"
+#include "app/CommandLine.h"
+#include "core/Clock.h"
+#include "platform/SdlFontSource.h"
+#include "platform/SdlWindow.h"
+#include "render/GLRenderer.h"
+
+namespace {
+// Base/ sits beside the executable, wherever the game is started from.
+std::filesystem::path ExecutableDirectory(const char* argv0) {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) return self.parent_path();
+    return std::filesystem::absolute(argv0, error).parent_path();
+}
+
+std::unique_ptr<Clock> MakeClock(bool fixedStep) {
+    if (fixedStep) return std::make_unique<FixedStepClock>(80);
+    return std::make_unique<SteadyClock>();
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    const LaunchOptions options = ParseCommandLine(argc, argv);
+    std::unique_ptr<SdlWindow> window = SdlWindow::Create();
+    if (!window) {
+        std::fprintf(stderr, "brawlwick: cannot create the window: %s\n",
+                     SdlWindow::LastError().c_str());
+        return 1;
+    }
+    window->CaptureMouse(true);
+
+    SdlFontSource fonts;
+    const std::unique_ptr<Clock> clock = MakeClock(options.fixedStep);
+    auto app = std::make_unique<App>(ExecutableDirectory(argv[0]), "Log.txt", *clock, options.seed);
+    g_app = app.get();
+
+    const bool fullScreen = !options.windowed;
+    const auto makeRenderer = [&](int width, int height, int depth,
+                                  Log& log) -> std::unique_ptr<Renderer> {
+        auto renderer =
+            std::make_unique<GLRenderer>(*window, fonts, width, height, depth, fullScreen, &log);
+        if (!renderer->HasContext()) return nullptr;
+        return renderer;
+    };
+    if (!app->Initialise(options.resolutionIndex, options.colourDepth, makeRenderer)) {
+        std::fprintf(stderr, "brawlwick: no OpenGL context could be created; see Log.txt\n");
+        g_app = nullptr;
+        app.reset();
+        return 1;
+    }
+    window->HideCursor();
+
+    app->LoadBindings();
+    app->LoadSounds();
+    app->StartMap("bwdm1.bwm", 6, 32, "ffa");
+    app->Run(*window, options.frameLimit);
+
+    g_app = nullptr;
+    app.reset();
+    window->CaptureMouse(false);
+    return 0;
+}

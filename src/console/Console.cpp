@@ -1,0 +1,65 @@
+#include "console/Console.h"
+
+#include <cstdarg>
+
+#include "content/GraphicsTable.h"
+#include "core/TextFormat.h"
+#include "render/Font.h"
+#include "render/Renderer.h"
+
+namespace {
+constexpr int kLineX = 5;
+constexpr int kFirstLineY = 5;
+constexpr int kLineSpacing = 18;
+constexpr int kInputY = 280;
+constexpr float kPanelWidth = 800.0f;
+constexpr float kPanelHeight = 300.0f;
+}  // namespace
+
+Console::Console(Renderer& renderer, const GraphicsTable& graphics)
+    : font_(renderer.MakeFont("System", 16, kFontBold)),
+      backgroundSprite_(graphics.FindSpriteIndex("conback")),
+      graphics_(graphics) {
+    PrintText(" *** Brawlwick Console System *** ");
+}
+
+Console::~Console() = default;
+
+void Console::Print(const char* format, ...) {
+    if (format == nullptr || *format == '\0') return;
+    std::va_list args;
+    va_start(args, format);
+    std::string line = FormatLine(format, args);
+    va_end(args);
+    Append(std::move(line));
+}
+
+void Console::PrintText(const std::string& text) {
+    Append(text.substr(0, kMaxLineLength));
+}
+
+void Console::Append(std::string line) {
+    history_.push_back(std::move(line));
+    // Once the history is longer than the view, each new line scrolls it by one.
+    if (topLine_ + kVisibleLines < static_cast<int>(history_.size())) ++topLine_;
+}
+
+void Console::Draw(Renderer& renderer) const {
+    if (!open_) return;
+    if (const auto* background = graphics_.GetSprite(backgroundSprite_)) {
+        renderer.DrawSpriteStretched(*background, 0.0f, 0.0f, kPanelWidth, kPanelHeight, 255);
+    }
+    const int count = static_cast<int>(history_.size());
+    for (int i = topLine_; i < count && i - topLine_ < kVisibleLines; ++i) {
+        const int y = kFirstLineY + (i - topLine_) * kLineSpacing;
+        // "%s" keeps a percent sign in a line from being read as a directive.
+        renderer.DrawString(font_.get(), kLineX, y, kWhite, "%s",
+                            history_[static_cast<std::size_t>(i)].c_str());
+    }
+    renderer.DrawString(font_.get(), kLineX, kInputY, kWhite, ">%s", input_.c_str());
+}
+
+void Console::Toggle() {
+    open_ = !open_;
+    input_.clear();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class Font;
+class GraphicsTable;
+class Renderer;
+
+// The drop-down text panel: a history of every printed line, the newest 15 shown over the top
+// half of the screen, and the line being typed below them.
+class Console {
+public:
+    static constexpr int kVisibleLines = 15;
+
+    Console(Renderer& renderer, const GraphicsTable& graphics);
+    ~Console();
+    Console(const Console&) = delete;
+    Console& operator=(const Console&) = delete;
+
+    // One history line, formatted printf-style and cut at 255 characters. An empty format prints
+    // nothing.
+    void Print(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    // One history line taken as it stands (cut at 255 characters).
+    void PrintText(const std::string& text);
+
+    void Draw(Renderer& renderer) const;
+    void Toggle();
+    bool IsOpen() const { return open_; }
+
+    const std::vector<std::string>& History() const { return history_; }
+    int TopLine() const { return topLine_; }
+    const std::string& InputLine() const { return input_; }
+
+private:
+    void Append(std::string line);
+
+    std::string input_;
+    bool open_ = false;
+    int topLine_ = 0;
+    std::vector<std::string> history_;
+    std::unique_ptr<Font> font_;
+    int backgroundSprite_;
+    const GraphicsTable& graphics_;
+};

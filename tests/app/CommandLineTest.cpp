@@ -1,0 +1,50 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+LaunchOptions Parse(std::vector<const char*> args) {
+    args.insert(args.begin(), "brawlwick");
+    return ParseCommandLine(static_cast<int>(args.size()), args.data());
+}
+}  // namespace
+
+TEST(CommandLine, DisplayFlagsAreSubstringsAndTheFirstResolutionWins) {
+    const LaunchOptions none = Parse({});
+    EXPECT_EQ(none.resolutionIndex, 2);
+    EXPECT_EQ(none.colourDepth, 32);
+    EXPECT_FALSE(none.windowed);
+    EXPECT_FALSE(none.frameLimit);
+    EXPECT_FALSE(none.seed);
+    EXPECT_FALSE(none.fixedStep);
+
+    EXPECT_EQ(Parse({"-1024", "-320"}).resolutionIndex, 0);  // -320 is tested first
+    EXPECT_EQ(Parse({"-640"}).resolutionIndex, 1);
+    EXPECT_EQ(Parse({"-1024"}).resolutionIndex, 3);
+    EXPECT_EQ(Parse({"x-16y"}).colourDepth, 16);  // anywhere, even inside another word
+    EXPECT_EQ(Parse({"-160"}).colourDepth, 16);
+
+    const auto size = DisplaySizeFor(Parse({"-1024"}).resolutionIndex);
+    EXPECT_EQ(size.width, 1024);
+    EXPECT_EQ(size.height, 768);
+    EXPECT_EQ(DisplaySizeFor(0).width, 320);
+    EXPECT_EQ(DisplaySizeFor(7).width, 800);
+}
+
+TEST(CommandLine, TestingFlagsTakeWholeWordsAndBadNumbersAreIgnored) {
+    const LaunchOptions options =
+        Parse({"-window", "-frames", "120", "-seed", "1", "-fixedstep", "-nonsense"});
+    EXPECT_TRUE(options.windowed);
+    EXPECT_EQ(options.frameLimit, 120);
+    EXPECT_EQ(options.seed, 1u);
+    EXPECT_TRUE(options.fixedStep);
+    EXPECT_EQ(options.resolutionIndex, 2);
+
+    EXPECT_FALSE(Parse({"-frames", "12x"}).frameLimit);
+    EXPECT_FALSE(Parse({"-frames"}).frameLimit);
+    EXPECT_FALSE(Parse({"-windowed"}).windowed);
+    // A number after a flag does not turn into a display flag.
+    EXPECT_EQ(Parse({"-frames", "320"}).resolutionIndex, 2);
+}

@@ -1,0 +1,56 @@
+#include "app/Preferences.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+std::filesystem::path Fresh(const char* name) {
+    const auto dir = std::filesystem::path(testing::TempDir()) / "prefs";
+    std::filesystem::create_directories(dir);
+    const auto path = dir / name;
+    std::filesystem::remove(path);
+    return path;
+}
+
+void WriteRaw(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+}  // namespace
+
+TEST(Preferences, ReadsTheFirstLineWithinItsLimits) {
+    EXPECT_EQ(ReadPlayerName(Fresh("missing.dat")), "Player");
+
+    const auto path = Fresh("Prefs.dat");
+    WriteRaw(path, "Slasher\nignored second line\n");
+    EXPECT_EQ(ReadPlayerName(path), "Slasher");
+
+    WriteRaw(path, "\nSecond\n");
+    EXPECT_EQ(ReadPlayerName(path), "");  // an empty first line is an empty name
+
+    WriteRaw(path, "Dos name\r\n");
+    EXPECT_EQ(ReadPlayerName(path), "Dos name");
+
+    WriteRaw(path, std::string(10000, 'n'));
+    EXPECT_EQ(ReadPlayerName(path), std::string(254, 'n'));
+
+    WriteRaw(path, std::string("Ab\0\xff\x01junk\n", 10));
+    EXPECT_EQ(ReadPlayerName(path), "Ab");
+
+    WriteRaw(path, "");
+    EXPECT_EQ(ReadPlayerName(path), "");
+}
+
+TEST(Preferences, WritingRoundTripsAndNeverLosesTheOldName) {
+    const auto path = Fresh("Round.dat");
+    ASSERT_TRUE(WritePlayerName(path, "Gunner"));
+    EXPECT_EQ(ReadPlayerName(path), "Gunner");
+    ASSERT_TRUE(WritePlayerName(path, ""));
+    EXPECT_EQ(ReadPlayerName(path), "");
+    ASSERT_TRUE(WritePlayerName(path, "Back again"));
+
+    std::filesystem::create_directories(path.string() + ".tmp");  // the write cannot happen
+    EXPECT_FALSE(WritePlayerName(path, "Lost"));
+    EXPECT_EQ(ReadPlayerName(path), "Back again");
+    std::filesystem::remove_all(path.string() + ".tmp");
+}

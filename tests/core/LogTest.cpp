@@ -1,0 +1,41 @@
+#include "core/Log.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/TextFormat.h"
+
+namespace {
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+}  // namespace
+
+TEST(Log, OneFlushedLinePerCallCutAt255AndEmptyFormatsWriteNothing) {
+    const auto path = std::filesystem::path(testing::TempDir()) / "LogTest.txt";
+    Log log(path);
+    log.Line("Loaded %s (%d x %d)", "sheet.tga", 256, 128);
+    EXPECT_EQ(ReadAll(path), "Loaded sheet.tga (256 x 128)\n");  // flushed without closing
+
+    log.Line("%s", "");
+    EXPECT_EQ(ReadAll(path), "Loaded sheet.tga (256 x 128)\n\n");  // empty text, not empty format
+
+    const std::string longText(300, 'x');
+    log.Line("%s", longText.c_str());
+    log.Close();
+    EXPECT_EQ(ReadAll(path), "Loaded sheet.tga (256 x 128)\n\n" + std::string(255, 'x') + "\n");
+
+    Log reopened(path);  // each run starts an empty log
+    reopened.Close();
+    EXPECT_EQ(ReadAll(path), "");
+}
+
+TEST(Log, FormatLineCutsLongResults) {
+    EXPECT_EQ(FormatLineF("%d-%s", 7, "x"), "7-x");
+    EXPECT_EQ(FormatLineF("%s", std::string(1000, 'a').c_str()).size(), kMaxLineLength);
+}
