@@ -20,7 +20,8 @@ void MenuFrame(benchmark::State& state) {
         renderer = made.get();
         return std::unique_ptr<Renderer>(std::move(made));
     });
-    for (int i = 0; i < 40; ++i) app.GetConsole()->Print("history line %d of the console", i);
+    for (int i = 0; i < 40; ++i)
+        app.GetConsole()->Print("history line %d of the console", i);
     app.GetConsole()->Toggle();
     for (auto _ : state) {
         clock.AdvanceFrames(1);

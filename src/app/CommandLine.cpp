@@ -52,9 +52,13 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
 
 DisplaySize DisplaySizeFor(int resolutionIndex) {
     switch (resolutionIndex) {
-        case 0: return {320, 240};
-        case 1: return {640, 480};
-        case 3: return {1024, 768};
-        default: return {800, 600};
+        case 0:
+            return {320, 240};
+        case 1:
+            return {640, 480};
+        case 3:
+            return {1024, 768};
+        default:
+            return {800, 600};
     }
 }

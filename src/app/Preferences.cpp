@@ -13,7 +13,8 @@ std::string ReadPlayerName(const std::filesystem::path& path) {
     if (!file) return kDefaultPlayerName;
     std::string name;
     char c = 0;
-    while (name.size() < kMaxNameLength && file.get(c) && c != '\n') name += c;
+    while (name.size() < kMaxNameLength && file.get(c) && c != '\n')
+        name += c;
     if (!name.empty() && name.back() == '\r') name.pop_back();
     // A name is text: anything after a stray NUL byte would never have been seen.
     const auto nul = name.find('\0');

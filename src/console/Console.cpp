@@ -34,9 +34,7 @@ void Console::Print(const char* format, ...) {
     Append(std::move(line));
 }
 
-void Console::PrintText(const std::string& text) {
-    Append(text.substr(0, kMaxLineLength));
-}
+void Console::PrintText(const std::string& text) { Append(text.substr(0, kMaxLineLength)); }
 
 void Console::Append(std::string line) {
     history_.push_back(std::move(line));

@@ -7,7 +7,10 @@ constexpr float kEasePerFrame = 0.013f;
 }
 
 FrameTimer::FrameTimer(float targetRate, Clock& clock)
-    : clock_(clock), targetRate_(targetRate), frequency_(clock.Frequency()), last_(clock.Counter()) {}
+    : clock_(clock),
+      targetRate_(targetRate),
+      frequency_(clock.Frequency()),
+      last_(clock.Counter()) {}
 
 void FrameTimer::Tick() {
     now_ = clock_.Counter();

@@ -5,5 +5,5 @@
 inline constexpr int kRandomMax = 32767;
 
 void SeedRandom(unsigned int seed);
-int RandomInt();                          // 0..kRandomMax, both ends included
-float RandomRange(float low, float high); // both ends can occur
+int RandomInt();                           // 0..kRandomMax, both ends included
+float RandomRange(float low, float high);  // both ends can occur

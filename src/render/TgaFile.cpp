@@ -29,7 +29,8 @@ TgaResult ParseTga(const std::uint8_t* bytes, std::size_t size, TgaPixels& out) 
     const std::size_t length = static_cast<std::size_t>(out.width) * out.height * bpp;
     if (size - kHeaderSize < length) return TgaResult::PixelDataShort;
     out.data.assign(bytes + kHeaderSize, bytes + kHeaderSize + length);
-    for (std::size_t i = 0; i < length; i += bpp) std::swap(out.data[i], out.data[i + 2]);
+    for (std::size_t i = 0; i < length; i += bpp)
+        std::swap(out.data[i], out.data[i + 2]);
     return TgaResult::Ok;
 }
 
@@ -47,12 +48,18 @@ TgaResult ReadTga(const std::filesystem::path& path, TgaPixels& out) {
 
 const char* TgaResultText(TgaResult result) {
     switch (result) {
-        case TgaResult::Ok: return "ok";
-        case TgaResult::CannotOpen: return "cannot open";
-        case TgaResult::WrongType: return "not an uncompressed true-colour TGA";
-        case TgaResult::NotPowerOfTwo: return "sides must be powers of two from 2 to 512";
-        case TgaResult::UnsupportedDepth: return "depth must be 24 or 32 bits";
-        case TgaResult::PixelDataShort: return "pixel data short";
+        case TgaResult::Ok:
+            return "ok";
+        case TgaResult::CannotOpen:
+            return "cannot open";
+        case TgaResult::WrongType:
+            return "not an uncompressed true-colour TGA";
+        case TgaResult::NotPowerOfTwo:
+            return "sides must be powers of two from 2 to 512";
+        case TgaResult::UnsupportedDepth:
+            return "depth must be 24 or 32 bits";
+        case TgaResult::PixelDataShort:
+            return "pixel data short";
     }
     return "unknown";
 }

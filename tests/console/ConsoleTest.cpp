@@ -14,11 +14,12 @@ TEST(Console, HistoryStartsWithTheBannerAndScrollsOncePastFifteenLines) {
     ASSERT_EQ(console.History().size(), 1u);
     EXPECT_EQ(console.History()[0], " *** Brawlwick Console System *** ");
 
-    for (int i = 1; i <= 14; ++i) console.Print("line %d", i);
+    for (int i = 1; i <= 14; ++i)
+        console.Print("line %d", i);
     EXPECT_EQ(console.TopLine(), 0);  // exactly fifteen lines fit
     console.Print("line %d", 15);
     EXPECT_EQ(console.TopLine(), 1);  // the banner is no longer shown
-    console.Print("%s", "");         // an empty text is still a line
+    console.Print("%s", "");          // an empty text is still a line
     EXPECT_EQ(console.TopLine(), 2);
     const char* empty = "";
     console.Print(empty);  // an empty format is not
@@ -54,7 +55,8 @@ TEST(Console, DrawsNothingClosedAndTheNewestLinesLiterallyWhenOpen) {
     EXPECT_EQ(texts[0].colour, kWhite);
 
     renderer.Clear();
-    for (int i = 0; i < 40; ++i) console.Print("n%d", i);
+    for (int i = 0; i < 40; ++i)
+        console.Print("n%d", i);
     console.Draw(renderer);
     const auto shown = renderer.Texts();
     ASSERT_EQ(shown.size(), 16u);  // fifteen history lines and the input line

@@ -12,7 +12,8 @@ TEST(Random, RangeStaysInsideAndTheSameSeedRepeats) {
         first.push_back(r);
     }
     SeedRandom(7);
-    for (int i = 0; i < 1000; ++i) ASSERT_EQ(RandomRange(-2.0f, 3.0f), first[i]);
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(RandomRange(-2.0f, 3.0f), first[i]);
 
     EXPECT_EQ(RandomRange(4.5f, 4.5f), 4.5f);
 

@@ -25,12 +25,12 @@ public:
 
     struct Call {
         Kind kind = Kind::BeginFrame;
-        float v[10] = {};            // coordinates, texture coordinates, angle, as passed
-        Colour colour;               // fill, line start or text colour
-        std::uint8_t alpha = 0;      // textured quads
+        float v[10] = {};        // coordinates, texture coordinates, angle, as passed
+        Colour colour;           // fill, line start or text colour
+        std::uint8_t alpha = 0;  // textured quads
         const Image* image = nullptr;
-        bool mirror = false;         // the mirror flag when a quad was drawn
-        std::string text;            // text drawn or screenshot file name
+        bool mirror = false;  // the mirror flag when a quad was drawn
+        std::string text;     // text drawn or screenshot file name
     };
 
     explicit RecordingRenderer(int width = 800, int height = 600, int depth = 32,

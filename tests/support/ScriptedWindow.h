@@ -18,7 +18,8 @@ public:
 
     void PumpEvents(WindowEvents& sink) override {
         if (pumps_ < static_cast<int>(script_.size())) {
-            for (auto& event : script_[pumps_]) event(sink);
+            for (auto& event : script_[pumps_])
+                event(sink);
         }
         ++pumps_;
     }

@@ -1,0 +1,155 @@
+#include "platform/SdlWindow.h"
+
+#include <SDL2/SDL.h>
+
+#include <optional>
+
+namespace {
+constexpr int kInitialWidth = 1024;
+constexpr int kInitialHeight = 768;
+
+std::string& ErrorText() {
+    static std::string text;
+    return text;
+}
+
+// Colour sizes per bit depth; X11 fixes the visual when the window is made, so the window itself
+// asks only for the smallest and the depth's sizes are asked again for the context.
+void RequestPixelFormat(int colourDepth) {
+    const bool deep = colourDepth > 16;
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, deep ? 8 : 5);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, deep ? 8 : 6);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, deep ? 8 : 5);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+}
+
+// A version below 3 with no profile gets the legacy context, where immediate mode works.
+void RequestLegacyContext() {
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 1);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, 0);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_FLAGS, 0);
+}
+
+std::optional<MouseButton> ToMouseButton(Uint8 button) {
+    switch (button) {
+        case SDL_BUTTON_LEFT:
+            return MouseButton::Left;
+        case SDL_BUTTON_RIGHT:
+            return MouseButton::Right;
+        case SDL_BUTTON_MIDDLE:
+            return MouseButton::Middle;
+        default:
+            return std::nullopt;
+    }
+}
+
+void Deliver(const SDL_Event& event, WindowEvents& sink) {
+    switch (event.type) {
+        case SDL_QUIT:
+            sink.OnQuitRequest();
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) sink.OnQuitRequest();
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (const auto button = ToMouseButton(event.button.button)) {
+                sink.OnMouseButton(*button, event.type == SDL_MOUSEBUTTONDOWN);
+            }
+            break;
+        // Key presses and releases will be routed to the keyboard device here.
+        default:
+            break;
+    }
+}
+}  // namespace
+
+std::unique_ptr<SdlWindow> SdlWindow::Create() {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        ErrorText() = SDL_GetError();
+        return nullptr;
+    }
+    RequestPixelFormat(16);
+    RequestLegacyContext();
+    SDL_Window* window =
+        SDL_CreateWindow("Brawlwick", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kInitialWidth,
+                         kInitialHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    if (window == nullptr) {
+        ErrorText() = SDL_GetError();
+        SDL_Quit();
+        return nullptr;
+    }
+    return std::unique_ptr<SdlWindow>(new SdlWindow(window));
+}
+
+const std::string& SdlWindow::LastError() { return ErrorText(); }
+
+SdlWindow::~SdlWindow() {
+    DestroyContext();
+    SDL_DestroyWindow(window_);
+    SDL_Quit();
+}
+
+void SdlWindow::PumpEvents(WindowEvents& sink) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0)
+        Deliver(event, sink);
+}
+
+void SdlWindow::CaptureMouse(bool capture) { SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE); }
+
+void SdlWindow::HideCursor() { SDL_ShowCursor(SDL_DISABLE); }
+
+void SdlWindow::GetCursorPos(int& x, int& y) { SDL_GetMouseState(&x, &y); }
+
+void SdlWindow::SetCursorPos(int x, int y) { SDL_WarpMouseInWindow(window_, x, y); }
+
+bool SdlWindow::SetFullScreenMode(int width, int height, int colourDepth) {
+    SDL_SetWindowSize(window_, width, height);
+    const int display = SDL_GetWindowDisplayIndex(window_);
+    const SDL_DisplayMode wanted{colourDepth > 16 ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_RGB565,
+                                 width, height, 0, nullptr};
+    SDL_DisplayMode closest;
+    if (display < 0 || SDL_GetClosestDisplayMode(display, &wanted, &closest) == nullptr) {
+        return false;
+    }
+    return SDL_SetWindowDisplayMode(window_, &closest) == 0 &&
+           SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0;
+}
+
+void SdlWindow::SetWindowedMode(int width, int height) {
+    SDL_SetWindowFullscreen(window_, 0);
+    SDL_SetWindowSize(window_, width, height);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+bool SdlWindow::CreateContext(int colourDepth) {
+    RequestPixelFormat(colourDepth);
+    RequestLegacyContext();
+    context_ = SDL_GL_CreateContext(window_);
+    if (context_ != nullptr && SDL_GL_MakeCurrent(window_, context_) == 0) return true;
+    ErrorText() = SDL_GetError();
+    DestroyContext();
+    return false;
+}
+
+void SdlWindow::DestroyContext() {
+    if (context_ == nullptr) return;
+    SDL_GL_MakeCurrent(window_, nullptr);
+    SDL_GL_DeleteContext(context_);
+    context_ = nullptr;
+}
+
+bool SdlWindow::SwapBuffers() {
+    SDL_GL_SwapWindow(window_);
+    return true;
+}
+
+void SdlWindow::ShowWindow() {
+    SDL_ShowWindow(window_);
+    SDL_RaiseWindow(window_);
+}
+
+void SdlWindow::RestoreDisplayMode() { SDL_SetWindowFullscreen(window_, 0); }
