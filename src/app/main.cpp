@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
         return renderer;
     };
     if (!app->Initialise(options.resolutionIndex, options.colourDepth, makeRenderer)) {
-        std::fprintf(stderr, "brawlwick: no OpenGL context could be created; see Log.txt\n");
+        std::fprintf(stderr, "brawlwick: no OpenGL context could be created: %s\n",
+                     SdlWindow::LastError().c_str());
         g_app = nullptr;
         app.reset();
         return 1;

@@ -3,7 +3,7 @@
 #include "render/Image.h"
 #include "render/Renderer.h"
 
-GraphicsTable::GraphicsTable(Renderer& renderer) : renderer_(renderer) {}
+GraphicsTable::GraphicsTable(Renderer& /*renderer*/) {}
 
 GraphicsTable::~GraphicsTable() {
     // Sprites point into the images, so they go first.

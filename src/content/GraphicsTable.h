@@ -13,6 +13,7 @@ class Renderer;
 // table is its handle: callers look a name up once and fetch by position every frame.
 class GraphicsTable {
 public:
+    // Images are made through the renderer once image loading exists.
     explicit GraphicsTable(Renderer& renderer);
     ~GraphicsTable();
     GraphicsTable(const GraphicsTable&) = delete;
@@ -33,5 +34,4 @@ private:
 
     std::vector<Entry> sprites_;
     std::vector<std::unique_ptr<Image>> images_;
-    Renderer& renderer_;
 };

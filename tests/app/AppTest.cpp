@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "app/Preferences.h"
 #include "console/Console.h"
+#include "support/FileText.h"
 #include "support/ManualClock.h"
 #include "support/RecordingRenderer.h"
 #include "support/ScriptedWindow.h"
@@ -14,12 +12,6 @@
 using Kind = RecordingRenderer::Kind;
 
 namespace {
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // An App over a fresh folder, drawing into a recording renderer.
 class AppTest : public testing::Test {

@@ -2,17 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-namespace {
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-}  // namespace
+#include "support/FileText.h"
 
 TEST(AtomicFile, ReplacesWholeFileAndLeavesOldOneWhenWritingFails) {
     const auto dir = std::filesystem::path(testing::TempDir()) / "atomic";

@@ -2,19 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "core/TextFormat.h"
-
-namespace {
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-}  // namespace
+#include "support/FileText.h"
 
 TEST(Log, OneFlushedLinePerCallCutAt255AndEmptyFormatsWriteNothing) {
     const auto path = std::filesystem::path(testing::TempDir()) / "LogTest.txt";
