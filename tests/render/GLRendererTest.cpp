@@ -21,6 +21,7 @@
 #include "render/Font.h"
 #include "render/Image.h"
 #include "render/Sprite.h"
+#include "support/FileText.h"
 
 // Draws through the real window, context and fonts and reads the pixels back.
 namespace {
@@ -101,14 +102,6 @@ int KeepDriverLoaded(dl_phdr_info* info, std::size_t, void*) {
     return 0;
 }
 
-std::vector<std::string> LogLines(const std::filesystem::path& path) {
-    std::ifstream file(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 bool Contains(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
@@ -184,7 +177,7 @@ protected:
 
 TEST_F(GLRendererTest, ClearsAndFillsInScreenPixelsWhateverTheCallerLeftBound) {
     EXPECT_TRUE(Near(firstClear_, Rgb{100, 100, 100}));  // before any SetClearColor
-    EXPECT_TRUE(Contains(LogLines(directory_ / "Log.txt"), "Initializing OpenGL..."));
+    EXPECT_TRUE(Contains(ReadLines(directory_ / "Log.txt"), "Initializing OpenGL..."));
 
     renderer_->SetClearColor(10, 20, 30);
     renderer_->BeginFrame();
@@ -358,7 +351,7 @@ TEST_F(GLRendererTest, TextWithoutFormatGlyphsOrFontDrawsNothing) {
     const std::unique_ptr<Font> none = renderer_->MakeFont("Arial", 0, kFontBold);
     ASSERT_NE(none, nullptr);
     EXPECT_EQ(none->Height(), 0);
-    EXPECT_TRUE(Contains(LogLines(directory_ / "Log.txt"), "ERROR: Unable to make font Arial 0."));
+    EXPECT_TRUE(Contains(ReadLines(directory_ / "Log.txt"), "ERROR: Unable to make font Arial 0."));
 
     renderer_->DrawString(font.get(), 100, 100, kWhite, nullptr);
     renderer_->DrawStringCentred(font.get(), 0, 0, 800, 600, kWhite, nullptr);
@@ -404,7 +397,7 @@ TEST_F(GLRendererTest, ScreenshotsAre800By600BottomUpBgrFilesOrNothing) {
     const auto nowhere = directory_ / "missing" / "shot.tga";
     EXPECT_FALSE(renderer_->SaveScreenshot(nowhere.string()));
     EXPECT_FALSE(std::filesystem::exists(directory_ / "missing"));
-    EXPECT_TRUE(Contains(LogLines(directory_ / "Log.txt"),
+    EXPECT_TRUE(Contains(ReadLines(directory_ / "Log.txt"),
                          "ERROR: Unable to write screenshot " + nowhere.string() + "."));
 }
 

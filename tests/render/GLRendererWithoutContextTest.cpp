@@ -13,6 +13,7 @@
 #include "render/Image.h"
 #include "render/RenderContext.h"
 #include "render/Sprite.h"
+#include "support/FileText.h"
 
 namespace {
 // A window system that refuses what it is told to refuse and remembers what it was asked.
@@ -57,13 +58,6 @@ public:
     int calls = 0;
 };
 
-std::vector<std::string> Lines(const std::filesystem::path& path) {
-    std::ifstream file(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);)
-        lines.push_back(line);
-    return lines;
-}
 }  // namespace
 
 TEST(GLRendererWithoutContext, FallsBackToAWindowLogsBothFailuresAndDrawsNothing) {
@@ -106,13 +100,13 @@ TEST(GLRendererWithoutContext, FallsBackToAWindowLogsBothFailuresAndDrawsNothing
     EXPECT_EQ(fonts.calls, 0);
     EXPECT_EQ(context.calls.back(), "restore");  // and no "destroy": there was nothing to destroy
     EXPECT_EQ(context.calls.size(), 4u);
-    EXPECT_EQ(Lines(logPath), (std::vector<std::string>{
-                                  "Initializing OpenGL...",
-                                  "FATAL ERROR: Unable to set display mode.",
-                                  "FATAL ERROR: Unable to create an OpenGL context.",
-                                  "ERROR: Unable to write screenshot " + shot + ".",
-                                  "Shutting down OpenGL...",
-                              }));
+    EXPECT_EQ(ReadLines(logPath), (std::vector<std::string>{
+                                      "Initializing OpenGL...",
+                                      "FATAL ERROR: Unable to set display mode.",
+                                      "FATAL ERROR: Unable to create an OpenGL context.",
+                                      "ERROR: Unable to write screenshot " + shot + ".",
+                                      "Shutting down OpenGL...",
+                                  }));
 }
 
 TEST(GLRendererWithoutContext, AskedModesAreTheOnesUsed) {

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 // The whole content of a file as bytes; empty when it cannot be read.
 inline std::string ReadAll(const std::filesystem::path& path) {
@@ -11,4 +12,13 @@ inline std::string ReadAll(const std::filesystem::path& path) {
     std::stringstream text;
     text << file.rdbuf();
     return text.str();
+}
+
+// The lines of a text file, without their line ends.
+inline std::vector<std::string> ReadLines(const std::filesystem::path& path) {
+    std::ifstream file(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    return lines;
 }
