@@ -54,17 +54,14 @@ std::vector<std::uint8_t> ReadScreenshot() {
 
 GLRenderer::GLRenderer(RenderContext& context, FontSource& fonts, int width, int height,
                        int colourDepth, bool fullScreen, Log* log)
-    : Renderer(width, height, colourDepth, log),
-      context_(context),
-      fonts_(fonts),
-      fullScreen_(fullScreen) {
+    : Renderer(width, height, colourDepth, log), context_(context), fonts_(fonts) {
     Renderer::SetClearColor(100, 100, 100);
     if (log != nullptr) log->Line("Initializing OpenGL...");
-    if (fullScreen_ && !context_.SetFullScreenMode(width, height, colourDepth)) {
+    if (fullScreen && !context_.SetFullScreenMode(width, height, colourDepth)) {
         ReportError("Unable to set display mode.", true);
-        fullScreen_ = false;
+        fullScreen = false;
     }
-    if (!fullScreen_) context_.SetWindowedMode(width, height);
+    if (!fullScreen) context_.SetWindowedMode(width, height);
     if (!context_.CreateContext(colourDepth)) {
         ReportError("Unable to create an OpenGL context.", true);
         return;

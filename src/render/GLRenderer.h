@@ -39,6 +39,5 @@ private:
 
     RenderContext& context_;
     FontSource& fonts_;
-    bool fullScreen_;
     bool hasContext_ = false;
 };

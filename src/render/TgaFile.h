@@ -32,4 +32,3 @@ inline constexpr int kMaxTextureSide = 512;
 TgaResult ReadTga(const std::filesystem::path& path, TgaPixels& out);
 // The same rules over bytes already in memory (the fuzz target and tests use it).
 TgaResult ParseTga(const std::uint8_t* bytes, std::size_t size, TgaPixels& out);
-const char* TgaResultText(TgaResult result);
