@@ -1,5 +1,6 @@
 #include "render/TgaFile.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -35,31 +36,16 @@ TgaResult ParseTga(const std::uint8_t* bytes, std::size_t size, TgaPixels& out) 
 }
 
 TgaResult ReadTga(const std::filesystem::path& path, TgaPixels& out) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file) return TgaResult::CannotOpen;
-    // Never more than the header and the largest allowed picture.
+    // Never more than the header and the largest allowed picture, and no more than the file holds.
     constexpr std::size_t kMaxBytes =
         kHeaderSize + static_cast<std::size_t>(kMaxTextureSide) * kMaxTextureSide * 4;
-    std::vector<std::uint8_t> bytes(kMaxBytes);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(kMaxBytes));
+    const std::streamoff end = file.tellg();
+    const std::size_t size = end > 0 ? std::min(static_cast<std::size_t>(end), kMaxBytes) : 0;
+    file.seekg(0);
+    std::vector<std::uint8_t> bytes(size);
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
     bytes.resize(static_cast<std::size_t>(file.gcount()));
     return ParseTga(bytes.data(), bytes.size(), out);
-}
-
-const char* TgaResultText(TgaResult result) {
-    switch (result) {
-        case TgaResult::Ok:
-            return "ok";
-        case TgaResult::CannotOpen:
-            return "cannot open";
-        case TgaResult::WrongType:
-            return "not an uncompressed true-colour TGA";
-        case TgaResult::NotPowerOfTwo:
-            return "sides must be powers of two from 2 to 512";
-        case TgaResult::UnsupportedDepth:
-            return "depth must be 24 or 32 bits";
-        case TgaResult::PixelDataShort:
-            return "pixel data short";
-    }
-    return "unknown";
 }
