@@ -11,5 +11,10 @@ cmake -S . -B build/debug -DCMAKE_BUILD_TYPE=Debug -DBRAWLWICK_WERROR=ON -DBRAWL
 cmake --build build/debug -j"$(nproc)"
 export ASAN_OPTIONS=abort_on_error=0:detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-cd build/debug
-ctest --output-on-failure -j"$(nproc)" "$@"
+(cd build/debug && ctest --output-on-failure -j"$(nproc)" "$@")
+
+# The same fuzz targets as libFuzzer binaries, built by clang, each run briefly over its seeds.
+cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DBRAWLWICK_FUZZ=ON -DBRAWLWICK_WERROR=ON >/dev/null
+cmake --build build/fuzz -j"$(nproc)" --target fuzz_all
+(cd build/fuzz && ctest --output-on-failure -L fuzz "$@")

@@ -10,4 +10,10 @@ if(BRAWLWICK_SANITIZE)
     -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(brawlwick_flags INTERFACE -fsanitize=address,undefined)
 endif()
+if(BRAWLWICK_FUZZ)
+  # Coverage for libFuzzer in every library the targets reach; the targets add the driver.
+  target_compile_options(brawlwick_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+    -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(brawlwick_flags INTERFACE -fsanitize=address,undefined)
+endif()
 target_include_directories(brawlwick_flags INTERFACE ${PROJECT_SOURCE_DIR}/src)
