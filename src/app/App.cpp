@@ -12,6 +12,7 @@
 #include "core/Random.h"
 #include "render/Renderer.h"
 #include "render/Sprite.h"
+#include "sound/SoundSystem.h"
 
 App* g_app = nullptr;
 
@@ -19,6 +20,10 @@ namespace {
 constexpr float kTargetFrameRate = 80.0f;
 constexpr float kMenuWidth = 800.0f;
 constexpr float kMenuHeight = 600.0f;
+constexpr const char* kMenuMusic = "MenuMusic.wav";
+// What every caller passes; the sound system explains why neither matters.
+constexpr int kSoundVolume = 5;
+constexpr int kSoundFrequency = 22050;
 
 int GameTypeCode(const std::string& word) {
     if (word == "team") return 2;
@@ -37,12 +42,13 @@ App::App(const std::filesystem::path& root, const std::filesystem::path& logPath
 }
 
 App::~App() {
-    // The menu music stops here once sound exists.
+    StopSound(kMenuMusic);
     SavePreferences();
     // Images and fonts must die while the drawing context still exists, so the renderer is last.
     console_.reset();
     graphics_.reset();
     timer_.reset();
+    sound_.reset();
     renderer_.reset();
     log_.Close();
 }
@@ -72,9 +78,32 @@ void App::LoadBindings() {
     log_.Line("Key bindings: no input system yet; keys are not read.");
 }
 
-void App::LoadSounds() {
-    // The sound table and the menu music load here once the sound system exists.
-    log_.Line("Sound: no sound system yet; the game is silent.");
+void App::LoadSounds(std::unique_ptr<AudioDevice> device) {
+    // No match can run yet, so every sound plays at the menu's rate; the running match's time
+    // scale is handed in here together with the Game.
+    sound_ = std::make_unique<SoundSystem>(std::move(device), log_, base_.parent_path(), nullptr);
+    sound_->Initialize();
+    sound_->LoadSoundTable("Base/BWsnd.stb");
+    PlaySound(kMenuMusic, kSoundVolume, kSoundFrequency, true);
+}
+
+void App::PlaySound(int id, int volume, int frequency, bool loop) {
+    static_cast<void>(frequency);
+    if (sound_) sound_->Play(id, volume, loop);
+}
+
+void App::PlaySound(const std::string& name, int volume, int frequency, bool loop) {
+    PlaySound(FindSound(name), volume, frequency, loop);
+}
+
+void App::StopSound(int id) {
+    if (sound_) sound_->Stop(id);
+}
+
+void App::StopSound(const std::string& name) { StopSound(FindSound(name)); }
+
+int App::FindSound(const std::string& name) const {
+    return sound_ ? sound_->FindSound(kSoundDirectory + name) : -1;
 }
 
 void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
@@ -128,10 +157,8 @@ void App::OnKeyDown(int key) { static_cast<void>(key); }
 void App::OnKeyUp(int key) { static_cast<void>(key); }
 
 void App::OnMouseButton(MouseButton button, bool down) {
-    // On the menu a left click plays sound 0 once the sound system exists; in a match the
-    // buttons go to the Game.
-    static_cast<void>(button);
-    static_cast<void>(down);
+    // In a match the buttons go to the Game, once it exists; on the menu a left click clicks.
+    if (button == MouseButton::Left && down) PlaySound(0, kSoundVolume, kSoundFrequency, false);
 }
 
 void App::LogLine(const char* format, ...) {

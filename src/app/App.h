@@ -9,11 +9,13 @@
 #include "app/WindowSystem.h"
 #include "core/Log.h"
 
+class AudioDevice;
 class Clock;
 class Console;
 class FrameTimer;
 class GraphicsTable;
 class Renderer;
+class SoundSystem;
 
 // Builds the renderer for a display size and depth; the real program makes the OpenGL one,
 // tests a recording one. None means no drawing context could be had.
@@ -34,7 +36,8 @@ public:
     // Builds the renderer, the graphics table and the console; false when nothing can be drawn.
     bool Initialise(int resolutionIndex, int colourDepth, const RendererFactory& makeRenderer);
     void LoadBindings();
-    void LoadSounds();
+    // Builds the sound system over the output, loads Base/BWsnd.stb, starts the menu music.
+    void LoadSounds(std::unique_ptr<AudioDevice> device);
     void StartMap(const std::string& mapName, int maxClients, int fragLimit,
                   const std::string& typeWord);
 
@@ -48,6 +51,14 @@ public:
     void OnKeyUp(int key);
     void OnMouseButton(MouseButton button, bool down) override;
     void OnQuitRequest() override { Quit(); }
+
+    // Sounds by table ID, or by bare file name in Base/Sound/ ("Pop.wav"). The frequency value
+    // plays no part: the playback rate follows the match's time scale.
+    void PlaySound(int id, int volume, int frequency, bool loop);
+    void PlaySound(const std::string& name, int volume, int frequency, bool loop);
+    void StopSound(int id);
+    void StopSound(const std::string& name);
+    int FindSound(const std::string& name) const;
 
     void LogLine(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void Quit() { quit_ = true; }
@@ -63,6 +74,7 @@ public:
     Console* GetConsole() const { return console_.get(); }
     GraphicsTable* Graphics() const { return graphics_.get(); }
     Renderer* GetRenderer() const { return renderer_.get(); }
+    SoundSystem* Sound() const { return sound_.get(); }
     FrameTimer* Timer() const { return timer_.get(); }
     const std::filesystem::path& BaseDirectory() const { return base_; }
 
@@ -73,6 +85,7 @@ private:
     std::filesystem::path base_;
     std::unique_ptr<Renderer> renderer_;
     bool developer_ = false;
+    std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<FrameTimer> timer_;
     std::unique_ptr<GraphicsTable> graphics_;
     std::unique_ptr<Console> console_;

@@ -7,6 +7,7 @@
 #include "app/App.h"
 #include "app/CommandLine.h"
 #include "core/Clock.h"
+#include "platform/OpenAlDevice.h"
 #include "platform/SdlFontSource.h"
 #include "platform/SdlWindow.h"
 #include "render/GLRenderer.h"
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
     window->HideCursor();
 
     app->LoadBindings();
-    app->LoadSounds();
+    app->LoadSounds(std::make_unique<OpenAlDevice>());
     app->StartMap("bwdm1.bwm", 6, 32, "ffa");
     app->Run(*window, options.frameLimit);
 
