@@ -4,12 +4,17 @@
 
 #include "app/Preferences.h"
 #include "console/Console.h"
+#include "sound/SoundSystem.h"
 #include "support/FileText.h"
 #include "support/ManualClock.h"
+#include "support/RecordingAudioDevice.h"
 #include "support/RecordingRenderer.h"
 #include "support/ScriptedWindow.h"
+#include "support/WaveBytes.h"
 
 using Kind = RecordingRenderer::Kind;
+using Sound = AudioRecord::Kind;
+using SoundEvent = AudioRecord::Event;
 
 namespace {
 
@@ -126,4 +131,45 @@ TEST_F(AppTest, NoDrawingContextFailsInitialisationButStillSavesTheName) {
         EXPECT_EQ(app.GetConsole(), nullptr);
     }
     EXPECT_EQ(ReadPlayerName(root_ / "Base" / "Prefs.dat"), "Player");
+}
+
+TEST_F(AppTest, SoundsLoadWithLoopingMenuMusicAndAMenuClickPlaysSoundZero) {
+    std::ofstream(root_ / "Base" / "BWsnd.stb") << "Click.wav 2\nMenuMusic.wav\n";
+    WriteBytes(root_ / "Base" / "Sound" / "Click.wav", WaveBytes::Pcm(22050, 1, 16, 100));
+    WriteBytes(root_ / "Base" / "Sound" / "MenuMusic.wav", WaveBytes::Pcm(22050, 1, 16, 400));
+    AudioRecord record;
+    {
+        auto app = MakeApp();
+        app->LoadSounds(std::make_unique<RecordingAudioDevice>(record));
+        ASSERT_NE(app->Sound(), nullptr);
+        EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Started, 1, 0, 22050, true}}));
+
+        app->OnMouseButton(MouseButton::Left, true);
+        app->OnMouseButton(MouseButton::Left, false);
+        app->OnMouseButton(MouseButton::Right, true);
+        app->OnMouseButton(MouseButton::Left, true);
+        EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Started, 1, 0, 22050, true},
+                                                          {Sound::Started, 0, 0, 22050, false},
+                                                          {Sound::Started, 0, 1, 22050, false}}));
+
+        // By name: a bare file name in Base/Sound/, exactly as written in the table.
+        EXPECT_EQ(app->FindSound("MenuMusic.wav"), 1);
+        EXPECT_EQ(app->FindSound("menumusic.wav"), -1);
+        EXPECT_EQ(app->FindSound("Base/Sound/MenuMusic.wav"), -1);
+        record.events.clear();
+        app->StopSound("MenuMusic.wav");
+        app->PlaySound("MenuMusic.wav", 5, 22050, true);
+        app->PlaySound("Nothing.wav", 5, 22050, true);
+        EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Stopped, 1, 0, 0, false},
+                                                          {Sound::Started, 1, 0, 22050, true}}));
+        record.events.clear();
+    }
+    // Leaving stops the menu music before the sound system goes.
+    EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Stopped, 1, 0, 0, false}}));
+    EXPECT_EQ(record.liveSounds, 0);
+    const auto log = ReadLines(root_ / "Log.txt");
+    const std::vector<std::string> expected = {
+        "Initializing DirectSound...", "Loading \"Base/Sound/Click.wav\" to ID 0...",
+        "Loading \"Base/Sound/MenuMusic.wav\" to ID 1...", "Shutting down DirectSound..."};
+    EXPECT_EQ(std::vector<std::string>(log.end() - 4, log.end()), expected);
 }

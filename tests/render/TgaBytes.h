@@ -1,10 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <string>
 #include <vector>
+
+#include "support/FileText.h"
 
 // The bytes of a TGA file: the 18-byte header, then the pixel bytes exactly as given (BGR or
 // BGRA, rows in file order, so bottom row first for an ordinary picture).
@@ -29,12 +28,4 @@ inline std::vector<std::uint8_t> SolidTga(int width, int height,
     for (int i = 0; i < width * height; ++i)
         pixels.insert(pixels.end(), pixel.begin(), pixel.end());
     return TgaBytes(width, height, static_cast<int>(pixel.size()) * 8, pixels);
-}
-
-inline std::string WriteBytes(const std::filesystem::path& path,
-                              const std::vector<std::uint8_t>& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return path.string();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -21,4 +22,14 @@ inline std::vector<std::string> ReadLines(const std::filesystem::path& path) {
     for (std::string line; std::getline(file, line);)
         lines.push_back(line);
     return lines;
+}
+
+// Writes bytes as a whole file, making its folder first; gives the path back as text.
+inline std::string WriteBytes(const std::filesystem::path& path,
+                              const std::vector<std::uint8_t>& bytes) {
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return path.string();
 }

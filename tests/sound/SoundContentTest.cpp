@@ -1,0 +1,73 @@
+// The sounds the build makes: every table line loads, every sound the game names by file is
+// there, and the music loops without a click.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/Log.h"
+#include "sound/SoundSystem.h"
+#include "sound/WaveFile.h"
+#include "support/FileText.h"
+#include "support/RecordingAudioDevice.h"
+
+namespace {
+const std::filesystem::path kBase = BRAWLWICK_BASE_DIR;
+
+std::vector<std::int16_t> Samples(const std::string& name) {
+    WaveFile wave;
+    EXPECT_EQ(ReadWave(kBase / "Sound" / name, wave), WaveResult::Ok) << name;
+    std::vector<std::int16_t> samples(wave.dataSize / 2);
+    std::memcpy(samples.data(), wave.bytes.data() + wave.dataOffset, samples.size() * 2);
+    return samples;
+}
+}  // namespace
+
+TEST(SoundContentTest, EveryTableLineLoadsAndEveryNamedSoundIsThere) {
+    const auto logPath = std::filesystem::path(testing::TempDir()) / "sound-content.txt";
+    AudioRecord record;
+    {
+        Log log(logPath);
+        SoundSystem sound(std::make_unique<RecordingAudioDevice>(record), log, kBase.parent_path(),
+                          nullptr);
+        sound.Initialize();
+        sound.LoadSoundTable("Base/BWsnd.stb");
+        ASSERT_GE(sound.Count(), 16);
+        for (int id = 0; id < sound.Count(); ++id)
+            EXPECT_TRUE(sound.IsLoaded(id)) << id;
+        EXPECT_EQ(sound.FindSound("Base/Sound/Click.wav"), 0);  // the menu click is ID 0
+        for (const char* name :
+             {"MenuMusic.wav", "GameMusic01.wav", "GameMusicEnd.wav", "Gib1.wav", "Explode.wav",
+              "Pop.wav", "PwrHealth.wav", "PlatinumFire.wav", "GLFire.wav", "M4Fire.wav",
+              "SRFire.wav", "SGFire.wav", "FlamerFire.wav", "BlasterFire.wav", "RPGFire.wav"}) {
+            EXPECT_NE(sound.FindSound(std::string(kSoundDirectory) + name), -1) << name;
+        }
+    }
+    EXPECT_EQ(ReadAll(logPath).find("Couldn't"), std::string::npos) << ReadAll(logPath);
+    for (const WaveFormat& format : record.loaded) {
+        EXPECT_EQ(format.samplesPerSecond, 22050u);
+        EXPECT_EQ(format.channels, 1);
+        EXPECT_EQ(format.bitsPerSample, 16);
+    }
+}
+
+TEST(SoundContentTest, MusicLoopsLastTwentyToFortySecondsAndJoinWithoutAClick) {
+    for (const char* name : {"MenuMusic.wav", "GameMusic01.wav"}) {
+        const auto samples = Samples(name);
+        const double seconds = static_cast<double>(samples.size()) / 22050.0;
+        EXPECT_GE(seconds, 20.0) << name;
+        EXPECT_LE(seconds, 40.0) << name;
+        // The step from the last sample back to the first is no larger than the steps the
+        // music takes anyway (99 in 100 of them).
+        std::vector<int> steps;
+        for (std::size_t i = 1; i < samples.size(); ++i)
+            steps.push_back(std::abs(samples[i] - samples[i - 1]));
+        std::nth_element(steps.begin(), steps.begin() + steps.size() * 99 / 100, steps.end());
+        const int usual = steps[steps.size() * 99 / 100];
+        EXPECT_LE(std::abs(samples.back() - samples.front()), usual) << name;
+        EXPECT_GT(usual, 0) << name;
+    }
+    const double closing = static_cast<double>(Samples("GameMusicEnd.wav").size()) / 22050.0;
+    EXPECT_GT(closing, 1.0);
+    EXPECT_LT(closing, 10.0);
+}

@@ -1,0 +1,68 @@
+#include "support/RecordingAudioDevice.h"
+
+namespace {
+class RecordedCopies final : public SoundCopies {
+public:
+    RecordedCopies(AudioRecord& record, int sound) : record_(record), sound_(sound) {
+        ++record_.liveSounds;
+    }
+    ~RecordedCopies() override { --record_.liveSounds; }
+    RecordedCopies(const RecordedCopies&) = delete;
+    RecordedCopies& operator=(const RecordedCopies&) = delete;
+
+    int Count() const override { return record_.copies.at(sound_); }
+    bool IsPlaying(int copy) const override { return Playing(copy); }
+
+    void Play(int copy, int rate, bool loop) override {
+        const auto kind = Playing(copy) ? AudioRecord::Kind::Retuned : AudioRecord::Kind::Started;
+        record_.events.push_back({kind, sound_, copy, rate, loop});
+        Playing(copy) = true;
+    }
+
+    void Stop(int copy) override {
+        record_.events.push_back({AudioRecord::Kind::Stopped, sound_, copy, 0, false});
+        Playing(copy) = false;
+    }
+
+private:
+    std::vector<bool>::reference Playing(int copy) {
+        return record_.playing.at(sound_).at(static_cast<std::size_t>(copy));
+    }
+    bool Playing(int copy) const {
+        return record_.playing.at(sound_).at(static_cast<std::size_t>(copy));
+    }
+
+    AudioRecord& record_;
+    int sound_;
+};
+}  // namespace
+
+void AudioRecord::FinishAll() {
+    for (auto& copiesOfSound : playing)
+        copiesOfSound.assign(copiesOfSound.size(), false);
+}
+
+std::ostream& operator<<(std::ostream& out, const AudioRecord::Event& event) {
+    static const char* const kNames[] = {"Started", "Retuned", "Stopped"};
+    return out << kNames[static_cast<int>(event.kind)] << "(sound " << event.sound << ", copy "
+               << event.copy << ", rate " << event.rate << (event.loop ? ", loop)" : ")");
+}
+
+std::optional<std::string> RecordingAudioDevice::Open() {
+    if (!record_.available) return std::string("the test took the output away");
+    record_.open = true;
+    return std::nullopt;
+}
+
+std::unique_ptr<SoundCopies> RecordingAudioDevice::Load(const WaveFile& wave, int copies,
+                                                        std::string& why) {
+    if (!record_.open) {
+        why = "not open";
+        return nullptr;
+    }
+    const int sound = static_cast<int>(record_.loaded.size());
+    record_.loaded.push_back(wave.format);
+    record_.copies.push_back(copies);
+    record_.playing.emplace_back(static_cast<std::size_t>(copies), false);
+    return std::make_unique<RecordedCopies>(record_, sound);
+}
