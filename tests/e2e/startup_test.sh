@@ -2,17 +2,9 @@
 # The game starts in a window, runs 120 frames and quits cleanly; it writes Log.txt with its
 # start-up and shut-down lines and keeps the player's name in Base/Prefs.dat across runs.
 set -euo pipefail
-exe=$1
-base=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir "$work/game" "$work/run"
-cp "$exe" "$work/game/brawlwick"
-cp -r "$base" "$work/game/Base"
+# shellcheck source=tests/e2e/scratch-game.sh
+. "$(dirname "$(readlink -f "$0")")/scratch-game.sh"
 rm -f "$work/game/Base/Prefs.dat"
-cd "$work/run"
-
-fail() { echo "FAIL: $*"; echo "--- Log.txt"; cat Log.txt 2>/dev/null || true; exit 1; }
 
 "$work/game/brawlwick" -window -frames 120 -seed 1 || fail "first run exited with $?"
 [ -f Log.txt ] || fail "no Log.txt in the working folder"
