@@ -79,6 +79,8 @@ TEST(SynthTest, MistakesNameTheirLine) {
               "line 1: unknown instrument setting colour=red");
     EXPECT_EQ(ErrorOf("tone : A4\n"), "line 1: notes outside a pattern");
     EXPECT_EQ(ErrorOf("play nothing\n"), "line 1: no pattern nothing");
+    EXPECT_EQ(ErrorOf(std::string(kHeader) + "pattern a\ntone : A4\nplay a*0\n"),
+              "line 7: repeats out of range: a*0");
     EXPECT_EQ(ErrorOf("tempo 0\n"), "line 1: tempo must be above 0");
     EXPECT_EQ(ErrorOf("tempo 60\n"), "line 0: nothing is played");
     EXPECT_EQ(ErrorOf("include missing.inst\n"), "line 1: cannot open missing.inst");

@@ -210,6 +210,8 @@ private:
         const auto found = score_.patterns.find(parts.empty() ? "" : parts[0]);
         if (found == score_.patterns.end()) throw std::invalid_argument("no pattern " + item);
         const int times = parts.size() > 1 ? static_cast<int>(Number(parts[1])) : 1;
+        if (times < 1 || times > kMostRepeats)
+            throw std::invalid_argument("repeats out of range: " + item);
         const Pattern& pattern = found->second;
         for (int time = 0; time < times; ++time) {
             for (Note note : pattern.notes) {
@@ -217,7 +219,7 @@ private:
                 score_.notes.push_back(note);
             }
         }
-        return std::max(times, 0) * pattern.steps;
+        return times * pattern.steps;
     }
 
     // "names : tokens" starts a voice of one or more instruments ("kick+snare"); a line with
@@ -275,6 +277,7 @@ private:
     }
 
     static constexpr int kMaxIncludeDepth = 8;
+    static constexpr int kMostRepeats = 1000;
 
     Score& score_;
     std::filesystem::path directory_;

@@ -9,6 +9,8 @@ constexpr float kTwoPi = 6.28318530718f;
 constexpr float kShortestAttack = 0.001f;
 // Decays and releases fall by e^-5 (about 0.7 %) over their time.
 constexpr float kFallRate = 5.0f;
+// No note rings longer, whatever its envelope says.
+constexpr float kLongestNote = 60.0f;
 
 // Softens the jump of a saw or square wave at its edges, so high notes do not alias.
 float PolyBlep(float phase, float increment) {
@@ -155,7 +157,8 @@ std::vector<float> RenderNote(const Instrument& instrument, float frequency, flo
     Filter filter(instrument, rate);
     const float detune = std::pow(2.0f, instrument.detuneCents / 1200.0f);
     const float drive = instrument.drive > 0.0f ? std::tanh(instrument.drive) : 1.0f;
-    const auto count = static_cast<std::size_t>(envelope.Length() * static_cast<float>(rate));
+    const auto count = static_cast<std::size_t>(std::min(envelope.Length(), kLongestNote) *
+                                                static_cast<float>(rate));
     std::vector<float> samples(count);
     for (std::size_t n = 0; n < count; ++n) {
         const float t = static_cast<float>(n) / static_cast<float>(rate);

@@ -11,7 +11,8 @@ void Put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
 }
 
 void PutId(std::vector<std::uint8_t>& out, std::string_view id) {
-    out.insert(out.end(), id.begin(), id.end());
+    for (const char c : id)
+        out.push_back(static_cast<std::uint8_t>(c));
 }
 }  // namespace
 
