@@ -74,7 +74,7 @@ public:
     Console* GetConsole() const { return console_.get(); }
     GraphicsTable* Graphics() const { return graphics_.get(); }
     Renderer* GetRenderer() const { return renderer_.get(); }
-    SoundSystem* Sound() const { return sound_.get(); }
+    SoundSystem* GetSoundSystem() const { return sound_.get(); }
     FrameTimer* Timer() const { return timer_.get(); }
     const std::filesystem::path& BaseDirectory() const { return base_; }
 

@@ -141,7 +141,7 @@ TEST_F(AppTest, SoundsLoadWithLoopingMenuMusicAndAMenuClickPlaysSoundZero) {
     {
         auto app = MakeApp();
         app->LoadSounds(std::make_unique<RecordingAudioDevice>(record));
-        ASSERT_NE(app->Sound(), nullptr);
+        ASSERT_NE(app->GetSoundSystem(), nullptr);
         EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Started, 1, 0, 22050, true}}));
 
         app->OnMouseButton(MouseButton::Left, true);
