@@ -117,7 +117,9 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
             return;
         }
     }
-    // The match is built, loaded and started here once the Game exists.
+    // The match takes over from the menu music; the Game that plays its own is built, loaded
+    // and started here once it exists.
+    StopSound(kMenuMusic);
     log_.Line("No match can be played yet: %s (%d clients, frag limit %d, type %d).",
               mapName.c_str(), maxClients, fragLimit, typeCode);
 }
