@@ -8,11 +8,14 @@
 
 #include "app/WindowSystem.h"
 #include "core/Log.h"
+#include "input/InputListener.h"
 
 class Clock;
 class Console;
 class FrameTimer;
 class GraphicsTable;
+class InputSystem;
+class KeyboardDevice;
 class Renderer;
 
 // Builds the renderer for a display size and depth; the real program makes the OpenGL one,
@@ -21,7 +24,7 @@ using RendererFactory =
     std::function<std::unique_ptr<Renderer>(int width, int height, int colourDepth, Log& log)>;
 
 // The one object that owns every service and the running match, and runs a frame.
-class App : public WindowEvents {
+class App : public WindowEvents, public InputListener {
 public:
     // root: the folder that holds Base/; logPath: where Log.txt goes.
     // seed: the random generator's seed; the current time when none is given.
@@ -33,7 +36,9 @@ public:
 
     // Builds the renderer, the graphics table and the console; false when nothing can be drawn.
     bool Initialise(int resolutionIndex, int colourDepth, const RendererFactory& makeRenderer);
-    void LoadBindings();
+    // Builds the input system over the keyboard, reads Base/binds.cfg and installs the
+    // commands that keys and actions send.
+    void LoadBindings(std::unique_ptr<KeyboardDevice> keyboard);
     void LoadSounds();
     void StartMap(const std::string& mapName, int maxClients, int fragLimit,
                   const std::string& typeWord);
@@ -43,9 +48,15 @@ public:
     // a frame limit (the -frames flag) quits cleanly after that many frames.
     void Run(WindowSystem& window, std::optional<long> frameLimit);
 
-    void OnCommand(int command);
-    void OnKeyDown(int key);
-    void OnKeyUp(int key);
+    // The console's command line interpreter.
+    void ExecuteCommand(const std::string& line);
+
+    bool IsConsoleOpen() const override;
+    void ToggleConsole() override;
+    void OnConsoleKey(int key) override;
+    void OnCommand(int command) override;
+    void OnKeyDown(int key) override;
+    void OnKeyUp(int key) override;
     void OnMouseButton(MouseButton button, bool down) override;
     void OnQuitRequest() override { Quit(); }
 
@@ -64,6 +75,7 @@ public:
     GraphicsTable* Graphics() const { return graphics_.get(); }
     Renderer* GetRenderer() const { return renderer_.get(); }
     FrameTimer* Timer() const { return timer_.get(); }
+    InputSystem* Input() const { return input_.get(); }
     const std::filesystem::path& BaseDirectory() const { return base_; }
 
 private:
@@ -72,6 +84,7 @@ private:
 
     std::filesystem::path base_;
     std::unique_ptr<Renderer> renderer_;
+    std::unique_ptr<InputSystem> input_;
     bool developer_ = false;
     std::unique_ptr<FrameTimer> timer_;
     std::unique_ptr<GraphicsTable> graphics_;
