@@ -10,6 +10,8 @@
 #include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
 #include "core/Random.h"
+#include "input/InputSystem.h"
+#include "input/KeyTable.h"
 #include "render/Renderer.h"
 #include "render/Sprite.h"
 #include "sound/SoundSystem.h"
@@ -24,6 +26,32 @@ constexpr const char* kMenuMusic = "MenuMusic.wav";
 // What every caller passes; the sound system explains why neither matters.
 constexpr int kSoundVolume = 5;
 constexpr int kSoundFrequency = 22050;
+
+// The commands keys and actions send, installed in this order once the bindings are read: an
+// action's command follows the key the bindings file gave it.
+struct CommandBinding {
+    bool isAction;
+    int keyOrAction;
+    int command;
+};
+
+constexpr CommandBinding kCommandBindings[] = {
+    {false, Key::kEscape, 1},
+    {false, Key::kEnter, 2},
+    {false, Key::kF9, 3},
+    {false, Key::kV, 13},
+    {false, Key::kF11, 21},
+    {false, Key::kF12, 22},
+    {false, Key::kU, 17},
+    {true, Action::kFirePrimary, 4},
+    {true, Action::kFireSecondary, 5},
+    {true, Action::kNextWeapon, 7},
+    {true, Action::kPrevWeapon, 8},
+    {true, Action::kCrouch, 6},
+    {false, Key::kF6, 20},
+    {false, Key::kFullStop, 23},
+    {false, Key::kKeypadPlus, 24},
+};
 
 int GameTypeCode(const std::string& word) {
     if (word == "team") return 2;
@@ -49,6 +77,7 @@ App::~App() {
     graphics_.reset();
     timer_.reset();
     sound_.reset();
+    input_.reset();
     renderer_.reset();
     log_.Close();
 }
@@ -70,12 +99,20 @@ bool App::Initialise(int resolutionIndex, int colourDepth, const RendererFactory
     // image loaders exist.
     menuSprite_ = graphics_->FindSpriteIndex("menu");
     console_ = std::make_unique<Console>(*renderer_, *graphics_);
+    console_->SetCommandHandler([this](const std::string& line) { ExecuteCommand(line); });
     return true;
 }
 
-void App::LoadBindings() {
-    // The input system and the fixed command bindings are built here once the keyboard exists.
-    log_.Line("Key bindings: no input system yet; keys are not read.");
+void App::LoadBindings(std::unique_ptr<KeyboardDevice> keyboard) {
+    input_ = std::make_unique<InputSystem>(log_, std::move(keyboard));
+    input_->LoadBinds(base_ / "binds.cfg");
+    for (const CommandBinding& binding : kCommandBindings) {
+        if (binding.isAction) {
+            input_->SetActionPressCommand(binding.keyOrAction, binding.command);
+        } else {
+            input_->SetKeyPressCommand(binding.keyOrAction, binding.command);
+        }
+    }
 }
 
 void App::LoadSounds(std::unique_ptr<AudioDevice> device) {
@@ -126,7 +163,8 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
 
 void App::Frame() {
     timer_->Tick();
-    // The input system is polled here once it exists; a running match draws itself instead.
+    if (input_) input_->Poll(*this);
+    // A running match draws itself instead, once matches exist.
     DrawMenu();
 }
 
@@ -149,11 +187,32 @@ void App::Run(WindowSystem& window, std::optional<long> frameLimit) {
     }
 }
 
-void App::OnCommand(int command) {
-    // Commands go to the running match once the Game exists.
-    static_cast<void>(command);
+void App::ExecuteCommand(const std::string& line) {
+    // The command words are read here once the console's interpreter exists.
+    static_cast<void>(line);
 }
 
+bool App::IsConsoleOpen() const { return console_ && console_->IsOpen(); }
+
+void App::ToggleConsole() {
+    if (console_) console_->Toggle();
+}
+
+void App::OnConsoleKey(int key) {
+    if (!console_) return;
+    const bool shift =
+        input_ && (input_->IsKeyDown(Key::kLeftShift) || input_->IsKeyDown(Key::kRightShift));
+    console_->OnKey(key, shift);
+}
+
+void App::OnCommand(int command) {
+    if (command == 0) return;
+    // The running match takes commands once matches exist; on the menu they are dropped, and
+    // the log says so, which is how a replayed script shows its keys arrived.
+    log_.Line("Command %d: no match is running.", command);
+}
+
+// Unbound keys go to the running match once matches exist; the menu has no use for them.
 void App::OnKeyDown(int key) { static_cast<void>(key); }
 
 void App::OnKeyUp(int key) { static_cast<void>(key); }

@@ -8,12 +8,15 @@
 
 #include "app/WindowSystem.h"
 #include "core/Log.h"
+#include "input/InputListener.h"
 
 class AudioDevice;
 class Clock;
 class Console;
 class FrameTimer;
 class GraphicsTable;
+class InputSystem;
+class KeyboardDevice;
 class Renderer;
 class SoundSystem;
 
@@ -23,7 +26,7 @@ using RendererFactory =
     std::function<std::unique_ptr<Renderer>(int width, int height, int colourDepth, Log& log)>;
 
 // The one object that owns every service and the running match, and runs a frame.
-class App : public WindowEvents {
+class App : public WindowEvents, public InputListener {
 public:
     // root: the folder that holds Base/; logPath: where Log.txt goes.
     // seed: the random generator's seed; the current time when none is given.
@@ -35,7 +38,9 @@ public:
 
     // Builds the renderer, the graphics table and the console; false when nothing can be drawn.
     bool Initialise(int resolutionIndex, int colourDepth, const RendererFactory& makeRenderer);
-    void LoadBindings();
+    // Builds the input system over the keyboard, reads Base/binds.cfg and installs the
+    // commands that keys and actions send.
+    void LoadBindings(std::unique_ptr<KeyboardDevice> keyboard);
     // Builds the sound system over the output, loads Base/BWsnd.stb, starts the menu music.
     void LoadSounds(std::unique_ptr<AudioDevice> device);
     void StartMap(const std::string& mapName, int maxClients, int fragLimit,
@@ -46,9 +51,15 @@ public:
     // a frame limit (the -frames flag) quits cleanly after that many frames.
     void Run(WindowSystem& window, std::optional<long> frameLimit);
 
-    void OnCommand(int command);
-    void OnKeyDown(int key);
-    void OnKeyUp(int key);
+    // The console's command line interpreter.
+    void ExecuteCommand(const std::string& line);
+
+    bool IsConsoleOpen() const override;
+    void ToggleConsole() override;
+    void OnConsoleKey(int key) override;
+    void OnCommand(int command) override;
+    void OnKeyDown(int key) override;
+    void OnKeyUp(int key) override;
     void OnMouseButton(MouseButton button, bool down) override;
     void OnQuitRequest() override { Quit(); }
 
@@ -76,6 +87,7 @@ public:
     Renderer* GetRenderer() const { return renderer_.get(); }
     SoundSystem* GetSoundSystem() const { return sound_.get(); }
     FrameTimer* Timer() const { return timer_.get(); }
+    InputSystem* Input() const { return input_.get(); }
     const std::filesystem::path& BaseDirectory() const { return base_; }
 
 private:
@@ -84,6 +96,7 @@ private:
 
     std::filesystem::path base_;
     std::unique_ptr<Renderer> renderer_;
+    std::unique_ptr<InputSystem> input_;
     bool developer_ = false;
     std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<FrameTimer> timer_;

@@ -30,6 +30,9 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
     std::vector<std::string_view> words;
     for (int i = 1; i < argc; ++i) {
         words.emplace_back(argv[i]);
+        // A script's file name is ours, not a display flag: "-script run-1024.txt" must not
+        // pick a resolution.
+        if (i > 1 && words[words.size() - 2] == "-script") continue;
         if (i > 1) line += ' ';
         line += argv[i];
     }
@@ -47,6 +50,9 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
     options.fixedStep = HasWord(words, "-fixedstep");
     options.frameLimit = NumberAfter<long>(words, "-frames");
     options.seed = NumberAfter<unsigned int>(words, "-seed");
+    for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+        if (words[i] == "-script") options.scriptPath = std::string(words[i + 1]);
+    }
     return options;
 }
 

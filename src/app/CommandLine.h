@@ -8,10 +8,11 @@
 struct LaunchOptions {
     int resolutionIndex = 2;  // 0: 320x240, 1: 640x480, 2: 800x600, 3: 1024x768
     int colourDepth = 32;
-    bool windowed = false;             // -window
-    std::optional<long> frameLimit;    // -frames N
-    std::optional<unsigned int> seed;  // -seed N
-    bool fixedStep = false;            // -fixedstep
+    bool windowed = false;                  // -window
+    std::optional<long> frameLimit;         // -frames N
+    std::optional<unsigned int> seed;       // -seed N
+    bool fixedStep = false;                 // -fixedstep
+    std::optional<std::string> scriptPath;  // -script FILE: replayed input
 };
 
 struct DisplaySize {

@@ -1,14 +1,20 @@
 // Entry point: the window, the one App, the command line, the main loop.
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <system_error>
 
 #include "app/App.h"
 #include "app/CommandLine.h"
+#include "app/ScriptPlayer.h"
 #include "core/Clock.h"
+#include "input/InputScript.h"
+#include "input/ScriptedKeyboard.h"
 #include "platform/OpenAlDevice.h"
 #include "platform/SdlFontSource.h"
+#include "platform/SdlKeyboard.h"
 #include "platform/SdlWindow.h"
 #include "render/GLRenderer.h"
 
@@ -19,6 +25,26 @@ std::filesystem::path ExecutableDirectory(const char* argv0) {
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error) return self.parent_path();
     return std::filesystem::absolute(argv0, error).parent_path();
+}
+
+// Reads -script FILE; false when the file cannot be read. Lines that do not read are reported
+// on stderr and in the log, and skipped.
+bool LoadScript(const std::string& path, App& app, InputScript& script) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        std::fprintf(stderr, "brawlwick: cannot read the script %s\n", path.c_str());
+        app.LogLine("Unable to read the script \"%s\".", path.c_str());
+        return false;
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    script = ParseInputScript(text.str());
+    for (const ScriptError& error : script.errors) {
+        std::fprintf(stderr, "%s:%d: %s\n", path.c_str(), error.line, error.message.c_str());
+        app.LogLine("Script %s, line %d: %s; line skipped.", path.c_str(), error.line,
+                    error.message.c_str());
+    }
+    return true;
 }
 
 std::unique_ptr<Clock> MakeClock(bool fixedStep) {
@@ -59,10 +85,25 @@ int main(int argc, char** argv) {
     }
     window->HideCursor();
 
-    app->LoadBindings();
+    // A script replaces the keyboard and the mouse for the whole run, so it replays the same
+    // way on any machine.
+    InputScript script;
+    if (options.scriptPath && !LoadScript(*options.scriptPath, *app, script)) {
+        g_app = nullptr;
+        app.reset();
+        return 1;
+    }
+    std::unique_ptr<ScriptPlayer> player;
+    if (options.scriptPath) {
+        auto keyboard = std::make_unique<ScriptedKeyboard>();
+        player = std::make_unique<ScriptPlayer>(*window, std::move(script.events), *keyboard);
+        app->LoadBindings(std::move(keyboard));
+    } else {
+        app->LoadBindings(std::make_unique<SdlKeyboard>(*window));
+    }
     app->LoadSounds(std::make_unique<OpenAlDevice>());
     app->StartMap("bwdm1.bwm", 6, 32, "ffa");
-    app->Run(*window, options.frameLimit);
+    app->Run(player ? static_cast<WindowSystem&>(*player) : *window, options.frameLimit);
 
     g_app = nullptr;
     app.reset();

@@ -4,6 +4,7 @@
 
 #include "content/GraphicsTable.h"
 #include "core/TextFormat.h"
+#include "input/KeyTable.h"
 #include "render/Font.h"
 #include "render/Renderer.h"
 
@@ -60,4 +61,29 @@ void Console::Draw(Renderer& renderer) const {
 void Console::Toggle() {
     open_ = !open_;
     input_.clear();
+}
+
+void Console::OnKey(int key, bool shiftHeld) {
+    char typed = 0;
+    if (key >= Key::kA && key <= Key::kZ) {
+        typed = static_cast<char>((shiftHeld ? 'A' : 'a') + (key - Key::kA));
+    } else if (key >= Key::kDigit0 && key <= Key::kDigit9) {
+        typed = static_cast<char>('0' + (key - Key::kDigit0));
+    } else if (key == Key::kMinus) {
+        typed = shiftHeld ? '_' : '-';
+    } else if (key == Key::kSpace) {
+        typed = ' ';
+    } else if (key == Key::kFullStop) {
+        typed = '.';
+    } else if (key == Key::kBackspace) {
+        if (!input_.empty()) input_.pop_back();
+    } else if (key == Key::kEnter) {
+        PrintText(">" + input_);
+        // The handler may print or toggle; the line is emptied once it has run.
+        const std::string line = input_;
+        if (commandHandler_) commandHandler_(line);
+        input_.clear();
+    }
+    // The echoed line must still fit a console line with its ">".
+    if (typed != 0 && input_.size() + 1 < kMaxLineLength) input_ += typed;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,12 @@ public:
 
     void Draw(Renderer& renderer) const;
     void Toggle();
+    // One typed key (the game's key numbers). Enter echoes the line and hands it to the
+    // command handler.
+    void OnKey(int key, bool shiftHeld);
+    void SetCommandHandler(std::function<void(const std::string&)> handler) {
+        commandHandler_ = std::move(handler);
+    }
     bool IsOpen() const { return open_; }
 
     const std::vector<std::string>& History() const { return history_; }
@@ -37,6 +44,7 @@ private:
     void Append(std::string line);
 
     std::string input_;
+    std::function<void(const std::string&)> commandHandler_;
     bool open_ = false;
     int topLine_ = 0;
     std::vector<std::string> history_;

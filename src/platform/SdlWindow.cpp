@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "platform/SdlKeyboard.h"
+
 namespace {
 constexpr int kInitialWidth = 1024;
 constexpr int kInitialHeight = 768;
@@ -45,13 +47,25 @@ std::optional<MouseButton> ToMouseButton(Uint8 button) {
     }
 }
 
-void Deliver(const SDL_Event& event, WindowEvents& sink) {
+void DeliverKey(const SDL_Event& event, SdlKeyboard* keyboard) {
+    if (keyboard == nullptr) return;
+    if (event.type == SDL_WINDOWEVENT) {
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) keyboard->OnFocusLost();
+        return;
+    }
+    // A held key's auto-repeat is not a new press.
+    if (event.key.repeat != 0) return;
+    keyboard->OnKey(event.key.keysym.scancode, event.type == SDL_KEYDOWN);
+}
+
+void Deliver(const SDL_Event& event, WindowEvents& sink, SdlKeyboard* keyboard) {
     switch (event.type) {
         case SDL_QUIT:
             sink.OnQuitRequest();
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) sink.OnQuitRequest();
+            DeliverKey(event, keyboard);
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
@@ -59,7 +73,10 @@ void Deliver(const SDL_Event& event, WindowEvents& sink) {
                 sink.OnMouseButton(*button, event.type == SDL_MOUSEBUTTONDOWN);
             }
             break;
-        // Key presses and releases will be routed to the keyboard device here.
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            DeliverKey(event, keyboard);
+            break;
         default:
             break;
     }
@@ -95,7 +112,7 @@ SdlWindow::~SdlWindow() {
 void SdlWindow::PumpEvents(WindowEvents& sink) {
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0)
-        Deliver(event, sink);
+        Deliver(event, sink, keyboard_);
 }
 
 void SdlWindow::CaptureMouse(bool capture) { SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE); }

@@ -6,6 +6,7 @@
 #include "app/WindowSystem.h"
 #include "render/RenderContext.h"
 
+class SdlKeyboard;
 struct SDL_Window;
 
 // The program's one top-level window, its events and its OpenGL context, through SDL2.
@@ -34,9 +35,13 @@ public:
     void ShowWindow() override;
     void RestoreDisplayMode() override;
 
+    // The keyboard that receives key events from the pump; none drops them.
+    void AttachKeyboard(SdlKeyboard* keyboard) { keyboard_ = keyboard; }
+
 private:
     explicit SdlWindow(SDL_Window* window) : window_(window) {}
 
     SDL_Window* window_;
     void* context_ = nullptr;  // SDL_GLContext
+    SdlKeyboard* keyboard_ = nullptr;
 };

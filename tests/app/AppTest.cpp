@@ -6,6 +6,8 @@
 
 #include "app/Preferences.h"
 #include "console/Console.h"
+#include "input/InputSystem.h"
+#include "input/ScriptedKeyboard.h"
 #include "sound/SoundSystem.h"
 #include "support/FileText.h"
 #include "support/ManualClock.h"
@@ -182,4 +184,42 @@ TEST_F(AppTest, SoundsLoadWithLoopingMenuMusicAndAMenuClickPlaysSoundZero) {
     EXPECT_EQ(start[1], "Loading \"Base/Sound/Click.wav\" to ID 0...");
     EXPECT_EQ(start[2], "Loading \"Base/Sound/MenuMusic.wav\" to ID 1...");
     EXPECT_EQ(log.back(), "Shutting down DirectSound...");
+}
+
+TEST_F(AppTest, KeysReachTheConsoleAndCommandsThroughTheBindingsFile) {
+    std::ofstream(root_ / "Base" / "binds.cfg") << "FirePrimary=LeftShift\nNextWeapon=E\n";
+    auto app = MakeApp();
+    auto keyboard = std::make_unique<ScriptedKeyboard>();
+    ScriptedKeyboard& keys = *keyboard;
+    app->LoadBindings(std::move(keyboard));
+    InputSystem& input = *app->Input();
+    EXPECT_EQ(input.PressCommandOfKey(Key::kLeftShift), 4);
+    EXPECT_EQ(input.PressCommandOfKey(KeyNumberByName("E")), 7);
+    EXPECT_EQ(input.PressCommandOfKey(Key::kSpace), 0);  // FirePrimary moved away from it
+    EXPECT_EQ(input.PressCommandOfKey(66), 6);           // keypad 0 crouches
+    EXPECT_EQ(input.PressCommandOfKey(Key::kKeypadPlus), 24);
+
+    keys.Press(Key::kF9);
+    app->Frame();
+    keys.Press(Key::kGrave);
+    keys.Press(Key::kRightShift);
+    keys.Press(KeyNumberByName("H"));
+    keys.Release(Key::kRightShift);
+    keys.Press(KeyNumberByName("I"));
+    keys.Press(Key::kF6);  // function keys still reach commands with the console open
+    app->Frame();
+    // Shift is read from the frame's snapshot, taken before the events are handed out.
+    EXPECT_EQ(app->GetConsole()->InputLine(), "hi");
+    EXPECT_TRUE(app->IsConsoleOpen());
+    keys.Press(Key::kEnter);
+    app->Frame();
+    EXPECT_EQ(app->GetConsole()->History().back(), ">hi");
+
+    app.reset();
+    const auto log = ReadAll(root_ / "Log.txt");
+    EXPECT_NE(log.find("Initializing DirectInput...\n"), std::string::npos);
+    EXPECT_NE(log.find("Command 3: no match is running.\n"), std::string::npos);
+    EXPECT_NE(log.find("Command 20: no match is running.\n"), std::string::npos);
+    EXPECT_EQ(log.find("Command 2:"), std::string::npos);  // Enter belonged to the console
+    EXPECT_NE(log.find("Shutting down DirectInput...\n"), std::string::npos);
 }

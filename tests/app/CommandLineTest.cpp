@@ -48,3 +48,11 @@ TEST(CommandLine, TestingFlagsTakeWholeWordsAndBadNumbersAreIgnored) {
     // A number after a flag does not turn into a display flag.
     EXPECT_EQ(Parse({"-frames", "320"}).resolutionIndex, 2);
 }
+
+TEST(CommandLine, AScriptFileNameIsNeverReadAsADisplayFlag) {
+    const LaunchOptions options = Parse({"-script", "runs/1024-16.txt", "-640"});
+    EXPECT_EQ(options.scriptPath, "runs/1024-16.txt");
+    EXPECT_EQ(options.resolutionIndex, 1);
+    EXPECT_EQ(options.colourDepth, 32);
+    EXPECT_FALSE(Parse({"-script"}).scriptPath);
+}

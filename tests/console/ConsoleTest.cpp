@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "content/GraphicsTable.h"
+#include "input/KeyTable.h"
 #include "support/RecordingRenderer.h"
 
 using Kind = RecordingRenderer::Kind;
@@ -69,4 +70,41 @@ TEST(Console, DrawsNothingClosedAndTheNewestLinesLiterallyWhenOpen) {
     renderer.Clear();
     console.Draw(renderer);
     EXPECT_TRUE(renderer.Calls().empty());
+}
+
+TEST(Console, TypedKeysEditTheLineAndEnterHandsItOver) {
+    RecordingRenderer renderer;
+    GraphicsTable graphics(renderer);
+    Console console(renderer, graphics);
+    std::vector<std::string> commands;
+    console.SetCommandHandler([&](const std::string& line) {
+        commands.push_back(line);
+        EXPECT_EQ(console.InputLine(), line);  // still there while the command runs
+    });
+
+    const int m = Key::kA + 12, a = Key::kA, p = Key::kA + 15;
+    for (const int key : {m, a, p})
+        console.OnKey(key, false);
+    console.OnKey(Key::kSpace, false);
+    console.OnKey(Key::kA + 1, true);  // B
+    console.OnKey(Key::kMinus, false);
+    console.OnKey(Key::kMinus, true);
+    console.OnKey(Key::kDigit0 + 1, true);  // Shift makes no difference to digits
+    console.OnKey(Key::kFullStop, false);
+    console.OnKey(Key::kTab, false);  // not a typing key
+    console.OnKey(Key::kBackspace, false);
+    EXPECT_EQ(console.InputLine(), "map B-_1");
+
+    console.OnKey(Key::kEnter, false);
+    EXPECT_EQ(commands, std::vector<std::string>{"map B-_1"});
+    EXPECT_EQ(console.History().back(), ">map B-_1");
+    EXPECT_EQ(console.InputLine(), "");
+
+    for (int i = 0; i < 20; ++i)
+        console.OnKey(Key::kBackspace, false);  // nothing to remove
+    for (int i = 0; i < 400; ++i)
+        console.OnKey(Key::kA, false);
+    console.OnKey(Key::kEnter, false);
+    EXPECT_EQ(console.History().back().size(), 255u);  // ">" and the whole line fit
+    EXPECT_EQ(commands.back().size(), 254u);
 }

@@ -1,0 +1,14 @@
+#pragma once
+
+// Where the input system sends what the keys mean: the console while it takes typing, and the
+// program's command and key handlers otherwise.
+class InputListener {
+public:
+    virtual ~InputListener() = default;
+    virtual bool IsConsoleOpen() const = 0;
+    virtual void ToggleConsole() = 0;
+    virtual void OnConsoleKey(int key) = 0;
+    virtual void OnCommand(int command) = 0;
+    virtual void OnKeyDown(int key) = 0;
+    virtual void OnKeyUp(int key) = 0;
+};
