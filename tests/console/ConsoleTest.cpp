@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "content/GraphicsTable.h"
+#include "core/Log.h"
 #include "support/RecordingRenderer.h"
 
 using Kind = RecordingRenderer::Kind;
 
 TEST(Console, HistoryStartsWithTheBannerAndScrollsOncePastFifteenLines) {
     RecordingRenderer renderer;
-    GraphicsTable graphics(renderer);
+    Log log;
+    GraphicsTable graphics(renderer, log);
     Console console(renderer, graphics);
     ASSERT_EQ(console.History().size(), 1u);
     EXPECT_EQ(console.History()[0], " *** Brawlwick Console System *** ");
@@ -35,7 +37,8 @@ TEST(Console, HistoryStartsWithTheBannerAndScrollsOncePastFifteenLines) {
 
 TEST(Console, DrawsNothingClosedAndTheNewestLinesLiterallyWhenOpen) {
     RecordingRenderer renderer;
-    GraphicsTable graphics(renderer);
+    Log log;
+    GraphicsTable graphics(renderer, log);
     Console console(renderer, graphics);
     console.PrintText("100% sure %s %d");
     console.Draw(renderer);
