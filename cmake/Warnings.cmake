@@ -1,10 +1,10 @@
 # Project-wide compile flags, applied to every target through this interface library.
-add_library(brawlwick_flags INTERFACE)
-target_compile_options(brawlwick_flags INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
-  -Wno-sign-conversion)
+set(BRAWLWICK_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
 if(BRAWLWICK_WERROR)
-  target_compile_options(brawlwick_flags INTERFACE -Werror)
+  list(APPEND BRAWLWICK_WARNINGS -Werror)
 endif()
+add_library(brawlwick_flags INTERFACE)
+target_compile_options(brawlwick_flags INTERFACE ${BRAWLWICK_WARNINGS})
 if(BRAWLWICK_SANITIZE)
   target_compile_options(brawlwick_flags INTERFACE -fsanitize=address,undefined
     -fno-sanitize-recover=all -fno-omit-frame-pointer)

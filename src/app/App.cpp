@@ -94,9 +94,12 @@ bool App::Initialise(int resolutionIndex, int colourDepth, const RendererFactory
     renderer_ = makeRenderer(size.width, size.height, depth, log_);
     if (!renderer_) return false;
     renderer_->SetClearColor(255, 255, 255);
-    graphics_ = std::make_unique<GraphicsTable>(*renderer_);
-    // The images of Base and Base/MapObjects and the two sprite tables load here once the
-    // image loaders exist.
+    graphics_ = std::make_unique<GraphicsTable>(*renderer_, log_);
+    graphics_->LoadImageDirectory(base_);
+    graphics_->LoadImageDirectory(base_ / "MapObjects");
+    // The graphics table goes first, so its sprites win over the entity table's of the same name.
+    graphics_->LoadSpriteTable(base_ / "BWgfx.gtb");
+    graphics_->LoadSpriteTable(base_ / "BWents.etb");
     menuSprite_ = graphics_->FindSpriteIndex("menu");
     console_ = std::make_unique<Console>(*renderer_, *graphics_);
     console_->SetCommandHandler([this](const std::string& line) { ExecuteCommand(line); });
@@ -227,6 +230,14 @@ void App::LogLine(const char* format, ...) {
     va_start(args, format);
     log_.LineV(format, args);
     va_end(args);
+}
+
+int App::FindSpriteIndex(const std::string& name) const {
+    return graphics_ ? graphics_->FindSpriteIndex(name) : 0;
+}
+
+const Sprite* App::GetSprite(int position) const {
+    return graphics_ ? graphics_->GetSprite(position) : nullptr;
 }
 
 float App::GetStep() const { return timer_->Speed() * timer_->TimeScale(); }

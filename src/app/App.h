@@ -19,6 +19,7 @@ class InputSystem;
 class KeyboardDevice;
 class Renderer;
 class SoundSystem;
+struct Sprite;
 
 // Builds the renderer for a display size and depth; the real program makes the OpenGL one,
 // tests a recording one. None means no drawing context could be had.
@@ -36,7 +37,8 @@ public:
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
-    // Builds the renderer, the graphics table and the console; false when nothing can be drawn.
+    // Builds the renderer, loads the images and sprite tables of Base, builds the console; false
+    // when nothing can be drawn.
     bool Initialise(int resolutionIndex, int colourDepth, const RendererFactory& makeRenderer);
     // Builds the input system over the keyboard, reads Base/binds.cfg and installs the
     // commands that keys and actions send.
@@ -74,6 +76,10 @@ public:
     void LogLine(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void Quit() { quit_ = true; }
     bool QuitRequested() const { return quit_; }
+
+    // Sprites by name once, then by position every frame (the graphics table's lookups).
+    int FindSpriteIndex(const std::string& name) const;
+    const Sprite* GetSprite(int position) const;
 
     float GetStep() const;
     float GetTimeScale() const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,17 +8,24 @@
 #include "render/Sprite.h"
 
 class Image;
+class Log;
 class Renderer;
 
 // Owns every loaded image and the named sprites cut from them. A sprite's position in the
 // table is its handle: callers look a name up once and fetch by position every frame.
 class GraphicsTable {
 public:
-    // Images are made through the renderer once image loading exists.
-    explicit GraphicsTable(Renderer& renderer);
+    // Images are made through the renderer; loading is reported to the log.
+    GraphicsTable(Renderer& renderer, Log& log);
     ~GraphicsTable();
     GraphicsTable(const GraphicsTable&) = delete;
     GraphicsTable& operator=(const GraphicsTable&) = delete;
+
+    // Loads every "*.tga" file of the folder (not of its subfolders), named by its file name.
+    void LoadImageDirectory(const std::filesystem::path& directory);
+    // Cuts the sprites a table names out of the images loaded so far; false when the file
+    // cannot be opened.
+    bool LoadSpriteTable(const std::filesystem::path& path);
 
     const Image* FindImage(const std::string& name) const;
     // Position of the first sprite of that name; 0 when no sprite has it.
@@ -25,6 +33,7 @@ public:
     // The sprite at a position; none for -1, for a position past the end, or an empty table.
     const Sprite* GetSprite(int position) const;
     int SpriteCount() const { return static_cast<int>(sprites_.size()); }
+    int ImageCount() const { return static_cast<int>(images_.size()); }
 
 private:
     struct Entry {
@@ -32,6 +41,11 @@ private:
         std::unique_ptr<Sprite> sprite;
     };
 
+    void LoadImage(const std::filesystem::path& path);
+    Image* FindImageToCut(const std::string& name) const;
+
     std::vector<Entry> sprites_;
     std::vector<std::unique_ptr<Image>> images_;
+    Renderer& renderer_;
+    Log& log_;
 };

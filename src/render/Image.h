@@ -15,6 +15,8 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     const std::string& Name() const { return name_; }
+    // The graphics table names an image by its file name alone.
+    void SetName(const std::string& name) { name_ = name; }
     std::uint32_t TextureName() const { return texture_; }
 
 protected:

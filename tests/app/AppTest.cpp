@@ -8,12 +8,15 @@
 #include "console/Console.h"
 #include "input/InputSystem.h"
 #include "input/ScriptedKeyboard.h"
+#include "render/Image.h"
+#include "render/Sprite.h"
 #include "sound/SoundSystem.h"
 #include "support/FileText.h"
 #include "support/ManualClock.h"
 #include "support/RecordingAudioDevice.h"
 #include "support/RecordingRenderer.h"
 #include "support/ScriptedWindow.h"
+#include "support/TgaBytes.h"
 #include "support/WaveBytes.h"
 
 using Kind = RecordingRenderer::Kind;
@@ -222,4 +225,30 @@ TEST_F(AppTest, KeysReachTheConsoleAndCommandsThroughTheBindingsFile) {
     EXPECT_NE(log.find("Command 20: no match is running.\n"), std::string::npos);
     EXPECT_EQ(log.find("Command 2:"), std::string::npos);  // Enter belonged to the console
     EXPECT_NE(log.find("Shutting down DirectInput...\n"), std::string::npos);
+}
+
+TEST_F(AppTest, LoadsBothFoldersAndTablesGraphicsFirstAndDrawsTheMenuSpriteStretched) {
+    std::filesystem::create_directories(root_ / "Base" / "MapObjects");
+    WriteBytes(root_ / "Base" / "title.tga", SolidTga(8, 4, {0, 0, 0}));
+    WriteBytes(root_ / "Base" / "MapObjects" / "objects.tga", SolidTga(4, 4, {0, 0, 0, 0}));
+    std::ofstream(root_ / "Base" / "BWgfx.gtb") << "[title.tga]\nmenu 0,0,8,4\n";
+    std::ofstream(root_ / "Base" / "BWents.etb") << "[objects.tga]\nmenu 0,0,4,4\ngrass1 0,0,4,2\n";
+    auto app = MakeApp();
+
+    EXPECT_EQ(app->FindSpriteIndex("menu"), 0);
+    EXPECT_EQ(app->FindSpriteIndex("grass1"), 2);
+    ASSERT_NE(app->GetSprite(2), nullptr);
+    EXPECT_EQ(app->GetSprite(2)->image->Name(), "objects.tga");
+    EXPECT_EQ(app->GetSprite(-1), nullptr);
+
+    renderer_->Clear();
+    app->Frame();
+    const auto quads = renderer_->CallsOf(Kind::TexturedQuad);
+    ASSERT_EQ(quads.size(), 1u);
+    EXPECT_EQ(quads[0].v[2], 800.0f);
+    EXPECT_EQ(quads[0].v[3], 600.0f);
+    EXPECT_EQ(quads[0].alpha, 255);
+    const auto binds = renderer_->CallsOf(Kind::BindImage);
+    ASSERT_FALSE(binds.empty());
+    EXPECT_EQ(binds[0].image, app->GetSprite(0)->image);
 }

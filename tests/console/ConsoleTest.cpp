@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "content/GraphicsTable.h"
+#include "core/Log.h"
 #include "input/KeyTable.h"
 #include "support/RecordingRenderer.h"
 
@@ -10,7 +11,8 @@ using Kind = RecordingRenderer::Kind;
 
 TEST(Console, HistoryStartsWithTheBannerAndScrollsOncePastFifteenLines) {
     RecordingRenderer renderer;
-    GraphicsTable graphics(renderer);
+    Log log;
+    GraphicsTable graphics(renderer, log);
     Console console(renderer, graphics);
     ASSERT_EQ(console.History().size(), 1u);
     EXPECT_EQ(console.History()[0], " *** Brawlwick Console System *** ");
@@ -36,7 +38,8 @@ TEST(Console, HistoryStartsWithTheBannerAndScrollsOncePastFifteenLines) {
 
 TEST(Console, DrawsNothingClosedAndTheNewestLinesLiterallyWhenOpen) {
     RecordingRenderer renderer;
-    GraphicsTable graphics(renderer);
+    Log log;
+    GraphicsTable graphics(renderer, log);
     Console console(renderer, graphics);
     console.PrintText("100% sure %s %d");
     console.Draw(renderer);
@@ -74,7 +77,8 @@ TEST(Console, DrawsNothingClosedAndTheNewestLinesLiterallyWhenOpen) {
 
 TEST(Console, TypedKeysEditTheLineAndEnterHandsItOver) {
     RecordingRenderer renderer;
-    GraphicsTable graphics(renderer);
+    Log log;
+    GraphicsTable graphics(renderer, log);
     Console console(renderer, graphics);
     std::vector<std::string> commands;
     console.SetCommandHandler([&](const std::string& line) {

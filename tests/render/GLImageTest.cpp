@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TgaBytes.h"
+#include "support/TgaBytes.h"
 
 // Reading alone needs no GL context; only uploading does.
 TEST(GLImage, TakesConsecutiveTextureNamesAndKeepsTheSizeOfARefusedFile) {

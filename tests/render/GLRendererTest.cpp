@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "TgaBytes.h"
 #include "core/Log.h"
 #include "platform/SdlFontSource.h"
 #include "platform/SdlWindow.h"
@@ -22,6 +21,7 @@
 #include "render/Image.h"
 #include "render/Sprite.h"
 #include "support/FileText.h"
+#include "support/TgaBytes.h"
 
 // Draws through the real window, context and fonts and reads the pixels back.
 namespace {

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "TgaBytes.h"
 #include "core/Log.h"
 #include "render/Font.h"
 #include "render/FontSource.h"
@@ -14,6 +13,7 @@
 #include "render/RenderContext.h"
 #include "render/Sprite.h"
 #include "support/FileText.h"
+#include "support/TgaBytes.h"
 
 namespace {
 // A window system that refuses what it is told to refuse and remembers what it was asked.

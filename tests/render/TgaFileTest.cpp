@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TgaBytes.h"
+#include "support/TgaBytes.h"
 
 namespace {
 TgaResult Parse(const std::vector<std::uint8_t>& bytes, TgaPixels& pixels) {

@@ -1,0 +1,80 @@
+#include "content/SpriteTableFile.h"
+
+#include <charconv>
+#include <cstring>
+
+#include "core/DataLine.h"
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+void SkipBlanks(std::string_view& text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    text.remove_prefix(i);
+}
+
+// A decimal integer after optional blanks and an optional sign, like a formatted read of "%d";
+// numbers that do not fit are refused rather than wrapped.
+std::optional<int> TakeInt(std::string_view& text) {
+    SkipBlanks(text);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-') return std::nullopt;
+    }
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc()) return std::nullopt;
+    text.remove_prefix(static_cast<std::size_t>(end - text.data()));
+    return value;
+}
+
+bool TakeComma(std::string_view& text) {
+    if (text.empty() || text.front() != ',') return false;
+    text.remove_prefix(1);
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ParseSectionLine(std::string_view line) {
+    if (line.empty() || line.front() != '[') return std::nullopt;
+    if (line.size() < 2) return std::string();
+    return std::string(line.substr(1, line.size() - 2));
+}
+
+std::optional<SpriteLine> ParseSpriteLine(std::string_view line) {
+    SkipBlanks(line);
+    std::size_t nameLength = 0;
+    while (nameLength < line.size() && !IsBlank(line[nameLength]))
+        ++nameLength;
+    if (nameLength == 0 || nameLength > kMaxSpriteName) return std::nullopt;
+    SpriteLine sprite;
+    sprite.name = std::string(line.substr(0, nameLength));
+    line.remove_prefix(nameLength);
+
+    int* const fields[] = {&sprite.x1, &sprite.y1, &sprite.x2, &sprite.y2};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (i > 0 && !TakeComma(line)) return std::nullopt;
+        const std::optional<int> value = TakeInt(line);
+        if (!value) return std::nullopt;
+        *fields[i] = *value;
+    }
+    return sprite;
+}
+
+void ReadSpriteTable(std::istream& in, const SpriteLineHandler& onSprite) {
+    std::string imageName(kUndefinedImage);
+    std::string line;
+    while (ReadDataLine(in, line)) {
+        // Lines are text: a stray NUL ends one, as it would end a C string.
+        line.resize(std::strlen(line.c_str()));
+        if (std::optional<std::string> section = ParseSectionLine(line)) {
+            imageName = std::move(*section);
+        } else if (std::optional<SpriteLine> sprite = ParseSpriteLine(line)) {
+            onSprite(imageName, *sprite);
+        }
+    }
+}
