@@ -9,46 +9,48 @@
 
 using Kind = RecordingRenderer::Kind;
 
-TEST(Console, HistoryStartsWithTheBannerAndScrollsOncePastFifteenLines) {
-    RecordingRenderer renderer;
-    Log log;
-    GraphicsTable graphics(renderer, log);
-    Console console(renderer, graphics);
-    ASSERT_EQ(console.History().size(), 1u);
-    EXPECT_EQ(console.History()[0], " *** Brawlwick Console System *** ");
+namespace {
+class ConsoleTest : public testing::Test {
+protected:
+    RecordingRenderer renderer_;
+    Log log_;  // never opened
+    GraphicsTable graphics_{renderer_, log_};
+    Console console_{renderer_, graphics_};
+};
+}  // namespace
+
+TEST_F(ConsoleTest, HistoryStartsWithTheBannerAndScrollsOncePastFifteenLines) {
+    ASSERT_EQ(console_.History().size(), 1u);
+    EXPECT_EQ(console_.History()[0], " *** Brawlwick Console System *** ");
 
     for (int i = 1; i <= 14; ++i)
-        console.Print("line %d", i);
-    EXPECT_EQ(console.TopLine(), 0);  // exactly fifteen lines fit
-    console.Print("line %d", 15);
-    EXPECT_EQ(console.TopLine(), 1);  // the banner is no longer shown
-    console.Print("%s", "");          // an empty text is still a line
-    EXPECT_EQ(console.TopLine(), 2);
+        console_.Print("line %d", i);
+    EXPECT_EQ(console_.TopLine(), 0);  // exactly fifteen lines fit
+    console_.Print("line %d", 15);
+    EXPECT_EQ(console_.TopLine(), 1);  // the banner is no longer shown
+    console_.Print("%s", "");          // an empty text is still a line
+    EXPECT_EQ(console_.TopLine(), 2);
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-zero-length"
-    console.Print("");  // an empty format is not
+    console_.Print("");  // an empty format is not
 #pragma GCC diagnostic pop
-    EXPECT_EQ(console.History().size(), 17u);
+    EXPECT_EQ(console_.History().size(), 17u);
 
-    console.Print("%s", std::string(400, 'y').c_str());
-    EXPECT_EQ(console.History().back().size(), 255u);
-    console.PrintText(std::string(400, 'z'));
-    EXPECT_EQ(console.History().back().size(), 255u);
+    console_.Print("%s", std::string(400, 'y').c_str());
+    EXPECT_EQ(console_.History().back().size(), 255u);
+    console_.PrintText(std::string(400, 'z'));
+    EXPECT_EQ(console_.History().back().size(), 255u);
 }
 
-TEST(Console, DrawsNothingClosedAndTheNewestLinesLiterallyWhenOpen) {
-    RecordingRenderer renderer;
-    Log log;
-    GraphicsTable graphics(renderer, log);
-    Console console(renderer, graphics);
-    console.PrintText("100% sure %s %d");
-    console.Draw(renderer);
-    EXPECT_TRUE(renderer.Calls().empty());
+TEST_F(ConsoleTest, DrawsNothingClosedAndTheNewestLinesLiterallyWhenOpen) {
+    console_.PrintText("100% sure %s %d");
+    console_.Draw(renderer_);
+    EXPECT_TRUE(renderer_.Calls().empty());
 
-    console.Toggle();
-    ASSERT_TRUE(console.IsOpen());
-    console.Draw(renderer);
-    const auto texts = renderer.CallsOf(Kind::Text);
+    console_.Toggle();
+    ASSERT_TRUE(console_.IsOpen());
+    console_.Draw(renderer_);
+    const auto texts = renderer_.CallsOf(Kind::Text);
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[1].text, "100% sure %s %d");
     EXPECT_EQ(texts[2].text, ">");
@@ -60,55 +62,51 @@ TEST(Console, DrawsNothingClosedAndTheNewestLinesLiterallyWhenOpen) {
     EXPECT_EQ(texts[2].v[1], 280.0f + 8.0f);
     EXPECT_EQ(texts[0].colour, kWhite);
 
-    renderer.Clear();
+    renderer_.Clear();
     for (int i = 0; i < 40; ++i)
-        console.Print("n%d", i);
-    console.Draw(renderer);
-    const auto shown = renderer.Texts();
+        console_.Print("n%d", i);
+    console_.Draw(renderer_);
+    const auto shown = renderer_.Texts();
     ASSERT_EQ(shown.size(), 16u);  // fifteen history lines and the input line
     EXPECT_EQ(shown.front(), "n25");
     EXPECT_EQ(shown[14], "n39");
 
-    console.Toggle();
-    renderer.Clear();
-    console.Draw(renderer);
-    EXPECT_TRUE(renderer.Calls().empty());
+    console_.Toggle();
+    renderer_.Clear();
+    console_.Draw(renderer_);
+    EXPECT_TRUE(renderer_.Calls().empty());
 }
 
-TEST(Console, TypedKeysEditTheLineAndEnterHandsItOver) {
-    RecordingRenderer renderer;
-    Log log;
-    GraphicsTable graphics(renderer, log);
-    Console console(renderer, graphics);
+TEST_F(ConsoleTest, TypedKeysEditTheLineAndEnterHandsItOver) {
     std::vector<std::string> commands;
-    console.SetCommandHandler([&](const std::string& line) {
+    console_.SetCommandHandler([&](const std::string& line) {
         commands.push_back(line);
-        EXPECT_EQ(console.InputLine(), line);  // still there while the command runs
+        EXPECT_EQ(console_.InputLine(), line);  // still there while the command runs
     });
 
     const int m = Key::kA + 12, a = Key::kA, p = Key::kA + 15;
     for (const int key : {m, a, p})
-        console.OnKey(key, false);
-    console.OnKey(Key::kSpace, false);
-    console.OnKey(Key::kA + 1, true);  // B
-    console.OnKey(Key::kMinus, false);
-    console.OnKey(Key::kMinus, true);
-    console.OnKey(Key::kDigit0 + 1, true);  // Shift makes no difference to digits
-    console.OnKey(Key::kFullStop, false);
-    console.OnKey(Key::kTab, false);  // not a typing key
-    console.OnKey(Key::kBackspace, false);
-    EXPECT_EQ(console.InputLine(), "map B-_1");
+        console_.OnKey(key, false);
+    console_.OnKey(Key::kSpace, false);
+    console_.OnKey(Key::kA + 1, true);  // B
+    console_.OnKey(Key::kMinus, false);
+    console_.OnKey(Key::kMinus, true);
+    console_.OnKey(Key::kDigit0 + 1, true);  // Shift makes no difference to digits
+    console_.OnKey(Key::kFullStop, false);
+    console_.OnKey(Key::kTab, false);  // not a typing key
+    console_.OnKey(Key::kBackspace, false);
+    EXPECT_EQ(console_.InputLine(), "map B-_1");
 
-    console.OnKey(Key::kEnter, false);
+    console_.OnKey(Key::kEnter, false);
     EXPECT_EQ(commands, std::vector<std::string>{"map B-_1"});
-    EXPECT_EQ(console.History().back(), ">map B-_1");
-    EXPECT_EQ(console.InputLine(), "");
+    EXPECT_EQ(console_.History().back(), ">map B-_1");
+    EXPECT_EQ(console_.InputLine(), "");
 
     for (int i = 0; i < 20; ++i)
-        console.OnKey(Key::kBackspace, false);  // nothing to remove
+        console_.OnKey(Key::kBackspace, false);  // nothing to remove
     for (int i = 0; i < 400; ++i)
-        console.OnKey(Key::kA, false);
-    console.OnKey(Key::kEnter, false);
-    EXPECT_EQ(console.History().back().size(), 255u);  // ">" and the whole line fit
+        console_.OnKey(Key::kA, false);
+    console_.OnKey(Key::kEnter, false);
+    EXPECT_EQ(console_.History().back().size(), 255u);  // ">" and the whole line fit
     EXPECT_EQ(commands.back().size(), 254u);
 }

@@ -8,6 +8,7 @@
 #include "input/ScriptedKeyboard.h"
 #include "support/FileText.h"
 #include "support/RecordingListener.h"
+#include "support/TestFolder.h"
 
 using Calls = std::vector<std::string>;
 
@@ -16,10 +17,7 @@ namespace {
 class InputSystemTest : public testing::Test {
 protected:
     void SetUp() override {
-        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::path(testing::TempDir()) / "input" / info->name();
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
+        dir_ = FreshTestFolder("input");
         log_.Open(dir_ / "Log.txt");
         auto keyboard = std::make_unique<ScriptedKeyboard>();
         keyboard_ = keyboard.get();

@@ -15,6 +15,11 @@ Bytes Truncated(Bytes bytes, std::size_t size) {
     bytes.resize(size);
     return bytes;
 }
+
+Bytes WithByte(Bytes bytes, std::size_t at, std::uint8_t value) {
+    bytes[at] = value;
+    return bytes;
+}
 }  // namespace
 
 TEST(WaveFileTest, AcceptsEveryPlayableLayoutAndFindsItsSamples) {
@@ -72,20 +77,8 @@ TEST(WaveFileTest, RefusesBrokenFilesWithTheReason) {
     } cases[] = {
         {"nothing", {}, WaveResult::NotRiffWave},
         {"only the RIFF header", Truncated(good, 12), WaveResult::NoFormat},
-        {"not RIFF",
-         [&] {
-             Bytes b = good;
-             b[3] = 'X';
-             return b;
-         }(),
-         WaveResult::NotRiffWave},
-        {"not WAVE",
-         [&] {
-             Bytes b = good;
-             b[8] = 'A';
-             return b;
-         }(),
-         WaveResult::NotRiffWave},
+        {"not RIFF", WithByte(good, 3, 'X'), WaveResult::NotRiffWave},
+        {"not WAVE", WithByte(good, 8, 'A'), WaveResult::NotRiffWave},
         {"no fmt", WaveBytes().Chunk("data", samples).Build(), WaveResult::NoFormat},
         {"short fmt",
          WaveBytes().Chunk("fmt ", Truncated(format, 14)).Chunk("data", samples).Build(),
@@ -118,13 +111,7 @@ TEST(WaveFileTest, RefusesBrokenFilesWithTheReason) {
         {"rate 0", WaveBytes::Pcm(0, 1, 16, 10), WaveResult::BadFormat},
         {"rate past the output's range", WaveBytes::Pcm(400000, 1, 16, 10), WaveResult::BadFormat},
         {"no channels", WaveBytes::Pcm(22050, 0, 16, 10), WaveResult::BadFormat},
-        {"block size that does not fit the layout",
-         [&] {
-             Bytes b = good;
-             b[32] = 3;
-             return b;
-         }(),
-         WaveResult::BadFormat},
+        {"block size that does not fit the layout", WithByte(good, 32, 3), WaveResult::BadFormat},
     };
     for (const auto& c : cases) {
         WaveFile wave;

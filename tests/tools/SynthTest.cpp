@@ -39,9 +39,6 @@ TEST(SynthTest, ScoresLayPatternsOnAStepGrid) {
                               "hit : X\n"
                               "play a b*2,a\n"
                               "play b\n");
-    EXPECT_FLOAT_EQ(score.tempo, 60.0f);
-    EXPECT_EQ(score.stepsPerBeat, 2);
-    EXPECT_FALSE(score.loop);
     EXPECT_EQ(score.patterns.at("a").steps, 7);
     // a (7 steps) alongside b, b and a (1 + 1 + 7), then b once more.
     EXPECT_EQ(score.steps, 10);
