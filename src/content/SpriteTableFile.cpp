@@ -4,22 +4,14 @@
 #include <cstring>
 
 #include "core/DataLine.h"
+#include "core/TextScan.h"
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-void SkipBlanks(std::string_view& text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    text.remove_prefix(i);
-}
 
 // A decimal integer after optional blanks and an optional sign, like a formatted read of "%d";
 // numbers that do not fit are refused rather than wrapped.
 std::optional<int> TakeInt(std::string_view& text) {
-    SkipBlanks(text);
+    text = SkipBlanks(text);
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
         if (!text.empty() && text.front() == '-') return std::nullopt;
@@ -46,10 +38,8 @@ std::optional<std::string> ParseSectionLine(std::string_view line) {
 }
 
 std::optional<SpriteLine> ParseSpriteLine(std::string_view line) {
-    SkipBlanks(line);
-    std::size_t nameLength = 0;
-    while (nameLength < line.size() && !IsBlank(line[nameLength]))
-        ++nameLength;
+    line = SkipBlanks(line);
+    const std::size_t nameLength = WordLength(line);
     if (nameLength == 0 || nameLength > kMaxSpriteName) return std::nullopt;
     SpriteLine sprite;
     sprite.name = std::string(line.substr(0, nameLength));

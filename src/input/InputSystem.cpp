@@ -4,8 +4,8 @@
 #include <istream>
 #include <string_view>
 
+#include "core/DataLine.h"
 #include "core/Log.h"
-#include "core/TextFormat.h"
 #include "input/InputListener.h"
 
 namespace {
@@ -133,27 +133,21 @@ void InputSystem::LoadBinds(const std::filesystem::path& fileName) {
 }
 
 void InputSystem::ReadBinds(std::istream& in) {
-    std::string line;
-    while (std::getline(in, line)) {
-        // Longer lines are cut rather than read on as a line of their own.
-        if (line.size() > kMaxLineLength - 1) line.resize(kMaxLineLength - 1);
+    // Longer lines are cut rather than read on as a line of their own.
+    for (std::string line; ReadDataLine(in, line);)
         ApplyBindingLine(line);
-    }
 }
 
-bool InputSystem::ApplyBindingLine(const std::string& line) {
-    std::string_view text(line);
-    // A file saved on another system must bind the same.
-    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+void InputSystem::ApplyBindingLine(const std::string& line) {
+    const std::string_view text(line);
     const std::size_t equals = text.find('=');
-    if (equals == std::string_view::npos) return false;
+    if (equals == std::string_view::npos) return;
     const std::string_view actionName = text.substr(0, equals);
     std::string_view keyName = text.substr(equals + 1);
     keyName = keyName.substr(0, keyName.find('='));
     const auto action = actionNames_.find(actionName);
     const auto key = keyNames_.find(keyName);
     // Unknown names and empty lines bind nothing rather than rebinding the first action.
-    if (action == actionNames_.end() || key == keyNames_.end()) return false;
+    if (action == actionNames_.end() || key == keyNames_.end()) return;
     actions_[action->second] = key->second;
-    return true;
 }

@@ -43,11 +43,12 @@ public:
     // Reads a bindings file of lines "Action=Key"; a file that cannot be read keeps the
     // current bindings.
     void LoadBinds(const std::filesystem::path& fileName);
+    // Lines end in LF or CR LF, so a file saved on another system binds the same.
     void ReadBinds(std::istream& in);
-    // One line of a bindings file; false when it names no known action and key.
-    bool ApplyBindingLine(const std::string& line);
 
 private:
+    // One line of a bindings file; a line naming no known action and key binds nothing.
+    void ApplyBindingLine(const std::string& line);
     void Dispatch(const KeyEvent& event, InputListener& listener) const;
     void Reacquire();
     static bool InRange(int value, int count) { return value >= 0 && value < count; }

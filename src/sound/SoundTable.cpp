@@ -1,27 +1,14 @@
 #include "sound/SoundTable.h"
 
+#include <algorithm>
 #include <istream>
-#include <limits>
+
+#include "core/DataLine.h"
+#include "core/TextScan.h"
 
 namespace {
 // Larger counts are held at this; nothing can use more copies.
 constexpr long kCopiesLimit = 1'000'000;
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::size_t SkipBlanks(std::string_view text, std::size_t at) {
-    while (at < text.size() && IsBlank(text[at]))
-        ++at;
-    return at;
-}
-
-std::size_t SkipWord(std::string_view text, std::size_t at) {
-    while (at < text.size() && !IsBlank(text[at]))
-        ++at;
-    return at;
-}
 
 // A decimal number with an optional sign, as a formatted scan reads it; none without digits.
 std::optional<int> ReadCount(std::string_view text) {
@@ -40,27 +27,19 @@ std::optional<int> ReadCount(std::string_view text) {
 
 std::optional<SoundTableLine> ParseSoundTableLine(std::string_view line) {
     if (line.empty() || line.front() == ';') return std::nullopt;
-    const std::size_t nameStart = SkipBlanks(line, 0);
-    const std::size_t nameEnd = SkipWord(line, nameStart);
-    if (nameStart == nameEnd) return std::nullopt;
+    const std::string_view rest = SkipBlanks(line);
+    const std::size_t nameLength = WordLength(rest);
+    if (nameLength == 0) return std::nullopt;
     SoundTableLine parsed;
-    parsed.fileName = line.substr(nameStart, std::min(nameEnd - nameStart, kMaxSoundFileName));
-    const std::size_t countStart = SkipBlanks(line, nameEnd);
-    parsed.copies = ReadCount(line.substr(countStart)).value_or(1);
+    parsed.fileName = rest.substr(0, std::min(nameLength, kMaxSoundFileName));
+    parsed.copies = ReadCount(SkipBlanks(rest.substr(nameLength))).value_or(1);
     return parsed;
 }
 
 void ReadSoundTable(std::istream& in, const std::function<void(const SoundTableLine&)>& onLine) {
-    char buffer[kMaxSoundTableLine + 1];
-    while (in) {
-        in.getline(buffer, sizeof buffer);
-        if (in.gcount() == 0 && !in) break;
-        if (in.fail() && !in.eof()) {
-            // The line was longer than a buffer: keep its start, skip the rest.
-            in.clear();
-            in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-        }
+    for (std::string line; ReadDataLine(in, line);) {
         // A formatted scan stops at the first NUL, so the line ends there too.
-        if (const auto parsed = ParseSoundTableLine(std::string_view(buffer))) onLine(*parsed);
+        if (const auto parsed = ParseSoundTableLine(std::string_view(line.c_str())))
+            onLine(*parsed);
     }
 }

@@ -14,8 +14,6 @@ struct SoundTableLine {
     int copies = 1;
 };
 
-// Longest line read; the rest of a longer line is skipped.
-inline constexpr std::size_t kMaxSoundTableLine = 254;
 // Longest file name kept; a longer name is cut to this.
 inline constexpr std::size_t kMaxSoundFileName = 39;
 
@@ -23,5 +21,5 @@ inline constexpr std::size_t kMaxSoundFileName = 39;
 // comment (";" first) or a line of blanks.
 std::optional<SoundTableLine> ParseSoundTableLine(std::string_view line);
 
-// Every line of the table that names a sound, in order.
+// Every line of the table that names a sound, in order; lines are cut at kMaxDataLine.
 void ReadSoundTable(std::istream& in, const std::function<void(const SoundTableLine&)>& onLine);
