@@ -1,0 +1,75 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <istream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Geometry.h"
+#include "world/MapFile.h"
+#include "world/QuadNode.h"
+
+class GraphicsTable;
+struct PushResult;
+class View;
+
+// Flags of a shot trace.
+inline constexpr int kTracePlatforms = 1;
+inline constexpr int kTracePlayers = 2;
+
+// The nearest thing a shot meets. The player side is filled in by the match, which knows the
+// players; the map traces the platforms.
+struct ShotTrace {
+    Vec2 start;
+    Vec2 end;
+    Vec2 point;  // where it hit; the end point when nothing was hit
+    float t = 1.0f;
+    const Platform* platform = nullptr;
+    int player = -1;  // player number hit, -1 for none
+    int side = 0;     // platform side, or the body part of a hit player
+};
+
+// The static world of one match: the map's contents and the quad tree over its platforms.
+// A match owns one and loads one map into it right after it is made.
+class GameMap {
+public:
+    // Console output.
+    using Print = std::function<void(const std::string&)>;
+    static constexpr int kTreeDepth = 4;
+
+    // Reads a map file and builds the tree. A refused file prints why, naming it, and leaves
+    // the map exactly as it was. Scenery sprites are looked up by name in `sprites` when given.
+    bool Load(std::istream& in, const std::string& fileName, const Print& print,
+              const GraphicsTable* sprites);
+    // Writes the map through a temporary file renamed over the old one; prints the outcome.
+    bool Save(const std::filesystem::path& path, const Print& print) const;
+
+    // Rebuilds the tree from scratch over the bounds; call after platforms change.
+    void BuildQuadTree(int depth);
+    // Nearest platform hit of a shot (kTracePlatforms), starting the result afresh.
+    void TraceShot(const Segment& segment, ShotTrace& result, int flags) const;
+    bool SegmentHitsPlatform(const Segment& segment) const;
+    // Pushes the rectangle out of every platform it overlaps, in place.
+    void CollideRect(Float4& rect, PushResult& result);
+
+    // Every platform with Draw, then every one with DrawFill.
+    void Draw(const View& view) const;
+    void DrawTree(const View& view, bool drawAll);
+
+    MapContents& Contents() { return contents_; }
+    const MapContents& Contents() const { return contents_; }
+    const std::string& Name() const { return contents_.name; }
+    const Float4& Bounds() const { return contents_.bounds; }
+    std::vector<Platform>& Platforms() { return contents_.platforms; }
+    const std::vector<Platform>& Platforms() const { return contents_.platforms; }
+    std::vector<SpawnPoint>& SpawnPoints() { return contents_.spawnPoints; }
+    std::vector<ItemSpawn>& Items() { return contents_.items; }
+    const QuadNode* Tree() const { return tree_.get(); }
+
+private:
+    MapContents contents_;
+    std::unique_ptr<QuadNode> tree_;
+    std::vector<QuadNode*> leaves_;  // kept between queries so CollideRect need not allocate
+};

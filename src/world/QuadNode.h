@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "core/Float4.h"
+#include "core/Geometry.h"
+
+class Platform;
+class View;
+
+// A node of the quad tree over the world rectangle. Each node lists every platform that
+// overlaps or touches it, so a query tests only the platforms near it. Built once per map
+// (and after editor changes); never updated in place.
+class QuadNode {
+public:
+    // Builds this node over `area` from the map's platforms, subdividing `depth` more times;
+    // with the limit on, a node holding fewer than 2 platforms is not subdivided.
+    void Build(const std::vector<Platform>& platforms, const Float4& area, int depth,
+               bool limit = true);
+
+    // Moves `result` to the deepest node, in visiting order, that holds both end points.
+    void FindDeepest(const Segment& segment, const QuadNode*& result) const;
+    // Appends the non-empty leaves strictly overlapping both rectangles, marking each.
+    void CollectLeaves(const Float4& a, const Float4& b, std::vector<QuadNode*>& list);
+    // Children first; a node is drawn when marked or when every node is wanted (the editor).
+    void DrawDebug(const View& view, bool drawAll);
+
+    int Level() const { return level_; }
+    bool Marked() const { return marked_; }
+    const Float4& Rect() const { return rect_; }
+    const std::vector<const Platform*>& Platforms() const { return platforms_; }
+    // Top-left, top-right, bottom-left, bottom-right; none for a leaf.
+    const std::array<QuadNode, 4>* Children() const { return children_.get(); }
+
+private:
+    int level_ = 1;
+    bool marked_ = false;
+    std::vector<const Platform*> platforms_;
+    Float4 rect_;
+    std::unique_ptr<std::array<QuadNode, 4>> children_;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/Float4.h"
+
+class GraphicsTable;
+class Renderer;
+struct Sprite;
+
+// The window onto the world: the renderer and the integer scroll offset that world drawing
+// subtracts. The visible world rectangle is the offset plus 800 by 600.
+class View {
+public:
+    static constexpr float kWidth = 800.0f;
+    static constexpr float kHeight = 600.0f;
+
+    View(Renderer& renderer, const GraphicsTable* sprites)
+        : renderer_(renderer), sprites_(sprites) {}
+
+    Renderer& GetRenderer() const { return renderer_; }
+    // None for -1, for an unknown position, or when no sprite table was given.
+    const Sprite* GetSprite(int position) const;
+
+    void SetOffset(int x, int y) {
+        offsetX_ = x;
+        offsetY_ = y;
+    }
+    int OffsetX() const { return offsetX_; }
+    int OffsetY() const { return offsetY_; }
+    // Whether a world rectangle overlaps the visible area; touching counts.
+    bool Sees(const Float4& rect) const;
+    // A world rectangle moved into screen coordinates.
+    Float4 ToScreen(const Float4& rect) const;
+
+private:
+    Renderer& renderer_;
+    const GraphicsTable* sprites_;
+    int offsetX_ = 0;
+    int offsetY_ = 0;
+};
