@@ -1,0 +1,59 @@
+#include "MapTextWriter.h"
+
+#include "MapTextTokens.h"
+#include "MapWords.h"
+
+namespace {
+
+// The word of a stored number, or the number itself when it has none.
+template <typename WordOf>
+std::string Word(std::int32_t number, WordOf wordOf) {
+    const auto word = wordOf(number);
+    return word ? std::string(*word) : std::to_string(number);
+}
+
+std::string Numbers(std::initializer_list<float> values) {
+    std::string text;
+    for (const float value : values)
+        text += " " + FormatMapNumber(value);
+    return text;
+}
+
+void WritePlatform(const Platform& platform, std::string& text) {
+    const Float4& r = platform.Rect();
+    text += platform.Solid() ? "platform" : "scenery";
+    text += Numbers({r.x1, r.y1, r.x2, r.y2});
+    if (!platform.SpriteName().empty()) text += " " + QuoteMapText(platform.SpriteName());
+    text += "\n";
+}
+
+void WriteSpawn(const SpawnPoint& spawn, std::string& text) {
+    text += "spawn" + Numbers({spawn.x, spawn.y});
+    if (spawn.team != 0) text += " " + Word(spawn.team, WordOfTeam);
+    text += "\n";
+}
+
+// Only weapons need their name; other kinds keep it when it is not the default.
+void WriteItem(const ItemSpawn& item, std::string& text) {
+    text += "item " + Word(item.Kind(), WordOfItemKind);
+    if (item.Kind() == kItemWeapon || item.WeaponName() != ItemSpawn().WeaponName())
+        text += " " + QuoteMapText(item.WeaponName());
+    text += Numbers({item.Position().x, item.Position().y}) + "\n";
+}
+
+}  // namespace
+
+std::string WriteMapText(const MapContents& map) {
+    std::string text = "name " + QuoteMapText(map.name) + "\n";
+    const Float4& world = map.bounds;
+    text += "world" + Numbers({world.x1, world.y1, world.x2, world.y2}) + "\n\n";
+    for (const Platform& platform : map.platforms)
+        WritePlatform(platform, text);
+    text += "\n";
+    for (const SpawnPoint& spawn : map.spawnPoints)
+        WriteSpawn(spawn, text);
+    text += "\n";
+    for (const ItemSpawn& item : map.items)
+        WriteItem(item, text);
+    return text;
+}
