@@ -15,6 +15,10 @@ check_table_log() {
     grep -qx "Shutting down DirectSound..." Log.txt || fail "no sound shut-down line"
 }
 
+# The default map would start a match, which stops the menu music; without the maps the game
+# stays on the menu, whose music loops.
+rm -r "$work/game/Base/Maps"
+
 # A few seconds of the real game into OpenAL's wave writer; SDL turns SIGTERM into a clean quit.
 printf '[general]\ndrivers = wave\n[wave]\nfile = %s\n' "$work/capture.wav" > "$work/alsoft.conf"
 ALSOFT_CONF="$work/alsoft.conf" ALSOFT_DRIVERS=wave "$work/game/brawlwick" -window -seed 1 &
