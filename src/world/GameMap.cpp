@@ -1,1 +1,79 @@
 #include "world/GameMap.h"
+
+#include <iterator>
+
+#include "content/GraphicsTable.h"
+#include "core/AtomicFile.h"
+#include "core/TextFormat.h"
+#include "world/View.h"
+
+namespace {
+
+// The whole file, or none when it is larger than any map can be.
+std::optional<std::vector<std::uint8_t>> ReadAll(std::istream& in) {
+    std::vector<std::uint8_t> bytes;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        const auto count = static_cast<std::size_t>(in.gcount());
+        if (bytes.size() + count > kMaxMapFileSize) return std::nullopt;
+        bytes.insert(bytes.end(), buffer, buffer + count);
+    }
+    return bytes;
+}
+
+MapReadResult ReadMapStream(std::istream& in) {
+    std::optional<std::vector<std::uint8_t>> bytes = ReadAll(in);
+    if (!bytes) return MapReadResult{std::nullopt, "the file is larger than any map can be"};
+    return ReadMapFile(*bytes);
+}
+
+}  // namespace
+
+bool GameMap::Load(std::istream& in, const std::string& fileName, const Print& print,
+                   const GraphicsTable* sprites) {
+    print("** Initializing Game **");
+    MapReadResult read = ReadMapStream(in);
+    if (!read.contents) {
+        print(FormatLineF("Couldn't load map \"%s\": %s.", fileName.c_str(), read.error.c_str()));
+        return false;
+    }
+    MapContents& loaded = *read.contents;
+    contents_.name = std::move(loaded.name);
+    contents_.bounds = loaded.bounds;
+    for (Platform& platform : loaded.platforms) {
+        if (!platform.SpriteName().empty()) {
+            const int position =
+                sprites != nullptr ? sprites->FindSpriteIndex(platform.SpriteName()) : -1;
+            platform.SetSprite(position, platform.SpriteName());
+        }
+    }
+    auto append = [](auto& to, auto& from) {
+        to.insert(to.end(), std::make_move_iterator(from.begin()),
+                  std::make_move_iterator(from.end()));
+    };
+    append(contents_.platforms, loaded.platforms);
+    append(contents_.spawnPoints, loaded.spawnPoints);
+    append(contents_.items, loaded.items);
+    print("** Loading Quad Tree **");
+    BuildQuadTree(kTreeDepth);
+    print("** Loading AI Info **");
+    return true;
+}
+
+bool GameMap::Save(const std::filesystem::path& path, const Print& print) const {
+    const std::vector<std::uint8_t> bytes = WriteMapFile(contents_);
+    const std::string shown = path.string();
+    if (!WriteFileAtomically(path, bytes.data(), bytes.size())) {
+        print(FormatLineF("Could not save \"%s\"; the old file is unchanged.", shown.c_str()));
+        return false;
+    }
+    print(FormatLineF("Saved map to \"%s\".", shown.c_str()));
+    return true;
+}
+
+void GameMap::Draw(const View& view) const {
+    for (const Platform& platform : contents_.platforms)
+        platform.Draw(view);
+    for (const Platform& platform : contents_.platforms)
+        platform.DrawFill(view);
+}
