@@ -56,7 +56,8 @@ void GameMap::CollideRect(Float4& rect, PushResult& result) {
     // The rectangle moves as it is pushed, so later platforms see where the earlier ones put
     // it; a platform in several leaves is met once per leaf.
     for (const QuadNode* leaf : leaves_) {
-        for (const Platform* platform : leaf->Platforms()) platform->PushOutRect(rect, result);
+        for (const Platform* platform : leaf->Platforms())
+            platform->PushOutRect(rect, result);
     }
 }
 

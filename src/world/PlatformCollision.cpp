@@ -24,7 +24,7 @@ bool BothOutside(const Segment& s, const Float4& r) {
 
 // Segment flags for a sweep: every side, only the left and right, only the top and bottom.
 constexpr int kAllSides = 13;
-constexpr int kLeftRightOnly = kAllSides | kSkipTopAndBottom;      // 29
+constexpr int kLeftRightOnly = kAllSides | kSkipTopAndBottom;  // 29
 constexpr int kTopBottomOnly = kAllSides | kSkipLeftAndRight;  // 45
 
 // Which box corners a sweep follows, by the sign of the motion; 0 leaves a corner out.
@@ -33,23 +33,27 @@ constexpr int kTopBottomOnly = kAllSides | kSkipLeftAndRight;  // 45
 using CornerFlags = std::array<int, 4>;
 constexpr std::array<CornerFlags, 9> kSweepCorners = {{
     // dx < 0
-    {kAllSides, kAllSides, 0, kLeftRightOnly},      // dy < 0
-    {0, 0, 0, 0},                               // dy = 0
-    {kLeftRightOnly, 0, kTopBottomOnly, kAllSides}, // dy > 0
+    {kAllSides, kAllSides, 0, kLeftRightOnly},       // dy < 0
+    {0, 0, 0, 0},                                    // dy = 0
+    {kLeftRightOnly, 0, kTopBottomOnly, kAllSides},  // dy > 0
     // dx = 0
-    {kAllSides, kAllSides, 0, 0},               // dy < 0
-    {kAllSides, kAllSides, kAllSides, kAllSides},
-    {0, 0, kAllSides, kAllSides},               // dy > 0
+    {kAllSides, kAllSides, 0, 0},                  // dy < 0
+    {kAllSides, kAllSides, kAllSides, kAllSides},  // dy = 0
+    {0, 0, kAllSides, kAllSides},                  // dy > 0
     // dx > 0
-    {kAllSides, kAllSides, kLeftRightOnly, 0},      // dy < 0
-    {0, 0, 0, 0},                               // dy = 0
-    {0, kLeftRightOnly, kAllSides, kTopBottomOnly}, // dy > 0
+    {kAllSides, kAllSides, kLeftRightOnly, 0},       // dy < 0
+    {0, 0, 0, 0},                                    // dy = 0
+    {0, kLeftRightOnly, kAllSides, kTopBottomOnly},  // dy > 0
 }};
 
 // From a corner's contact point to the box centre, in half widths and half heights.
 constexpr std::array<Vec2, 4> kCornerToCentre = {{{1, 1}, {-1, 1}, {-1, -1}, {1, -1}}};
 
 int Sign(float v) { return v < 0.0f ? -1 : (v > 0.0f ? 1 : 0); }
+
+const CornerFlags& SweepCorners(float dx, float dy) {
+    return kSweepCorners[static_cast<std::size_t>((Sign(dx) + 1) * 3 + Sign(dy) + 1)];
+}
 
 std::array<Segment, 4> CornerPaths(const Float4& o, const Float4& n) {
     return {{{{o.x1, o.y1}, {n.x1, n.y1}},
@@ -59,9 +63,7 @@ std::array<Segment, 4> CornerPaths(const Float4& o, const Float4& n) {
 }
 }  // namespace
 
-bool Platform::ContainsPoint(float x, float y) const {
-    return RectContains(rect_, x, y);
-}
+bool Platform::ContainsPoint(float x, float y) const { return RectContains(rect_, x, y); }
 
 void Platform::IntersectSegment(const Segment& segment, SegmentHit& result, int flags) const {
     const float sx1 = segment.a.x;
@@ -114,8 +116,7 @@ void Platform::SweepBox(const Float4& oldBox, const Float4& newBox, SweepHit& re
     const float hw = (o.x2 - o.x1) / 2;
     const float hh = (o.y2 - o.y1) / 2;
     const std::array<Segment, 4> paths = CornerPaths(o, n);
-    const CornerFlags& tested = kSweepCorners[static_cast<std::size_t>(
-        (Sign(n.x1 - o.x1) + 1) * 3 + Sign(n.y1 - o.y1) + 1)];
+    const CornerFlags& tested = SweepCorners(n.x1 - o.x1, n.y1 - o.y1);
 
     std::array<SegmentHit, 4> hits{};
     for (std::size_t corner = 0; corner < hits.size(); ++corner) {

@@ -13,7 +13,8 @@ constexpr Colour kNodeOutline{0, 255, 0, 255};
 std::array<Float4, 4> Quarters(const Float4& r) {
     const float cx = (r.x2 - r.x1) / 2 + r.x1;
     const float cy = (r.y2 - r.y1) / 2 + r.y1;
-    return {{{r.x1, r.y1, cx, cy}, {cx, r.y1, r.x2, cy}, {r.x1, cy, cx, r.y2}, {cx, cy, r.x2, r.y2}}};
+    return {
+        {{r.x1, r.y1, cx, cy}, {cx, r.y1, r.x2, cy}, {r.x1, cy, cx, r.y2}, {cx, cy, r.x2, r.y2}}};
 }
 }  // namespace
 
@@ -21,7 +22,8 @@ void QuadNode::Build(const std::vector<Platform>& platforms, const Float4& area,
                      bool limit) {
     std::vector<const Platform*> all;
     all.reserve(platforms.size());
-    for (const Platform& platform : platforms) all.push_back(&platform);
+    for (const Platform& platform : platforms)
+        all.push_back(&platform);
     // The children of an ordered rectangle lie inside it, so whatever touches a child is
     // already in its parent's list, in map order: filtering that list gives the same platforms
     // as scanning the whole map. An inverted area has no such nesting.
@@ -61,7 +63,8 @@ void QuadNode::FindDeepest(const Segment& segment, const QuadNode*& result) cons
     }
     result = this;
     if (!children_) return;
-    for (const QuadNode& child : *children_) child.FindDeepest(segment, result);
+    for (const QuadNode& child : *children_)
+        child.FindDeepest(segment, result);
 }
 
 void QuadNode::CollectLeaves(const Float4& a, const Float4& b, std::vector<QuadNode*>& list) {
@@ -81,7 +84,8 @@ void QuadNode::CollectLeaves(const Float4& a, const Float4& b, std::vector<QuadN
 
 void QuadNode::DrawDebug(const View& view, bool drawAll) {
     if (children_) {
-        for (QuadNode& child : *children_) child.DrawDebug(view, drawAll);
+        for (QuadNode& child : *children_)
+            child.DrawDebug(view, drawAll);
     }
     if (!marked_ && !drawAll) return;
     Renderer& renderer = view.GetRenderer();
