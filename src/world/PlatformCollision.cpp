@@ -55,6 +55,19 @@ const CornerFlags& SweepCorners(float dx, float dy) {
     return kSweepCorners[static_cast<std::size_t>((Sign(dx) + 1) * 3 + Sign(dy) + 1)];
 }
 
+// Moves the span [low, high] to end at `edge`, or to start at it, keeping its size.
+void PlaceBefore(float& low, float& high, float edge) {
+    const float size = high - low;
+    high = edge;
+    low = high - size;
+}
+
+void PlaceAfter(float& low, float& high, float edge) {
+    const float size = high - low;
+    low = edge;
+    high = low + size;
+}
+
 std::array<Segment, 4> CornerPaths(const Float4& o, const Float4& n) {
     return {{{{o.x1, o.y1}, {n.x1, n.y1}},
              {{o.x2, o.y1}, {n.x2, n.y1}},
@@ -141,30 +154,25 @@ void Platform::PushOutRect(Float4& rect, PushResult& result) const {
     const auto [x1, y1, x2, y2] = rect_;
     const float qcx = (rect.x2 - rect.x1) / 2 + rect.x1;
     const float qcy = (rect.y2 - rect.y1) / 2 + rect.y1;
-    const float w = rect.x2 - rect.x1;
-    const float h = rect.y2 - rect.y1;
     // How far off centre the rectangle sits, in percent of the platform's width and height:
     // it leaves through the nearer pair of sides.
     const float ax = std::fabs(qcx - centre_.x) * 100.0f / (x2 - x1);
     const float ay = std::fabs(qcy - centre_.y) * 100.0f / (y2 - y1);
     if (ay <= ax) {
-        if (qcx <= centre_.x) {
-            result.side = kSideLeft;
-            rect.x2 = x1;
-            rect.x1 = rect.x2 - w;
-        } else {
-            result.side = kSideRight;
-            rect.x1 = x2;
-            rect.x2 = rect.x1 + w;
-        }
-    } else if (qcy <= centre_.y) {
-        result.ground = this;
-        result.side = kSideTop;
-        rect.y2 = y1;
-        rect.y1 = rect.y2 - h;
+        const bool left = qcx <= centre_.x;
+        result.side = left ? kSideLeft : kSideRight;
+        if (left)
+            PlaceBefore(rect.x1, rect.x2, x1);
+        else
+            PlaceAfter(rect.x1, rect.x2, x2);
     } else {
-        result.side = kSideBottom;
-        rect.y1 = y2;
-        rect.y2 = rect.y1 + h;
+        const bool up = qcy <= centre_.y;
+        result.side = up ? kSideTop : kSideBottom;
+        if (up) {
+            result.ground = this;
+            PlaceBefore(rect.y1, rect.y2, y1);
+        } else {
+            PlaceAfter(rect.y1, rect.y2, y2);
+        }
     }
 }

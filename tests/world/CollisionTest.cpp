@@ -105,56 +105,30 @@ TEST(PlatformCollision, SceneryIsOnlyAPlaceToPoint) {
 
 TEST(PlatformCollision, SweepFollowsTheLeadingCorners) {
     struct Case {
-        const char* motion;
         Float4 platform, from, to;
         int side;
         Vec2 centre;
         float t;
     };
+    constexpr float kTwoThirds = 2.0f / 3.0f;
     const Case cases[] = {
-        // Bottom corners land on the top; the box centre sits half a box above it.
-        {"down", {0, 100, 200, 120}, {10, 50, 30, 90}, {10, 70, 30, 110}, kSideTop, {20, 80}, 0.5f},
-        {"up",
-         {0, 0, 200, 20},
-         {10, 40, 30, 60},
-         {10, 10, 30, 30},
-         kSideBottom,
-         {20, 30},
-         20.0f / 30.0f},
-        // The bottom-right corner meets the left side; the top-right one (sides only) passes
-        // above and the bottom-left one (top and bottom only) never reaches x1.
-        {"down-right",
-         {100, 100, 300, 300},
-         {0, 50, 20, 70},
-         {120, 110, 140, 130},
-         kSideLeft,
-         {90, 100},
-         2.0f / 3.0f},
-        // Top-left and bottom-left corners reach the right side together; 0 wins over 3.
-        {"up-left",
-         {0, 0, 100, 100},
-         {140, 120, 160, 140},
-         {60, 40, 80, 60},
-         kSideRight,
-         {110, 90},
-         0.5f},
-        {"down-left",
-         {0, 100, 100, 200},
-         {120, 60, 140, 80},
-         {80, 120, 100, 140},
-         kSideRight,
-         {110, 100},
-         0.5f},
-        {"up-right",
-         {100, 0, 300, 200},
-         {0, 150, 20, 170},
-         {120, 90, 140, 110},
-         kSideLeft,
-         {90, 120},
-         2.0f / 3.0f},
+        // Down: the bottom corners land on the top; the centre sits half a box above it.
+        {{0, 100, 200, 120}, {10, 50, 30, 90}, {10, 70, 30, 110}, kSideTop, {20, 80}, 0.5f},
+        // Up into a bottom.
+        {{0, 0, 200, 20}, {10, 40, 30, 60}, {10, 10, 30, 30}, kSideBottom, {20, 30}, kTwoThirds},
+        // Down-right: the bottom-right corner meets the left side; the top-right one (sides
+        // only) passes above and the bottom-left one (top and bottom only) misses the top.
+        {{50, 50, 150, 150}, {0, 25, 10, 35}, {60, 55, 70, 65}, kSideLeft, {45, 50}, kTwoThirds},
+        // Up-left: top-left and bottom-left corners reach the right side together; 0 wins.
+        {{0, 0, 100, 100}, {140, 120, 160, 140}, {60, 40, 80, 60}, kSideRight, {110, 90}, 0.5f},
+        // Down-left: the bottom-left corner meets the right side.
+        {{0, 100, 100, 200}, {120, 60, 140, 80}, {80, 120, 100, 140}, kSideRight, {110, 100}, 0.5f},
+        // Up-right: the top-right corner meets the left side.
+        {{50, 0, 150, 100}, {0, 75, 10, 85}, {60, 45, 70, 55}, kSideLeft, {45, 60}, kTwoThirds},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.motion);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const Case& c = cases[i];
         const Platform platform(c.platform.x1, c.platform.y1, c.platform.x2, c.platform.y2);
         SweepHit hit;
         platform.SweepBox(c.from, c.to, hit);
