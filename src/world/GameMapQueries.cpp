@@ -1,1 +1,66 @@
 #include "world/GameMap.h"
+#include "world/Platform.h"
+#include "world/PushResult.h"
+#include "world/SegmentHit.h"
+
+namespace {
+// The node whose platforms a segment is tested against: the deepest holding both end points,
+// the root for a segment that leaves it.
+const QuadNode& NodeFor(const QuadNode& root, const Segment& segment) {
+    const QuadNode* node = &root;
+    root.FindDeepest(segment, node);
+    return *node;
+}
+}  // namespace
+
+void GameMap::BuildQuadTree(int depth) {
+    leaves_.clear();
+    tree_.reset();
+    tree_ = std::make_unique<QuadNode>();
+    tree_->Build(contents_.platforms, contents_.bounds, depth);
+}
+
+void GameMap::TraceShot(const Segment& segment, ShotTrace& result, int flags) const {
+    result = ShotTrace{};
+    result.start = segment.a;
+    result.end = segment.b;
+    result.point = segment.b;
+    if ((flags & kTracePlatforms) == 0 || !tree_) return;
+    SegmentHit hit;
+    for (const Platform* platform : NodeFor(*tree_, segment).Platforms()) {
+        platform->IntersectSegment(segment, hit, flags);
+        // Strictly nearer only: of two hits at the same distance the first in map order stays.
+        if (hit.platform == nullptr || !(hit.t < result.t)) continue;
+        result.t = hit.t;
+        result.point = Vec2{hit.x, hit.y};
+        result.platform = hit.platform;
+        result.side = hit.side;
+    }
+}
+
+bool GameMap::SegmentHitsPlatform(const Segment& segment) const {
+    if (!tree_) return false;
+    SegmentHit hit;
+    for (const Platform* platform : NodeFor(*tree_, segment).Platforms()) {
+        platform->IntersectSegment(segment, hit, kTracePlatforms);
+        if (hit.platform != nullptr) return true;
+    }
+    return false;
+}
+
+void GameMap::CollideRect(Float4& rect, PushResult& result) {
+    result = PushResult{};
+    leaves_.clear();
+    if (!tree_) return;
+    tree_->CollectLeaves(rect, rect, leaves_);
+    // The rectangle moves as it is pushed, so later platforms see where the earlier ones put
+    // it; a platform in several leaves is met once per leaf.
+    for (const QuadNode* leaf : leaves_) {
+        for (const Platform* platform : leaf->Platforms())
+            platform->PushOutRect(rect, result);
+    }
+}
+
+void GameMap::DrawTree(const View& view, bool drawAll) {
+    if (tree_) tree_->DrawDebug(view, drawAll);
+}

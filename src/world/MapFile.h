@@ -25,7 +25,7 @@ inline constexpr std::size_t kMaxMapNameLength = 255;
 inline constexpr std::size_t kMaxWeaponNameLength = 255;
 inline constexpr std::size_t kMaxSceneryNameLength = 63;
 // Larger files are refused before they are read into memory.
-inline constexpr std::size_t kMaxMapFileSize = 64u * 1024u * 1024u;
+inline constexpr std::size_t kMaxMapFileSize = std::size_t{64} * 1024 * 1024;
 
 struct MapReadResult {
     std::optional<MapContents> contents;  // none when the file was refused

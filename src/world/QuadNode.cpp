@@ -1,1 +1,102 @@
 #include "world/QuadNode.h"
+
+#include "render/Colour.h"
+#include "render/Renderer.h"
+#include "world/Platform.h"
+#include "world/RectRelations.h"
+#include "world/View.h"
+
+namespace {
+constexpr Colour kEmptyNodeFill{255, 0, 0, 255};
+constexpr Colour kNodeOutline{0, 255, 0, 255};
+
+std::array<Float4, 4> Quarters(const Float4& r) {
+    const float cx = (r.x2 - r.x1) / 2 + r.x1;
+    const float cy = (r.y2 - r.y1) / 2 + r.y1;
+    return {
+        {{r.x1, r.y1, cx, cy}, {cx, r.y1, r.x2, cy}, {r.x1, cy, cx, r.y2}, {cx, cy, r.x2, r.y2}}};
+}
+}  // namespace
+
+void QuadNode::Build(const std::vector<Platform>& platforms, const Float4& area, int depth,
+                     bool limit) {
+    std::vector<const Platform*> all;
+    all.reserve(platforms.size());
+    for (const Platform& platform : platforms)
+        all.push_back(&platform);
+    // The children of an ordered rectangle lie inside it, so whatever touches a child is
+    // already in its parent's list, in map order: filtering that list gives the same platforms
+    // as scanning the whole map. An inverted area has no such nesting.
+    const bool nested = area.x1 <= area.x2 && area.y1 <= area.y2;
+    BuildFrom(all, area, depth, limit, nested);
+}
+
+void QuadNode::BuildFrom(const std::vector<const Platform*>& candidates, const Float4& area,
+                         int depth, bool limit, bool nested) {
+    level_ = 1;
+    marked_ = false;
+    children_.reset();
+    rect_ = area;
+    platforms_.clear();
+    for (const Platform* platform : candidates) {
+        // Touching is enough, so a platform on a boundary is found from either side.
+        if (TouchesOrOverlaps(platform->Rect(), rect_)) platforms_.push_back(platform);
+    }
+    if (depth < 1) return;
+    level_ = depth;
+    --depth;
+    if (limit && platforms_.size() < 2) return;
+    children_ = std::make_unique<std::array<QuadNode, 4>>();
+    const std::array<Float4, 4> quarters = Quarters(rect_);
+    for (std::size_t i = 0; i < quarters.size(); ++i) {
+        (*children_)[i].BuildFrom(nested ? platforms_ : candidates, quarters[i], depth, limit,
+                                  nested);
+    }
+}
+
+// Children are visited only inside a containing node: a child cannot hold what its parent
+// does not, so the last containing node in visiting order is the same.
+void QuadNode::FindDeepest(const Segment& segment, const QuadNode*& result) const {
+    if (!RectContains(rect_, segment.a.x, segment.a.y) ||
+        !RectContains(rect_, segment.b.x, segment.b.y)) {
+        return;
+    }
+    result = this;
+    if (!children_) return;
+    for (const QuadNode& child : *children_)
+        child.FindDeepest(segment, result);
+}
+
+void QuadNode::CollectLeaves(const Float4& a, const Float4& b, std::vector<QuadNode*>& list) {
+    if (platforms_.empty()) return;
+    bool found = false;
+    if (children_) {
+        for (QuadNode& child : *children_) {
+            if (!StrictlyOverlaps(a, child.rect_) || !StrictlyOverlaps(b, child.rect_)) continue;
+            child.CollectLeaves(a, b, list);
+            found = true;
+        }
+    }
+    if (found) return;
+    marked_ = true;
+    list.push_back(this);
+}
+
+void QuadNode::DrawDebug(const View& view, bool drawAll) {
+    if (children_) {
+        for (QuadNode& child : *children_)
+            child.DrawDebug(view, drawAll);
+    }
+    if (!marked_ && !drawAll) return;
+    Renderer& renderer = view.GetRenderer();
+    const Float4 screen = view.ToScreen(rect_);
+    if (platforms_.empty()) {
+        renderer.FillRect(screen.x1, screen.y1, screen.x2, screen.y2, kEmptyNodeFill);
+    }
+    renderer.SetLineSmooth(true);
+    renderer.SetLineWidth(static_cast<float>(level_));
+    renderer.DrawRectOutline(screen.x1, screen.y1, screen.x2, screen.y2, kNodeOutline);
+    renderer.SetLineWidth(1.0f);
+    renderer.SetLineSmooth(false);
+    marked_ = false;
+}

@@ -35,6 +35,9 @@ public:
     const std::array<QuadNode, 4>* Children() const { return children_.get(); }
 
 private:
+    void BuildFrom(const std::vector<const Platform*>& candidates, const Float4& area, int depth,
+                   bool limit, bool nested);
+
     int level_ = 1;
     bool marked_ = false;
     std::vector<const Platform*> platforms_;
