@@ -1,9 +1,10 @@
 // Map text is typed by hand: the reader must refuse faults with a message, and every map it
-// accepts must build, print and build again to the same bytes.
+// accepts must build, draw, print and build again to the same bytes.
 #include <cstdint>
 #include <sstream>
 #include <string>
 
+#include "MapSvg.h"
 #include "MapTextReader.h"
 #include "MapTextWriter.h"
 #include "world/MapFile.h"
@@ -27,6 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!bytes) return 0;
     const MapReadResult built = ReadMapFile(*bytes);
     if (!built.contents) __builtin_trap();
+    DrawMapSvg(*built.contents);  // any world, however far out or large, makes a picture
     const auto again = Build(WriteMapText(*built.contents));
     if (!again || *again != *bytes) __builtin_trap();
     return 0;

@@ -28,6 +28,13 @@ std::string Print(const std::vector<std::uint8_t>& bytes) {
     return read.contents ? WriteMapText(*read.contents) : std::string();
 }
 
+std::size_t CountOf(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
 // Every record, every way of writing a value, and values a float only just holds.
 const char* const kEveryRecord = R"(# a comment line, then a blank one
 
@@ -169,12 +176,7 @@ TEST(MapText, SvgShowsEveryObjectWithItsMarks) {
     const MapTextResult read = Read(kEveryRecord);
     ASSERT_TRUE(read.contents) << read.error;
     const std::string svg = DrawMapSvg(*read.contents);
-    const auto count = [&](const std::string& what) {
-        std::size_t n = 0;
-        for (std::size_t at = svg.find(what); at != std::string::npos; at = svg.find(what, at + 1))
-            ++n;
-        return n;
-    };
+    const auto count = [&](const std::string& what) { return CountOf(svg, what); };
     EXPECT_EQ(svg.rfind("<svg ", 0), 0u);
     EXPECT_NE(svg.find("viewBox=\"-250 0 2900.5 1490\""), std::string::npos);
     // The world, 4 platforms and 4 spawn bodies are rectangles; items are dots.
@@ -184,4 +186,14 @@ TEST(MapText, SvgShowsEveryObjectWithItsMarks) {
     EXPECT_NE(svg.find("<title>Odd &quot;yard&quot; \\ #1</title>"), std::string::npos);
     EXPECT_NE(svg.find(">Big Gun</text>"), std::string::npos);
     EXPECT_NE(svg.find(">grass1</text>"), std::string::npos);
+
+    // The grid: a line every 100 units, none when there would be too many.
+    MapContents far;
+    far.bounds = Float4{-100, 0, 300, 100};
+    EXPECT_EQ(CountOf(DrawMapSvg(far), "<line "), 5u + 2);
+    // Out where a step of 100 is lost in rounding the picture still comes to an end.
+    far.bounds = Float4{1e30f, 0, 1.0000001e30f, 100};
+    EXPECT_LE(CountOf(DrawMapSvg(far), "<line "), 3u);
+    far.bounds = Float4{0, 0, 1e9f, 100};
+    EXPECT_EQ(CountOf(DrawMapSvg(far), "<line "), 0u);
 }

@@ -1,5 +1,6 @@
 #include "MapSvg.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -65,20 +66,25 @@ std::string Label(float x, float y, const std::string& text, const char* colour)
 }
 
 // Faint lines every 100 units, thicker every 500; none when the world is too large for them.
+// Lines are counted, not stepped to, so a world far out where 100 units vanish in rounding ends.
 std::string Grid(const Float4& world) {
-    const float width = world.x2 - world.x1;
-    const float height = world.y2 - world.y1;
-    if (width / kGridStep + height / kGridStep > kMaxGridLines) return {};
+    const double first[2] = {std::ceil(world.x1 / kGridStep), std::ceil(world.y1 / kGridStep)};
+    const double count[2] = {std::max(0.0, std::floor(world.x2 / kGridStep) - first[0] + 1),
+                             std::max(0.0, std::floor(world.y2 / kGridStep) - first[1] + 1)};
+    if (!(count[0] + count[1] <= kMaxGridLines)) return {};
     std::string svg;
-    const auto line = [&](float x1, float y1, float x2, float y2, float at) {
-        const bool major = std::fmod(at, 5 * kGridStep) == 0.0f;
-        svg += "<line x1=\"" + N(x1) + "\" y1=\"" + N(y1) + "\" x2=\"" + N(x2) + "\" y2=\"" +
-               N(y2) + "\" stroke=\"#8aa8c0\" stroke-width=\"" + (major ? "1.5" : "0.5") + "\"/>\n";
-    };
-    for (float x = std::ceil(world.x1 / kGridStep) * kGridStep; x <= world.x2; x += kGridStep)
-        line(x, world.y1, x, world.y2, x);
-    for (float y = std::ceil(world.y1 / kGridStep) * kGridStep; y <= world.y2; y += kGridStep)
-        line(world.x1, y, world.x2, y, y);
+    for (int axis = 0; axis < 2; ++axis) {
+        for (int i = 0; i < static_cast<int>(count[axis]); ++i) {
+            const double step = first[axis] + i;
+            const float at = static_cast<float>(step * kGridStep);
+            const bool vertical = axis == 0;
+            svg += "<line x1=\"" + N(vertical ? at : world.x1) + "\" y1=\"" +
+                   N(vertical ? world.y1 : at) + "\" x2=\"" + N(vertical ? at : world.x2) +
+                   "\" y2=\"" + N(vertical ? world.y2 : at) +
+                   "\" stroke=\"#8aa8c0\" stroke-width=\"" +
+                   (std::fmod(step, 5.0) == 0.0 ? "1.5" : "0.5") + "\"/>\n";
+        }
+    }
     return svg;
 }
 
