@@ -15,7 +15,7 @@ std::string Word(std::int32_t number, WordOf wordOf) {
 std::string Numbers(std::initializer_list<float> values) {
     std::string text;
     for (const float value : values)
-        text += " " + FormatMapNumber(value);
+        text.append(" ").append(FormatMapNumber(value));
     return text;
 }
 
@@ -23,30 +23,32 @@ void WritePlatform(const Platform& platform, std::string& text) {
     const Float4& r = platform.Rect();
     text += platform.Solid() ? "platform" : "scenery";
     text += Numbers({r.x1, r.y1, r.x2, r.y2});
-    if (!platform.SpriteName().empty()) text += " " + QuoteMapText(platform.SpriteName());
+    if (!platform.SpriteName().empty())
+        text.append(" ").append(QuoteMapText(platform.SpriteName()));
     text += "\n";
 }
 
 void WriteSpawn(const SpawnPoint& spawn, std::string& text) {
-    text += "spawn" + Numbers({spawn.x, spawn.y});
-    if (spawn.team != 0) text += " " + Word(spawn.team, WordOfTeam);
+    text.append("spawn").append(Numbers({spawn.x, spawn.y}));
+    if (spawn.team != 0) text.append(" ").append(Word(spawn.team, WordOfTeam));
     text += "\n";
 }
 
 // Only weapons need their name; other kinds keep it when it is not the default.
 void WriteItem(const ItemSpawn& item, std::string& text) {
-    text += "item " + Word(item.Kind(), WordOfItemKind);
+    text.append("item ").append(Word(item.Kind(), WordOfItemKind));
     if (item.Kind() == kItemWeapon || item.WeaponName() != ItemSpawn().WeaponName())
-        text += " " + QuoteMapText(item.WeaponName());
-    text += Numbers({item.Position().x, item.Position().y}) + "\n";
+        text.append(" ").append(QuoteMapText(item.WeaponName()));
+    text.append(Numbers({item.Position().x, item.Position().y})).append("\n");
 }
 
 }  // namespace
 
 std::string WriteMapText(const MapContents& map) {
-    std::string text = "name " + QuoteMapText(map.name) + "\n";
+    std::string text = "name ";
+    text.append(QuoteMapText(map.name)).append("\n");
     const Float4& world = map.bounds;
-    text += "world" + Numbers({world.x1, world.y1, world.x2, world.y2}) + "\n\n";
+    text.append("world").append(Numbers({world.x1, world.y1, world.x2, world.y2})).append("\n\n");
     for (const Platform& platform : map.platforms)
         WritePlatform(platform, text);
     text += "\n";
