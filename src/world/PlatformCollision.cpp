@@ -52,7 +52,9 @@ constexpr std::array<Vec2, 4> kCornerToCentre = {{{1, 1}, {-1, 1}, {-1, -1}, {1,
 int Sign(float v) { return v < 0.0f ? -1 : (v > 0.0f ? 1 : 0); }
 
 const CornerFlags& SweepCorners(float dx, float dy) {
-    return kSweepCorners[static_cast<std::size_t>((Sign(dx) + 1) * 3 + Sign(dy) + 1)];
+    const auto column = static_cast<std::size_t>(Sign(dx) + 1);
+    const auto row = static_cast<std::size_t>(Sign(dy) + 1);
+    return kSweepCorners[column * 3 + row];
 }
 
 // Moves the span [low, high] to end at `edge`, or to start at it, keeping its size.
