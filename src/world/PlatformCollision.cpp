@@ -49,12 +49,11 @@ constexpr std::array<CornerFlags, 9> kSweepCorners = {{
 // From a corner's contact point to the box centre, in half widths and half heights.
 constexpr std::array<Vec2, 4> kCornerToCentre = {{{1, 1}, {-1, 1}, {-1, -1}, {1, -1}}};
 
-int Sign(float v) { return v < 0.0f ? -1 : (v > 0.0f ? 1 : 0); }
+// 0 for negative, 1 for zero, 2 for positive: a row or column of the corner table.
+std::size_t SignIndex(float v) { return v < 0.0f ? 0 : (v > 0.0f ? 2 : 1); }
 
 const CornerFlags& SweepCorners(float dx, float dy) {
-    const auto column = static_cast<std::size_t>(Sign(dx) + 1);
-    const auto row = static_cast<std::size_t>(Sign(dy) + 1);
-    return kSweepCorners[column * 3 + row];
+    return kSweepCorners[SignIndex(dx) * 3 + SignIndex(dy)];
 }
 
 // Moves the span [low, high] to end at `edge`, or to start at it, keeping its size.
