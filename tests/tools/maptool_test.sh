@@ -2,14 +2,9 @@
 # The map tool as map makers run it: a built map prints as text that builds to the same bytes,
 # and a faulty map, or a file that is no map, fails with a message naming where.
 set -euo pipefail
-maptool=$1
-maps=$2
-work=$(mktemp -d)
+maptool=$1 maps=$2 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2 && exit 1; }
 
 "$maptool" build "$maps/bwdm1.map" "$work/a.bwm"
 "$maptool" print "$work/a.bwm" >"$work/a.map"

@@ -38,23 +38,10 @@ private:
 
 // A small plain-format map: two platforms, two spawn points (one red), one weapon item.
 inline std::vector<std::uint8_t> SmallMapBytes() {
-    return MapBytes()
-        .Text("Yard")
-        .Rect(0, 0, 1600, 1200)
-        .Int(2)
-        .Rect(0, 1000, 1600, 1040)
-        .Rect(300, 800, 500, 820)
-        .Int(2)
-        .Float(100)
-        .Float(980)
-        .Int(0)
-        .Float(400)
-        .Float(780)
-        .Int(1)
-        .Int(1)
-        .Int(3)
-        .Float(700)
-        .Float(990)
-        .Text("M4")
-        .Bytes();
+    MapBytes bytes;
+    bytes.Text("Yard").Rect(0, 0, 1600, 1200);
+    bytes.Int(2).Rect(0, 1000, 1600, 1040).Rect(300, 800, 500, 820);
+    bytes.Int(2).Float(100).Float(980).Int(0).Float(400).Float(780).Int(1);
+    bytes.Int(1).Int(3).Float(700).Float(990).Text("M4");
+    return bytes.Bytes();
 }

@@ -7,22 +7,12 @@
 #include <vector>
 
 #include "support/RecordingRenderer.h"
+#include "world/Float4Compare.h"
 #include "world/Platform.h"
 #include "world/View.h"
 
 namespace {
 constexpr Float4 kWorld{0, 0, 800, 600};
-
-// Built at depth 4 over kWorld, this gives:
-//   root (level 4) [A, B, C]
-//     0 (0, 0, 400, 300) level 3 [A, B], split at (200, 150) into level-2 leaves:
-//         00 [A]   01 [B]   02 []   03 []
-//     1 (400, 0, 800, 300) level 3 [B]     B lies across x = 400
-//     2 (0, 300, 400, 600) level 3 []
-//     3 (400, 300, 800, 600) level 3 [C]
-std::vector<Platform> ThreePlatforms() {
-    return {Platform(100, 100, 120, 120), Platform(390, 10, 410, 20), Platform(600, 450, 700, 500)};
-}
 
 const QuadNode& Child(const QuadNode& node, std::size_t i) { return (*node.Children())[i]; }
 
@@ -34,30 +24,25 @@ std::vector<const Platform*> Pointers(const std::vector<Platform>& all,
     return out;
 }
 
-void ExpectRect(const Float4& r, const Float4& expected) {
-    EXPECT_EQ(r.x1, expected.x1);
-    EXPECT_EQ(r.y1, expected.y1);
-    EXPECT_EQ(r.x2, expected.x2);
-    EXPECT_EQ(r.y2, expected.y2);
-}
-
-const QuadNode* Deepest(const QuadNode& root, Segment segment) {
-    const QuadNode* node = &root;
-    root.FindDeepest(segment, node);
-    return node;
-}
-
 std::vector<const QuadNode*> Leaves(QuadNode& root, const Float4& a, const Float4& b) {
     std::vector<QuadNode*> list;
     root.CollectLeaves(a, b, list);
     return {list.begin(), list.end()};
 }
 
+// Built at depth 4 over kWorld, three platforms A, B, C give:
+//   root (level 4) [A, B, C]
+//     0 (0, 0, 400, 300) level 3 [A, B], split at (200, 150) into level-2 leaves:
+//         00 [A]   01 [B]   02 []   03 []
+//     1 (400, 0, 800, 300) level 3 [B]     B lies across x = 400
+//     2 (0, 300, 400, 600) level 3 []
+//     3 (400, 300, 800, 600) level 3 [C]
 class BuiltTree : public ::testing::Test {
 protected:
     void SetUp() override { root.Build(platforms, kWorld, 4); }
 
-    std::vector<Platform> platforms = ThreePlatforms();
+    std::vector<Platform> platforms{Platform(100, 100, 120, 120), Platform(390, 10, 410, 20),
+                                    Platform(600, 450, 700, 500)};
     QuadNode root;
     const QuadNode& c0() const { return Child(root, 0); }
     const QuadNode& c1() const { return Child(root, 1); }
@@ -67,50 +52,35 @@ protected:
 };
 }  // namespace
 
-TEST_F(BuiltTree, SplitsOnlyNodesHoldingTwoPlatforms) {
-    EXPECT_EQ(root.Level(), 4);
+// The shape of the tree (which nodes split, their levels) shows in the editor's drawing below.
+TEST_F(BuiltTree, ListsWhatTouchesEachNode) {
     EXPECT_EQ(root.Platforms(), Pointers(platforms, {0, 1, 2}));
-    const Float4 quarters[] = {
-        {0, 0, 400, 300}, {400, 0, 800, 300}, {0, 300, 400, 600}, {400, 300, 800, 600}};
-    for (std::size_t i = 0; i < 4; ++i) {
-        ExpectRect(Child(root, i).Rect(), quarters[i]);
-        EXPECT_EQ(Child(root, i).Level(), 3);
-    }
     EXPECT_EQ(c0().Platforms(), Pointers(platforms, {0, 1}));
     EXPECT_EQ(c1().Platforms(), Pointers(platforms, {1}));
-    EXPECT_TRUE(Child(root, 2).Platforms().empty());
-    EXPECT_EQ(c1().Children(), nullptr);
-    EXPECT_EQ(Child(root, 2).Children(), nullptr);
-    // The level is set before the two-platform limit stops a node.
-    ExpectRect(g1().Rect(), {200, 0, 400, 150});
-    EXPECT_EQ(g1().Level(), 2);
     EXPECT_EQ(g1().Platforms(), Pointers(platforms, {1}));
-    EXPECT_EQ(g1().Children(), nullptr);
+    EXPECT_EQ(c3().Platforms(), Pointers(platforms, {2}));
 }
 
 TEST(QuadNode, BuildLimits) {
     // One platform: the root stays a leaf.
-    std::vector<Platform> one{Platform(10, 10, 20, 20)};
+    std::vector<Platform> some{Platform(0, 100, 10, 110)};
     QuadNode root;
-    root.Build(one, kWorld, 4);
+    root.Build(some, kWorld, 4);
     EXPECT_EQ(root.Children(), nullptr);
     EXPECT_EQ(root.Level(), 4);
 
     // Depth 0 keeps level 1 and never splits; scenery is listed like any platform.
-    std::vector<Platform> three = ThreePlatforms();
-    three[2].SetSolid(false);
-    root.Build(three, kWorld, 0);
+    some.emplace_back(200, 200, 210, 210).SetSolid(false);
+    root.Build(some, kWorld, 0);
     EXPECT_EQ(root.Children(), nullptr);
     EXPECT_EQ(root.Level(), 1);
-    EXPECT_EQ(root.Platforms().size(), 3u);
+    EXPECT_EQ(root.Platforms(), Pointers(some, {0, 1}));
 
-    // Centres away from the origin; nodes built at depth 0 keep level 1.
-    const std::vector<Platform> two{Platform(0, 100, 10, 110), Platform(200, 200, 210, 210)};
-    root.Build(two, {-100, 50, 300, 250}, 1);
+    // Centres away from the origin.
+    root.Build(some, {-100, 50, 300, 250}, 1);
     ASSERT_NE(root.Children(), nullptr);
-    ExpectRect(Child(root, 0).Rect(), {-100, 50, 100, 150});
-    ExpectRect(Child(root, 3).Rect(), {100, 150, 300, 250});
-    EXPECT_EQ(Child(root, 3).Level(), 1);
+    EXPECT_EQ(Child(root, 0).Rect(), (Float4{-100, 50, 100, 150}));
+    EXPECT_EQ(Child(root, 3).Rect(), (Float4{100, 150, 300, 250}));
 
     // An inverted world still lists, in each node, whatever touches it by the same test,
     // even a platform that does not touch the root.
@@ -125,23 +95,24 @@ TEST(QuadNode, BuildLimits) {
 }
 
 TEST_F(BuiltTree, FindDeepestKeepsTheLastNodeHoldingBothEnds) {
-    EXPECT_EQ(Deepest(root, {{10, 10}, {150, 140}}), &g0());
-    EXPECT_EQ(Deepest(root, {{10, 10}, {50, 250}}), &c0());
-    // Across the root's centre lines, or out of the world: the root and all its platforms.
-    EXPECT_EQ(Deepest(root, {{100, 100}, {700, 500}}), &root);
-    EXPECT_EQ(Deepest(root, {{10, 10}, {-50, 10}}), &root);
+    const auto deepest = [&](Segment segment) {
+        const QuadNode* node = &root;
+        root.FindDeepest(segment, node);
+        return node;
+    };
+    EXPECT_EQ(deepest({{10, 10}, {150, 140}}), &g0());
+    EXPECT_EQ(deepest({{10, 10}, {50, 250}}), &c0());
+    // Across the root's centre lines: the root and all its platforms.
+    EXPECT_EQ(deepest({{100, 100}, {700, 500}}), &root);
     // On the line x = 400 both top quarters hold it; the later one wins.
-    EXPECT_EQ(Deepest(root, {{400, 10}, {400, 100}}), &c1());
+    EXPECT_EQ(deepest({{400, 10}, {400, 100}}), &c1());
 }
 
 TEST_F(BuiltTree, CollectLeavesSkipsEmptyNodesAndMarksWhatItReturns) {
     const Float4 wide{150, 100, 650, 500};
     EXPECT_EQ(Leaves(root, wide, wide), (std::vector<const QuadNode*>{&g0(), &g1(), &c1(), &c3()}));
     EXPECT_TRUE(g0().Marked());
-    EXPECT_TRUE(c3().Marked());
-    EXPECT_FALSE(root.Marked());
-    EXPECT_FALSE(c0().Marked());
-    EXPECT_FALSE(Child(c0(), 2).Marked());
+    EXPECT_FALSE(root.Marked() || c0().Marked() || Child(c0(), 2).Marked());
 
     // Only an empty node overlapped: nothing, not even its parent.
     const Float4 inEmpty{10, 160, 50, 200};
@@ -155,86 +126,50 @@ TEST_F(BuiltTree, CollectLeavesSkipsEmptyNodesAndMarksWhatItReturns) {
     // Outside the world no child overlaps, so the root itself is returned.
     const Float4 outside{1000, 1000, 1100, 1100};
     EXPECT_EQ(Leaves(root, outside, outside), (std::vector<const QuadNode*>{&root}));
-
-    QuadNode empty;
-    empty.Build({}, kWorld, 4);
-    EXPECT_TRUE(Leaves(empty, outside, outside).empty());
 }
 
 namespace {
-std::string Describe(const RecordingRenderer::Call& call) {
+std::string Text(const char* what, const std::vector<float>& numbers, Colour colour) {
     std::ostringstream out;
-    const auto colour = [&] {
-        out << " rgba " << int{call.colour.r} << ',' << int{call.colour.g} << ','
-            << int{call.colour.b} << ',' << int{call.colour.a};
-    };
-    switch (call.kind) {
-        case RecordingRenderer::Kind::LineSmooth:
-            out << (call.v[0] != 0.0f ? "smooth on" : "smooth off");
-            break;
-        case RecordingRenderer::Kind::FillRect:
-            out << "fill " << call.v[0] << ' ' << call.v[1] << ' ' << call.v[2] << ' ' << call.v[3];
-            colour();
-            break;
-        case RecordingRenderer::Kind::Line:
-            out << "line " << call.v[0] << ' ' << call.v[1] << ' ' << call.v[2] << ' ' << call.v[3]
-                << " width " << call.v[4];
-            colour();
-            break;
-        default:
-            out << "other";
-    }
+    out << what;
+    for (const float n : numbers)
+        out << ' ' << n;
+    out << " rgba " << int{colour.r} << ',' << int{colour.g} << ',' << int{colour.b} << ','
+        << int{colour.a};
     return out.str();
 }
 
+// Fills, lines (their width last) and smoothing, as text.
 std::vector<std::string> Drawn(const RecordingRenderer& renderer) {
     std::vector<std::string> out;
-    for (const auto& call : renderer.Calls())
-        out.push_back(Describe(call));
+    for (const auto& c : renderer.Calls()) {
+        const bool fill = c.kind == RecordingRenderer::Kind::FillRect;
+        if (c.kind == RecordingRenderer::Kind::LineSmooth)
+            out.push_back(c.v[0] != 0.0f ? "smooth on" : "smooth off");
+        else
+            out.push_back(Text(fill ? "fill" : "line", {c.v, c.v + (fill ? 4 : 5)}, c.colour));
+    }
     return out;
 }
 
-// What one node should draw, given its rectangle on screen.
+// What one node draws, given its rectangle on screen: a red fill when it holds nothing, then a
+// green outline as wide as its level, smoothed.
 void ExpectNode(std::vector<std::string>& out, Float4 r, int level, bool empty) {
-    std::ostringstream s;
-    s << r.x1 << ' ' << r.y1 << ' ' << r.x2 << ' ' << r.y2;
-    if (empty) out.push_back("fill " + s.str() + " rgba 255,0,0,255");
+    if (empty) out.push_back(Text("fill", {r.x1, r.y1, r.x2, r.y2}, {255, 0, 0, 255}));
     out.push_back("smooth on");
-    const float corners[5][2] = {
-        {r.x1, r.y1}, {r.x2, r.y1}, {r.x2, r.y2}, {r.x1, r.y2}, {r.x1, r.y1}};
+    const Vec2 c[] = {{r.x1, r.y1}, {r.x2, r.y1}, {r.x2, r.y2}, {r.x1, r.y2}, {r.x1, r.y1}};
     for (int i = 0; i < 4; ++i) {
-        std::ostringstream line;
-        line << "line " << corners[i][0] << ' ' << corners[i][1] << ' ' << corners[i + 1][0] << ' '
-             << corners[i + 1][1] << " width " << level << " rgba 0,255,0,255";
-        out.push_back(line.str());
+        const std::vector<float> line{c[i].x, c[i].y, c[i + 1].x, c[i + 1].y, float(level)};
+        out.push_back(Text("line", line, {0, 255, 0, 255}));
     }
     out.push_back("smooth off");
 }
 }  // namespace
 
-TEST_F(BuiltTree, DrawDebugDrawsMarkedNodesThroughTheViewAndClearsThem) {
+TEST_F(BuiltTree, DrawDebugDrawsEveryNodeChildrenFirstOrOnlyTheMarkedOnes) {
     RecordingRenderer renderer;
     View view(renderer, nullptr);
-    view.SetOffset(100, 50);
-    const Float4 inFirst{10, 10, 50, 50};
-    ASSERT_EQ(Leaves(root, inFirst, inFirst).size(), 1u);
-    root.DrawDebug(view, false);
-    std::vector<std::string> expected;
-    ExpectNode(expected, {-100, -50, 100, 100}, 2, false);
-    EXPECT_EQ(Drawn(renderer), expected);
-    EXPECT_EQ(renderer.LineWidth(), 1.0f);
-    EXPECT_FALSE(renderer.LineSmooth());
-    EXPECT_FALSE(g0().Marked());
-
-    renderer.Clear();
-    root.DrawDebug(view, false);
-    EXPECT_TRUE(renderer.Calls().empty());
-}
-
-TEST_F(BuiltTree, DrawDebugDrawsEveryNodeChildrenFirstForTheEditor) {
-    RecordingRenderer renderer;
-    View view(renderer, nullptr);
-    root.DrawDebug(view, true);
+    root.DrawDebug(view, true);  // the editor's view
     std::vector<std::string> expected;
     ExpectNode(expected, {0, 0, 200, 150}, 2, false);
     ExpectNode(expected, {200, 0, 400, 150}, 2, false);
@@ -246,4 +181,18 @@ TEST_F(BuiltTree, DrawDebugDrawsEveryNodeChildrenFirstForTheEditor) {
     ExpectNode(expected, {400, 300, 800, 600}, 3, false);
     ExpectNode(expected, kWorld, 4, false);
     EXPECT_EQ(Drawn(renderer), expected);
+
+    // The match's view: only what CollectLeaves marked, through the scroll offset, once.
+    renderer.Clear();
+    view.SetOffset(100, 50);
+    const Float4 inFirst{10, 10, 50, 50};
+    ASSERT_EQ(Leaves(root, inFirst, inFirst).size(), 1u);
+    root.DrawDebug(view, false);
+    expected.clear();
+    ExpectNode(expected, {-100, -50, 100, 100}, 2, false);
+    EXPECT_EQ(Drawn(renderer), expected);
+    EXPECT_EQ(renderer.LineWidth(), 1.0f);
+    renderer.Clear();
+    root.DrawDebug(view, false);
+    EXPECT_TRUE(renderer.Calls().empty());
 }
