@@ -7,32 +7,10 @@
 #include "core/TextFormat.h"
 #include "world/View.h"
 
-namespace {
-
-// The whole file, or none when it is larger than any map can be.
-std::optional<std::vector<std::uint8_t>> ReadAll(std::istream& in) {
-    std::vector<std::uint8_t> bytes;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        const auto count = static_cast<std::size_t>(in.gcount());
-        if (bytes.size() + count > kMaxMapFileSize) return std::nullopt;
-        bytes.insert(bytes.end(), buffer, buffer + count);
-    }
-    return bytes;
-}
-
-MapReadResult ReadMapStream(std::istream& in) {
-    std::optional<std::vector<std::uint8_t>> bytes = ReadAll(in);
-    if (!bytes) return MapReadResult{std::nullopt, "the file is larger than any map can be"};
-    return ReadMapFile(*bytes);
-}
-
-}  // namespace
-
 bool GameMap::Load(std::istream& in, const std::string& fileName, const Print& print,
                    const GraphicsTable* sprites) {
     print("** Initializing Game **");
-    MapReadResult read = ReadMapStream(in);
+    MapReadResult read = ReadMapFile(in);
     if (!read.contents) {
         print(FormatLineF("Couldn't load map \"%s\": %s.", fileName.c_str(), read.error.c_str()));
         return false;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <istream>
 #include <optional>
 #include <span>
 #include <string>
@@ -35,6 +36,8 @@ struct MapReadResult {
 // Reads a whole map file. A file that is short, holds a count or length that does not fit,
 // or a number that is not finite, is refused as a whole.
 MapReadResult ReadMapFile(std::span<const std::uint8_t> bytes);
+// The same from a stream, refusing one larger than kMaxMapFileSize before it is all read.
+MapReadResult ReadMapFile(std::istream& in);
 
 // The file bytes of a map. Plain platforms give exactly the plain format; when any platform
 // is scenery or carries a sprite, a trailing block keeps that, which plain readers never reach.

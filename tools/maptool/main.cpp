@@ -51,13 +51,7 @@ template <typename Render>
 int Show(const std::string& path, Render render) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return Fail(path, "cannot open");
-    std::vector<std::uint8_t> bytes;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
-        if (bytes.size() > kMaxMapFileSize) return Fail(path, "larger than any map can be");
-    }
-    const MapReadResult map = ReadMapFile(bytes);
+    const MapReadResult map = ReadMapFile(in);
     if (!map.contents) return Fail(path, map.error);
     const std::string text = render(*map.contents);
     std::fwrite(text.data(), 1, text.size(), stdout);
