@@ -10,6 +10,8 @@
 #include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
 #include "core/Random.h"
+#include "game/Game.h"
+#include "game/GameType.h"
 #include "input/InputSystem.h"
 #include "input/KeyTable.h"
 #include "render/Renderer.h"
@@ -52,12 +54,6 @@ constexpr CommandBinding kCommandBindings[] = {
     {false, Key::kFullStop, 23},
     {false, Key::kKeypadPlus, 24},
 };
-
-int GameTypeCode(const std::string& word) {
-    if (word == "team") return 2;
-    if (word == "ctf") return 4;
-    return 1;
-}
 }  // namespace
 
 App::App(const std::filesystem::path& root, const std::filesystem::path& logPath, Clock& clock,
@@ -73,6 +69,7 @@ App::~App() {
     StopSound(kMenuMusic);
     SavePreferences();
     // Images and fonts must die while the drawing context still exists, so the renderer is last.
+    game_.reset();
     console_.reset();
     graphics_.reset();
     timer_.reset();
@@ -119,9 +116,13 @@ void App::LoadBindings(std::unique_ptr<KeyboardDevice> keyboard) {
 }
 
 void App::LoadSounds(std::unique_ptr<AudioDevice> device) {
-    // No match can run yet, so every sound plays at the menu's rate; the running match's time
-    // scale is handed in here together with the Game.
-    sound_ = std::make_unique<SoundSystem>(std::move(device), log_, base_.parent_path(), nullptr);
+    // Sounds follow the running match's slow motion; on the menu they play at the normal rate.
+    const auto matchTimeScale = [this]() -> std::optional<float> {
+        if (!game_) return std::nullopt;
+        return timer_->TimeScale();
+    };
+    sound_ =
+        std::make_unique<SoundSystem>(std::move(device), log_, base_.parent_path(), matchTimeScale);
     sound_->Initialize();
     sound_->LoadSoundTable("Base/BWsnd.stb");
     PlaySound(kMenuMusic, kSoundVolume, kSoundFrequency, true);
@@ -143,32 +144,64 @@ void App::StopSound(int id) {
 void App::StopSound(const std::string& name) { StopSound(FindSound(name)); }
 
 int App::FindSound(const std::string& name) const {
-    return sound_ ? sound_->FindSound(kSoundDirectory + name) : -1;
+    return sound_ ? sound_->FindSoundFile(name) : -1;
 }
 
 void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
                    const std::string& typeWord) {
-    const int typeCode = mapName == "new.bwm" ? 1 : GameTypeCode(typeWord);
-    if (mapName != "new.bwm") {
+    if (mapName == "new.bwm") {
+        StopSound(kMenuMusic);
+        game_ = MakeGame(maxClients, fragLimit, kGameFreeForAll);
+        game_->OnCommand(22);  // the map editor, when the developer switch is on
+    } else {
         const std::filesystem::path path = base_ / "Maps" / mapName;
         std::ifstream file(path, std::ios::binary);
         if (!file) {
             console_->Print("Unable to open map \"%s\"...", path.c_str());
             return;
         }
+        StopSound(kMenuMusic);
+        game_ = MakeGame(maxClients, fragLimit, GameTypeCode(typeWord));
+        if (!game_->LoadMap(file, mapName)) {
+            // The console says why; a match on nothing would only show an empty screen.
+            EndGame();
+            return;
+        }
     }
-    // The match takes over from the menu music; the Game that plays its own is built, loaded
-    // and started here once it exists.
-    StopSound(kMenuMusic);
-    log_.Line("No match can be played yet: %s (%d clients, frag limit %d, type %d).",
-              mapName.c_str(), maxClients, fragLimit, typeCode);
+    // Loading must not count as one long frame.
+    timer_->Tick();
+    game_->Start();
+}
+
+std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, int typeCode) {
+    GameServices services{*renderer_, *console_, *timer_, log_};
+    services.graphics = graphics_.get();
+    services.sound = sound_.get();
+    services.input = input_.get();
+    services.cursor = cursor_;
+    services.developer = [this] { return developer_; };
+    // The editors are handed in here once they exist.
+    return std::make_unique<Game>(services, maxClients, fragLimit, typeCode);
+}
+
+void App::EndGame() {
+    game_.reset();
+    PlaySound(kMenuMusic, kSoundVolume, kSoundFrequency, true);
 }
 
 void App::Frame() {
     timer_->Tick();
     if (input_) input_->Poll(*this);
-    // A running match draws itself instead, once matches exist.
-    DrawMenu();
+    if (!game_) {
+        DrawMenu();
+        return;
+    }
+    if (game_->IsOver()) {
+        game_->DrawFinalScores();
+    } else {
+        game_->Frame();
+    }
+    if (game_->IsFinished()) EndGame();
 }
 
 void App::DrawMenu() {
@@ -210,19 +243,39 @@ void App::OnConsoleKey(int key) {
 
 void App::OnCommand(int command) {
     if (command == 0) return;
-    // The running match takes commands once matches exist; on the menu they are dropped, and
-    // the log says so, which is how a replayed script shows its keys arrived.
+    if (game_) {
+        game_->OnCommand(command);
+        return;
+    }
+    // On the menu commands are dropped, and the log says so, which is how a replayed script
+    // shows its keys arrived.
     log_.Line("Command %d: no match is running.", command);
 }
 
-// Unbound keys go to the running match once matches exist; the menu has no use for them.
-void App::OnKeyDown(int key) { static_cast<void>(key); }
+// Unbound keys go to the running match; the menu has no use for them.
+void App::OnKeyDown(int key) {
+    if (game_) game_->OnKeyDown(key);
+}
 
-void App::OnKeyUp(int key) { static_cast<void>(key); }
+void App::OnKeyUp(int key) {
+    if (game_) game_->OnKeyUp(key);
+}
 
 void App::OnMouseButton(MouseButton button, bool down) {
-    // In a match the buttons go to the Game, once it exists; on the menu a left click clicks.
-    if (button == MouseButton::Left && down) PlaySound(0, kSoundVolume, kSoundFrequency, false);
+    if (!game_) {
+        // On the menu a left click clicks.
+        if (button == MouseButton::Left && down) PlaySound(0, kSoundVolume, kSoundFrequency, false);
+        return;
+    }
+    if (button == MouseButton::Left) {
+        if (down) {
+            game_->OnLeftButtonDown();
+        } else {
+            game_->OnLeftButtonUp();
+        }
+    } else if (button == MouseButton::Right && down) {
+        game_->OnRightButtonDown();
+    }
 }
 
 void App::LogLine(const char* format, ...) {
@@ -240,7 +293,7 @@ const Sprite* App::GetSprite(int position) const {
     return graphics_ ? graphics_->GetSprite(position) : nullptr;
 }
 
-float App::GetStep() const { return timer_->Speed() * timer_->TimeScale(); }
+float App::GetStep() const { return timer_->Step(); }
 
 float App::GetTimeScale() const { return timer_->TimeScale(); }
 

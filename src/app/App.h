@@ -13,6 +13,8 @@
 class AudioDevice;
 class Clock;
 class Console;
+class CursorDevice;
+class Game;
 class FrameTimer;
 class GraphicsTable;
 class InputSystem;
@@ -45,6 +47,10 @@ public:
     void LoadBindings(std::unique_ptr<KeyboardDevice> keyboard);
     // Builds the sound system over the output, loads Base/BWsnd.stb, starts the menu music.
     void LoadSounds(std::unique_ptr<AudioDevice> device);
+    // The mouse cursor the match reads; the window, or a script's stand-in for it.
+    void SetCursorDevice(CursorDevice* cursor) { cursor_ = cursor; }
+    // Starts a match on a map of Base/Maps/, or the map editor on an empty map for "new.bwm".
+    // A map that cannot be opened or read leaves the menu as it was.
     void StartMap(const std::string& mapName, int maxClients, int fragLimit,
                   const std::string& typeWord);
 
@@ -94,12 +100,16 @@ public:
     SoundSystem* GetSoundSystem() const { return sound_.get(); }
     FrameTimer* Timer() const { return timer_.get(); }
     InputSystem* Input() const { return input_.get(); }
+    Game* CurrentGame() const { return game_.get(); }
     const std::filesystem::path& BaseDirectory() const { return base_; }
 
 private:
     void DrawMenu();
     void SavePreferences();
+    std::unique_ptr<Game> MakeGame(int maxClients, int fragLimit, int typeCode);
+    void EndGame();
 
+    std::unique_ptr<Game> game_;
     std::filesystem::path base_;
     std::unique_ptr<Renderer> renderer_;
     std::unique_ptr<InputSystem> input_;
@@ -112,6 +122,7 @@ private:
     std::string playerName_;
     Log log_;
     int menuSprite_ = -1;
+    CursorDevice* cursor_ = nullptr;
 };
 
 // The process-wide App, set right after construction and cleared right before destruction.

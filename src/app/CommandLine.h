@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // What the command line asks for. The display flags are found by plain substring search over
 // the whole line, as players have always typed them; the rest are whole words with a value.
@@ -13,7 +14,17 @@ struct LaunchOptions {
     std::optional<unsigned int> seed;       // -seed N
     bool fixedStep = false;                 // -fixedstep
     std::optional<std::string> scriptPath;  // -script FILE: replayed input
+    // The match started at launch: -map NAME, -players N, -fraglimit N, -type WORD.
+    std::string mapName = "bwdm1.bwm";
+    int maxPlayers = 6;
+    int fragLimit = 32;
+    std::string gameType = "ffa";
+    // What could not be used, one line each, for the player to read.
+    std::vector<std::string> problems;
 };
+
+// Most players a match started from the command line may have, the human included.
+inline constexpr int kMaxLaunchPlayers = 64;
 
 struct DisplaySize {
     int width;

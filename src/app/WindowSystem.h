@@ -1,5 +1,7 @@
 #pragma once
 
+#include "input/CursorDevice.h"
+
 // The window's events, delivered between frames (never inside one).
 enum class MouseButton { Left, Right, Middle };
 
@@ -12,14 +14,11 @@ public:
 };
 
 // The top-level window "Brawlwick" as the App sees it; the platform layer provides it.
-class WindowSystem {
+class WindowSystem : public CursorDevice {
 public:
-    virtual ~WindowSystem() = default;
+    ~WindowSystem() override = default;
     // Hands every pending event to the sink, then returns.
     virtual void PumpEvents(WindowEvents& sink) = 0;
     virtual void CaptureMouse(bool capture) = 0;
     virtual void HideCursor() = 0;
-    // Cursor position in window pixels.
-    virtual void GetCursorPos(int& x, int& y) = 0;
-    virtual void SetCursorPos(int x, int y) = 0;
 };

@@ -101,9 +101,15 @@ int main(int argc, char** argv) {
     } else {
         app->LoadBindings(std::make_unique<SdlKeyboard>(*window));
     }
+    for (const std::string& problem : options.problems) {
+        std::fprintf(stderr, "brawlwick: %s\n", problem.c_str());
+        app->LogLine("%s", problem.c_str());
+    }
+    WindowSystem& events = player ? static_cast<WindowSystem&>(*player) : *window;
+    app->SetCursorDevice(&events);
     app->LoadSounds(std::make_unique<OpenAlDevice>());
-    app->StartMap("bwdm1.bwm", 6, 32, "ffa");
-    app->Run(player ? static_cast<WindowSystem&>(*player) : *window, options.frameLimit);
+    app->StartMap(options.mapName, options.maxPlayers, options.fragLimit, options.gameType);
+    app->Run(events, options.frameLimit);
 
     g_app = nullptr;
     app.reset();

@@ -16,7 +16,14 @@ public:
     float TimeScale() const { return timeScale_; }
     float FrameRate() const { return frameRate_; }
     float TargetRate() const { return targetRate_; }
+    // The factor every per-frame quantity is multiplied by: speed times time scale.
+    float Step() const { return speed_ * timeScale_; }
     void SetTimeScaleTarget(float value) { timeScaleTarget_ = value; }
+    // Jumps to a time scale at once, without easing, and keeps it there.
+    void SetTimeScale(float value) {
+        timeScale_ = value;
+        timeScaleTarget_ = value;
+    }
     float AverageSpeed() const { return speedSum_ / static_cast<float>(frameCount_); }
     void ResetAverage();
 

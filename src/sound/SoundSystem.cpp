@@ -112,6 +112,10 @@ void SoundSystem::Stop(int id) {
         sound->Stop(copy);
 }
 
+int SoundSystem::FindSoundFile(const std::string& fileName) const {
+    return FindSound(kSoundDirectory + fileName);
+}
+
 int SoundSystem::FindSound(const std::string& path) const {
     const auto found = std::find_if(entries_.begin(), entries_.end(),
                                     [&](const Entry& entry) { return entry.name == path; });

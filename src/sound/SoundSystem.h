@@ -36,6 +36,8 @@ public:
     void Stop(int id);
     // The ID of the first entry whose name is exactly `path`, or -1.
     int FindSound(const std::string& path) const;
+    // The ID of a sound by its bare file name in Base/Sound/ ("Pop.wav"), or -1.
+    int FindSoundFile(const std::string& fileName) const;
     void Shutdown();
 
     bool Muted() const { return muted_; }

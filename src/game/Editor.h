@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class Game;
+
+// A content editor that takes over the match's frame while it is open. It closes itself by
+// reporting that it is done; the match then goes on from where it stood.
+class Editor {
+public:
+    virtual ~Editor() = default;
+
+    // One frame of the editor, drawn between the match's BeginFrame and Present; true once
+    // the editor is done.
+    virtual bool Frame(Game& game) = 0;
+    virtual void OnCommand(int command) = 0;
+    virtual void OnKeyDown(int key) { static_cast<void>(key); }
+    virtual void OnKeyUp(int key) { static_cast<void>(key); }
+    virtual void OnLeftButtonDown() {}
+    virtual void OnLeftButtonUp() {}
+    virtual void OnRightButtonDown() {}
+};
+
+// Opens an editor on a match. The editors sit above the match, so the program hands their
+// makers in; with none the command that opens it does nothing.
+using EditorFactory = std::function<std::unique_ptr<Editor>(Game&)>;

@@ -1,0 +1,103 @@
+#include "game/Game.h"
+
+#include "console/Console.h"
+#include "core/FrameTimer.h"
+#include "core/Log.h"
+#include "game/GameType.h"
+#include "render/Font.h"
+#include "render/Renderer.h"
+#include "sound/SoundSystem.h"
+
+namespace {
+constexpr const char* kGameMusic = "GameMusic01.wav";
+constexpr const char* kEndMusic = "GameMusicEnd.wav";
+// What every caller passes; the sound system explains why neither matters.
+constexpr int kMusicVolume = 5;
+constexpr float kTitleDuration = 400.0f;
+}  // namespace
+
+Game::Game(const GameServices& services, int maxPlayers, int fragLimit, int gameType)
+    : services_(services),
+      teamGame_(gameType == kGameTeam),
+      maxPlayers_(maxPlayers),
+      fragLimit_(fragLimit),
+      screenshots_(services.screenshots),
+      gameType_(gameType) {
+    services_.timer.SetTimeScale(1.0f);
+    view_ = std::make_unique<View>(services_.renderer, services_.graphics);
+    Renderer& renderer = services_.renderer;
+    largeFont_ = renderer.MakeFont("Arial", 24, 0);
+    smallFont_ = renderer.MakeFont("Arial", 14, 0);
+    smallBoldFont_ = renderer.MakeFont("Arial", 14, kFontBold);
+    hugeFont_ = renderer.MakeFont("Arial", 64, kFontBold);
+    // The projectiles' and particles' sprites are looked up here once those kinds exist.
+    // The skeleton animations (Base/LDefault.bwv, Base/UDefault.bwv) load here with the players.
+    // The weapon definitions (Base/BWwep.wtb) load here with the weapons.
+    ShowTitle("Untitled", kTitleDuration);
+    PlayMusic(kGameMusic, true);
+    botChat_ = true;
+}
+
+Game::~Game() {
+    StopMusic(kGameMusic);
+    PlayMusic(kEndMusic, false);
+    services_.log.Line("Average SF for game: %f", services_.timer.AverageSpeed());
+    map_.Contents() = MapContents{};
+    animEditor_.reset();
+    mapEditor_.reset();
+    liveObjects_.clear();
+    view_.reset();
+    largeFont_.reset();
+    smallFont_.reset();
+    smallBoldFont_.reset();
+    hugeFont_.reset();
+}
+
+bool Game::LoadMap(std::istream& file, const std::string& fileName) {
+    Console& console = services_.console;
+    const bool loaded = map_.Load(
+        file, fileName, [&console](const std::string& line) { console.PrintText(line); },
+        services_.graphics);
+    ShowTitle(map_.Name(), kTitleDuration);
+    return loaded;
+}
+
+void Game::Start() {
+    // The bot chat, response and profile files are read here once bots exist.
+    Player model;
+    players_.assign(static_cast<std::size_t>(maxPlayers_ > 0 ? maxPlayers_ : 0), model);
+    for (int number = 0; number < PlayerCount(); ++number) {
+        Player& player = players_[static_cast<std::size_t>(number)];
+        player.team = TeamOfPlayer(number, teamGame_);
+        player.number = number;
+        // Starting equipment (a bot profile and the "Platinum") is given here with the weapons.
+    }
+    map_.BuildQuadTree(GameMap::kTreeDepth);
+    services_.timer.ResetAverage();
+}
+
+float Game::Step() const { return services_.timer.Step(); }
+
+void Game::AddObject(std::unique_ptr<LiveObject> object) {
+    if (object) liveObjects_.push_back(std::move(object));
+}
+
+bool Game::SaveMap(const std::filesystem::path& path) const {
+    Console& console = services_.console;
+    return map_.Save(path, [&console](const std::string& line) { console.PrintText(line); });
+}
+
+void Game::DrawFinalScores() {
+    // The final score screen arrives with the HUD; until then the frame stays empty.
+    services_.renderer.BeginFrame();
+    services_.renderer.Present();
+}
+
+void Game::PlayMusic(const char* name, bool loop) {
+    if (SoundSystem* sound = services_.sound)
+        sound->Play(sound->FindSoundFile(name), kMusicVolume, loop);
+}
+
+void Game::StopMusic(const char* name) {
+    if (SoundSystem* sound = services_.sound) sound->Stop(sound->FindSoundFile(name));
+}

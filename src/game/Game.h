@@ -1,0 +1,143 @@
+#pragma once
+
+#include <array>
+#include <istream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Float4.h"
+#include "game/Camera.h"
+#include "game/Editor.h"
+#include "game/GameServices.h"
+#include "game/ScreenshotSeries.h"
+#include "game/Title.h"
+#include "player/Arena.h"
+#include "player/Player.h"
+#include "weapons/LiveObject.h"
+#include "world/GameMap.h"
+#include "world/View.h"
+
+class Font;
+
+// One match on one map, and the host of the two content editors. The program makes it when a
+// map starts, feeds it commands, keys and mouse buttons, runs one frame of it per pass of the
+// main loop, and drops it once it reports that it has finished.
+class Game final : public Arena {
+public:
+    Game(const GameServices& services, int maxPlayers, int fragLimit, int gameType);
+    ~Game() override;
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Reads the map and builds its tree; false, with the reason on the console, when the
+    // file is refused (the map then stays empty).
+    bool LoadMap(std::istream& file, const std::string& fileName);
+    // Makes the players; all begin out of play.
+    void Start();
+    // One frame of the match or of the open editor, from BeginFrame to Present.
+    void Frame();
+    // The whole frame once the match is over.
+    void DrawFinalScores();
+    bool IsOver() const { return matchOver_; }
+    bool IsFinished() const { return finished_; }
+
+    void OnCommand(int command);
+    void OnKeyDown(int key);
+    void OnKeyUp(int key);
+    void OnLeftButtonDown();
+    void OnLeftButtonUp();
+    void OnRightButtonDown();
+
+    // Arena
+    GameMap& Map() override { return map_; }
+    const View& GetView() const override { return *view_; }
+    float Step() const override;
+    int PlayerCount() const override { return static_cast<int>(players_.size()); }
+    Player& GetPlayer(int number) override { return players_.at(number); }
+    void AddObject(std::unique_ptr<LiveObject> object) override;
+    void Shake(float amount) override { camera_.Shake(amount); }
+    void ShowTitle(const std::string& text, float duration) override {
+        title_.Show(text, duration);
+    }
+
+    void BuildQuadTree(int depth) { map_.BuildQuadTree(depth); }
+    bool SaveMap(const std::filesystem::path& path) const;
+
+    int FragLimit() const { return fragLimit_; }
+    int MaxPlayers() const { return maxPlayers_; }
+    int GameType() const { return gameType_; }
+    bool TeamGame() const { return teamGame_; }
+    bool BotChat() const { return botChat_; }
+    void SetBotChat(bool on) { botChat_ = on; }
+    bool HideHud() const { return hideHud_; }
+    int TeamScore(int team) const { return teamScores_.at(static_cast<std::size_t>(team)); }
+    const Float4& Bounds() const { return map_.Bounds(); }
+    const std::vector<SpawnPoint>& SpawnPoints() const { return map_.Contents().spawnPoints; }
+    const QuadNode* Tree() const { return map_.Tree(); }
+    const std::string& MapName() const { return map_.Name(); }
+    const Title& GetTitle() const { return title_; }
+    const Camera& GetCamera() const { return camera_; }
+    Camera& GetCamera() { return camera_; }
+    const ScreenshotSeries& Screenshots() const { return screenshots_; }
+    std::size_t LiveObjectCount() const { return liveObjects_.size(); }
+    bool MapEditorOpen() const { return mapEditor_ != nullptr; }
+    bool AnimEditorOpen() const { return animEditor_ != nullptr; }
+    float Fade() const { return fade_; }
+
+    const Font* SmallFont() const { return smallFont_.get(); }
+    const Font* SmallBoldFont() const { return smallBoldFont_.get(); }
+    const Font* LargeFont() const { return largeFont_.get(); }
+    const Font* HugeFont() const { return hugeFont_.get(); }
+    const GameServices& Services() const { return services_; }
+
+    // Fade value meaning that no end-of-match fade is running.
+    static constexpr float kNoFade = 99999.0f;
+
+private:
+    // The steps of a match frame, in the order they run.
+    bool RunEditor();
+    void AimHuman();
+    void MoveCamera();
+    void ControlHuman();
+    void DrawWorld();
+    void UpdatePlayers();
+    void UpdateItems();
+    void UpdateLiveObjects();
+    void HoldFire();
+    void DrawHud();
+    void DrawCursor();
+    void DrawFade();
+
+    bool KeyHeld(int key) const;
+    bool Developer() const;
+    bool HumanInPlay() const;
+    void PlayMusic(const char* name, bool loop);
+    void StopMusic(const char* name);
+
+    GameServices services_;
+    std::array<int, 3> teamScores_{};
+    std::unique_ptr<Font> smallFont_;
+    std::unique_ptr<Font> smallBoldFont_;
+    std::unique_ptr<Font> hugeFont_;
+    std::vector<Player> players_;
+    bool matchOver_ = false;
+    bool botChat_ = false;
+    bool teamGame_ = false;
+    bool hideHud_ = false;
+    std::unique_ptr<Font> largeFont_;
+    std::unique_ptr<View> view_;
+    bool finished_ = false;
+    GameMap map_;  // the map's objects, items, spawn points, bounds, name and tree
+    std::vector<std::unique_ptr<LiveObject>> liveObjects_;
+    int maxPlayers_;
+    int fragLimit_;
+    std::unique_ptr<Editor> mapEditor_;
+    std::unique_ptr<Editor> animEditor_;
+    Camera camera_;
+    Title title_;
+    float fade_ = kNoFade;
+    ScreenshotSeries screenshots_;
+    int gameType_;
+    int cursorSprite_ = -1;
+};

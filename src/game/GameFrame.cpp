@@ -1,0 +1,143 @@
+// One frame of a match, step by step in the order the frame runs them.
+#include "console/Console.h"
+#include "content/GraphicsTable.h"
+#include "core/FrameTimer.h"
+#include "game/Game.h"
+#include "game/GameType.h"
+#include "input/CursorDevice.h"
+#include "input/InputSystem.h"
+#include "input/KeyTable.h"
+#include "render/Renderer.h"
+#include "render/Sprite.h"
+
+namespace {
+constexpr float kLookAhead = 200.0f;
+constexpr std::uint8_t kCursorAlpha = 240;
+constexpr float kOpaqueFade = 255.0f;
+}  // namespace
+
+void Game::Frame() {
+    if ((gameType_ & kSupportedGameTypes) == 0) {
+        services_.console.Print("Game type not supported.");
+        finished_ = true;
+        return;
+    }
+    services_.renderer.BeginFrame();
+    if (!RunEditor()) {
+        AimHuman();
+        MoveCamera();
+        ControlHuman();
+        DrawWorld();
+        UpdatePlayers();
+        UpdateItems();
+        UpdateLiveObjects();
+        HoldFire();
+        DrawHud();
+    }
+    services_.console.Draw(services_.renderer);
+    if (mapEditor_ || animEditor_) DrawCursor();
+    DrawFade();
+    services_.renderer.Present();
+}
+
+// The map editor goes first, then the animation editor; an editor that reports it is done is
+// dropped in that same frame. False when neither is open, so the match frame runs.
+bool Game::RunEditor() {
+    for (std::unique_ptr<Editor>* editor : {&mapEditor_, &animEditor_}) {
+        if (!*editor) continue;
+        if ((*editor)->Frame(*this)) editor->reset();
+        return true;
+    }
+    return false;
+}
+
+void Game::AimHuman() {
+    // Aiming up (action 0) and down (action 1) arrives with the player's controls.
+}
+
+void Game::MoveCamera() {
+    Vec2 target = camera_.Target();
+    if (!players_.empty()) {
+        const Player& human = players_.front();
+        target = human.position;
+        if (human.inPlay && KeyHeld(Key::kRightControl)) {
+            target.x += human.facing == kFacingLeft ? -kLookAhead : kLookAhead;
+        }
+    }
+    // The scroll uses where the camera stood at the end of the last frame.
+    view_->SetOffset(camera_.OffsetX(), camera_.OffsetY());
+    camera_.Follow(target, Step());
+    camera_.ApplyShake(Step());
+}
+
+void Game::ControlHuman() {
+    if (!HumanInPlay()) return;
+    // Running (actions 2, 3), jumping (4) and thrust (10) arrive with the player's controls.
+}
+
+void Game::DrawWorld() {
+    if (map_.Tree() && KeyHeld(Key::kG) && Developer()) map_.DrawTree(*view_, false);
+    map_.Draw(*view_);
+}
+
+void Game::UpdatePlayers() {
+    // Each player in play runs its update (which draws it), each one out of play its respawn
+    // count; both arrive with the players and the scoring.
+}
+
+void Game::UpdateItems() {
+    // The map's pick-ups run their update here once items exist.
+}
+
+void Game::UpdateLiveObjects() {
+    // Indexed, because an update may append to the list; appended objects run this pass too.
+    for (std::size_t i = 0; i < liveObjects_.size();) {
+        liveObjects_[i]->Update(*this);
+        if (liveObjects_[i]->Finished()) {
+            liveObjects_.erase(liveObjects_.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            ++i;
+        }
+    }
+}
+
+void Game::HoldFire() {
+    if (!HumanInPlay()) return;
+    // Held primary (action 5) and secondary (action 6) fire arrive with the weapons.
+}
+
+void Game::DrawHud() {
+    // Health, weapons, scores and messages arrive with the HUD; the title is drawn already.
+    title_.Draw(services_.renderer, smallFont_.get(), Step());
+}
+
+void Game::DrawCursor() {
+    if (cursorSprite_ < 0 && services_.graphics) {
+        cursorSprite_ = services_.graphics->FindSpriteIndex("Cursor");
+    }
+    const Sprite* cursor =
+        services_.graphics ? services_.graphics->GetSprite(cursorSprite_) : nullptr;
+    if (!cursor) return;
+    int x = 0;
+    int y = 0;
+    if (services_.cursor) services_.cursor->GetCursorPos(x, y);
+    services_.renderer.DrawSprite(*cursor, static_cast<float>(x), static_cast<float>(y),
+                                  kCursorAlpha);
+}
+
+void Game::DrawFade() {
+    if (fade_ == kNoFade) return;
+    fade_ -= services_.timer.TimeScale();
+    if (fade_ < 0.0f) {
+        fade_ = 0.0f;
+        matchOver_ = true;
+    }
+    const auto alpha = static_cast<std::uint8_t>(fade_ <= kOpaqueFade ? kOpaqueFade - fade_ : 0.0f);
+    services_.renderer.FillRect(0.0f, 0.0f, 800.0f, 600.0f, Colour{0, 0, 0, alpha});
+}
+
+bool Game::KeyHeld(int key) const { return services_.input && services_.input->IsKeyDown(key); }
+
+bool Game::Developer() const { return services_.developer && services_.developer(); }
+
+bool Game::HumanInPlay() const { return !players_.empty() && players_.front().inPlay; }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+#include "game/Editor.h"
+
+class Console;
+class CursorDevice;
+class FrameTimer;
+class GraphicsTable;
+class InputSystem;
+class Log;
+class Renderer;
+class SoundSystem;
+
+// What a match uses of the program around it. The program passes its own services; tests pass
+// a recording renderer, a scripted keyboard and a silent sound output.
+struct GameServices {
+    GameServices(Renderer& renderer_, Console& console_, FrameTimer& timer_, Log& log_)
+        : renderer(renderer_), console(console_), timer(timer_), log(log_) {}
+
+    Renderer& renderer;
+    Console& console;
+    FrameTimer& timer;
+    Log& log;
+    const GraphicsTable* graphics = nullptr;  // sprites; none draws none
+    SoundSystem* sound = nullptr;             // none plays nothing
+    const InputSystem* input = nullptr;       // none holds no key
+    CursorDevice* cursor = nullptr;           // none reads the cursor at (0, 0)
+    std::function<bool()> developer;          // the developer switch; none is off
+    std::filesystem::path screenshots = "Screenshots";
+    EditorFactory openMapEditor;
+    EditorFactory openAnimEditor;
+};

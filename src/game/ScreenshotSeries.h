@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+
+class Renderer;
+
+// Numbered screenshots "Screen0.tga" to "Screen255.tga" in one folder. Numbering continues
+// after the first gap among the files already there; when all 256 exist, no more are taken.
+class ScreenshotSeries {
+public:
+    static constexpr int kLimit = 256;
+
+    // Makes the folder when it is missing and finds the next free number.
+    explicit ScreenshotSeries(std::filesystem::path directory);
+
+    int Next() const { return next_; }
+    std::filesystem::path PathOf(int number) const;
+    // Saves the frame under the next number and moves on; nothing once the series is full.
+    void Take(Renderer& renderer);
+
+private:
+    std::filesystem::path directory_;
+    int next_ = 0;
+};
