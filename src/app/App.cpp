@@ -58,7 +58,7 @@ constexpr CommandBinding kCommandBindings[] = {
 
 App::App(const std::filesystem::path& root, const std::filesystem::path& logPath, Clock& clock,
          std::optional<unsigned int> seed)
-    : base_(root / "Base") {
+    : base_(root / "Base"), screenshots_(logPath.parent_path() / "Screenshots") {
     SeedRandom(seed ? *seed : static_cast<unsigned int>(std::time(nullptr)));
     log_.Open(logPath);
     timer_ = std::make_unique<FrameTimer>(kTargetFrameRate, clock);
@@ -180,6 +180,7 @@ std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, int typeCode)
     services.input = input_.get();
     services.cursor = cursor_;
     services.developer = [this] { return developer_; };
+    services.screenshots = screenshots_;
     // The editors are handed in here once they exist.
     return std::make_unique<Game>(services, maxClients, fragLimit, typeCode);
 }

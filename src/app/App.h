@@ -31,7 +31,7 @@ using RendererFactory =
 // The one object that owns every service and the running match, and runs a frame.
 class App : public WindowEvents, public InputListener {
 public:
-    // root: the folder that holds Base/; logPath: where Log.txt goes.
+    // root: the folder that holds Base/; logPath: where Log.txt goes, with Screenshots/ beside.
     // seed: the random generator's seed; the current time when none is given.
     App(const std::filesystem::path& root, const std::filesystem::path& logPath, Clock& clock,
         std::optional<unsigned int> seed);
@@ -111,6 +111,7 @@ private:
 
     std::unique_ptr<Game> game_;
     std::filesystem::path base_;
+    std::filesystem::path screenshots_;
     std::unique_ptr<Renderer> renderer_;
     std::unique_ptr<InputSystem> input_;
     bool developer_ = false;

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/Preferences.h"
 #include "console/Console.h"
+#include "game/Game.h"
 #include "input/InputSystem.h"
 #include "input/ScriptedKeyboard.h"
 #include "render/Image.h"
@@ -17,6 +20,7 @@
 #include "support/TestFolder.h"
 #include "support/TgaBytes.h"
 #include "support/WaveBytes.h"
+#include "world/MapFile.h"
 
 using Kind = RecordingRenderer::Kind;
 using Sound = AudioRecord::Kind;
@@ -159,13 +163,18 @@ TEST_F(AppTest, SoundsLoadWithLoopingMenuMusicAndAMenuClickPlaysSoundZero) {
         app->PlaySound("Nothing.wav", 5, 22050, true);
         EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Stopped, 1, 0, 0, false},
                                                           {Sound::Started, 1, 0, 22050, true}}));
-        // A map that cannot be opened leaves the menu and its music; one that opens stops it.
+        // A map that cannot be opened leaves the menu and its music; one that opens but does not
+        // read is a match over as soon as it began, and the menu music starts again.
         record.events.clear();
         app->StartMap("nowhere.bwm", 6, 32, "ffa");
         EXPECT_TRUE(record.events.empty());
         WriteBytes(root_ / "Base" / "Maps" / "open.bwm", {});
         app->StartMap("open.bwm", 6, 32, "ffa");
-        EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Stopped, 1, 0, 0, false}}));
+        EXPECT_EQ(app->CurrentGame(), nullptr);
+        EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Stopped, 1, 0, 0, false},
+                                                          {Sound::Started, 1, 0, 22050, true}}));
+        EXPECT_NE(app->GetConsole()->History().back().find("Couldn't load map \"open.bwm\""),
+                  std::string::npos);
         record.events.clear();
     }
     // Leaving stops the menu music before the sound system goes.
@@ -225,4 +234,65 @@ TEST_F(AppTest, LoadsBothFoldersAndTablesGraphicsFirstAndDrawsTheMenuSpriteStret
     const auto binds = renderer_->CallsOf(Kind::BindImage);
     ASSERT_FALSE(binds.empty());
     EXPECT_EQ(binds[0].image, app->GetSprite(0)->image);
+}
+
+TEST_F(AppTest, AMatchTakesTheFrameAndTheInputUntilItEndsAndThenTheMenuAndItsMusicReturn) {
+    std::ofstream(root_ / "Base" / "BWsnd.stb")
+        << "MenuMusic.wav\nGameMusic01.wav\nGameMusicEnd.wav\n";
+    for (const char* name : {"MenuMusic.wav", "GameMusic01.wav", "GameMusicEnd.wav"}) {
+        WriteBytes(root_ / "Base" / "Sound" / name, WaveBytes::Pcm(22050, 1, 16, 100));
+    }
+    MapContents box;
+    box.name = "Box";
+    box.platforms.emplace_back(0.0f, 500.0f, 800.0f, 540.0f);
+    WriteBytes(root_ / "Base" / "Maps" / "box.bwm", WriteMapFile(box));
+    AudioRecord record;
+    auto app = MakeApp();
+    app->LoadBindings(std::make_unique<ScriptedKeyboard>());
+    app->LoadSounds(std::make_unique<RecordingAudioDevice>(record));
+    record.events.clear();
+
+    app->StartMap("box.bwm", 4, 10, "team");
+    const Game* game = app->CurrentGame();
+    ASSERT_NE(game, nullptr);
+    EXPECT_TRUE(game->TeamGame());
+    EXPECT_EQ(game->PlayerCount(), 4);
+    EXPECT_EQ(game->FragLimit(), 10);
+    EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Stopped, 0, 0, 0, false},
+                                                      {Sound::Started, 1, 0, 22050, true}}));
+    renderer_->Clear();
+    app->Frame();
+    EXPECT_EQ(renderer_->Texts(), (std::vector<std::string>{"Box"}));  // the title, not the menu
+    app->OnCommand(3);
+    EXPECT_EQ(renderer_->CallsOf(Kind::Screenshot).at(0).text,
+              (root_ / "Screenshots" / "Screen0.tga").string());
+    app->OnKeyDown(Key::kTab);
+    EXPECT_TRUE(game->HideHud());
+    record.events.clear();
+    app->OnMouseButton(MouseButton::Left, true);  // a click in a match is not the menu's click
+    EXPECT_TRUE(record.events.empty());
+
+    app->OnCommand(1);  // Escape: this frame still runs, then the match is gone
+    renderer_->Clear();
+    app->Frame();
+    EXPECT_EQ(app->CurrentGame(), nullptr);
+    EXPECT_EQ(renderer_->Texts(), (std::vector<std::string>{"Box"}));
+    EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Stopped, 1, 0, 0, false},
+                                                      {Sound::Started, 2, 0, 22050, false},
+                                                      {Sound::Started, 0, 0, 22050, true}}));
+
+    // Capture the flag is refused once, in the first frame, and the menu comes back.
+    app->StartMap("box.bwm", 6, 32, "ctf");
+    app->Frame();
+    app->Frame();
+    EXPECT_EQ(app->CurrentGame(), nullptr);
+    const auto& history = app->GetConsole()->History();
+    EXPECT_EQ(std::count(history.begin(), history.end(), "Game type not supported."), 1);
+
+    // "new.bwm" is an empty free-for-all map whatever the type; the editor needs a developer.
+    app->StartMap("new.bwm", 6, 32, "ctf");
+    ASSERT_NE(app->CurrentGame(), nullptr);
+    EXPECT_EQ(app->CurrentGame()->GameType(), 1);
+    EXPECT_EQ(app->CurrentGame()->MapName(), "Noname");
+    EXPECT_FALSE(app->CurrentGame()->MapEditorOpen());
 }

@@ -1,0 +1,317 @@
+#include "game/Game.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "input/KeyTable.h"
+#include "render/Font.h"
+#include "support/GameRig.h"
+#include "support/TestFolder.h"
+
+using Kind = RecordingRenderer::Kind;
+using Sound = AudioRecord::Kind;
+using SoundEvent = AudioRecord::Event;
+
+namespace {
+const std::filesystem::path kBase = BRAWLWICK_BASE_DIR;
+const std::filesystem::path kFoundry = kBase / "Maps" / "bwdm1.bwm";
+
+class GameTest : public testing::Test {
+protected:
+    std::filesystem::path folder_ = FreshTestFolder("game");
+    GameRig rig_{folder_, kBase};
+};
+
+std::size_t IndexOfText(const RecordingRenderer& renderer, const std::string& text) {
+    const auto& calls = renderer.Calls();
+    const auto found = std::find_if(calls.begin(), calls.end(), [&](const auto& call) {
+        return call.kind == Kind::Text && call.text == text;
+    });
+    return static_cast<std::size_t>(found - calls.begin());
+}
+
+// Draws a line each update and finishes after `lifetime` updates; may leave a child behind.
+class Probe final : public LiveObject {
+public:
+    Probe(int lifetime, int& updates, bool spawnChild = false)
+        : lifetime_(lifetime), updates_(updates), spawnChild_(spawnChild) {}
+    void Update(Arena& arena) override {
+        ++updates_;
+        arena.GetView().GetRenderer().DrawLine(0, 0, 1, 1, Colour{}, Colour{});
+        if (spawnChild_) {
+            spawnChild_ = false;
+            arena.AddObject(std::make_unique<Probe>(1, updates_));
+        }
+        if (--lifetime_ <= 0) SetFinished();
+    }
+
+private:
+    int lifetime_;
+    int& updates_;
+    bool spawnChild_;
+};
+
+// An editor that writes down what reached it and closes when told to.
+class ProbeEditor final : public Editor {
+public:
+    explicit ProbeEditor(std::vector<std::string>& calls) : calls_(calls) {}
+    bool Frame(Game&) override {
+        calls_.push_back("frame");
+        return done;
+    }
+    void OnCommand(int command) override { calls_.push_back("command " + std::to_string(command)); }
+    void OnKeyDown(int key) override { calls_.push_back("down " + std::to_string(key)); }
+    void OnLeftButtonDown() override { calls_.push_back("left"); }
+    bool done = false;
+
+private:
+    std::vector<std::string>& calls_;
+};
+}  // namespace
+
+TEST_F(GameTest, ConstructionPlaysTheMusicAtNormalSpeedAndDestructionEndsItAndLogsTheSpeed) {
+    rig_.timer.SetTimeScaleTarget(0.25f);
+    rig_.Tick();
+    ASSERT_LT(rig_.timer.TimeScale(), 1.0f);
+    {
+        auto game = rig_.MakeGame();
+        // At once and for good: slow motion left over from the last match does not carry on.
+        rig_.Tick();
+        EXPECT_EQ(rig_.timer.TimeScale(), 1.0f);
+        EXPECT_EQ(game->GetTitle().Text(), "Untitled");
+        EXPECT_EQ(game->GetTitle().Timer(), 400.0f);
+        EXPECT_EQ(game->HugeFont()->Height(), 64);
+        EXPECT_EQ(game->LargeFont()->Height(), 24);
+        EXPECT_TRUE(game->BotChat());
+        EXPECT_EQ(rig_.audio.events,
+                  (std::vector<SoundEvent>{{Sound::Started, GameRig::kGameMusic, 0, 22050, true}}));
+        rig_.audio.events.clear();
+    }
+    EXPECT_EQ(rig_.audio.events,
+              (std::vector<SoundEvent>{{Sound::Stopped, GameRig::kGameMusic, 0, 0, false},
+                                       {Sound::Started, GameRig::kEndMusic, 0, 22050, false}}));
+    EXPECT_NE(rig_.LogText().find("Average SF for game: 1.0"), std::string::npos);
+}
+
+TEST_F(GameTest, StartingMakesEveryPlayerOutOfPlayOnTheirTeamsAndRestartsTheSpeedAverage) {
+    rig_.clock.AdvanceFrames(3);
+    rig_.timer.Tick();
+    ASSERT_GT(rig_.timer.AverageSpeed(), 1.0f);
+    auto team = rig_.StartGame(kFoundry, 6, 2);
+    EXPECT_EQ(rig_.timer.AverageSpeed(), 1.0f);  // loading is not part of the match's speed
+    ASSERT_EQ(team->PlayerCount(), 6);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(team->GetPlayer(i).number, i);
+        EXPECT_EQ(team->GetPlayer(i).team, i % 2 == 0 ? 2 : 1);  // the human is blue
+        EXPECT_FALSE(team->GetPlayer(i).inPlay);
+    }
+    EXPECT_TRUE(team->TeamGame());
+    EXPECT_EQ(team->GetTitle().Text(), "Foundry");
+    EXPECT_NE(team->Tree(), nullptr);
+    const auto& history = rig_.console->History();
+    EXPECT_NE(std::find(history.begin(), history.end(), "** Loading Quad Tree **"), history.end());
+
+    auto ffa = rig_.StartGame(kFoundry, 3, 1);
+    EXPECT_FALSE(ffa->TeamGame());
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(ffa->GetPlayer(i).team, 0);
+}
+
+TEST_F(GameTest, AFrameDrawsTheMapThenTheTitleThenTheConsoleBetweenBeginAndPresent) {
+    auto game = rig_.StartGame(kFoundry);
+    rig_.console->Toggle();
+    rig_.console->Print("console line");
+    rig_.renderer.Clear();
+    rig_.Tick();
+    game->Frame();
+    const auto& calls = rig_.renderer.Calls();
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ(calls.front().kind, Kind::BeginFrame);
+    EXPECT_EQ(calls.back().kind, Kind::Present);
+    const std::size_t title = IndexOfText(rig_.renderer, "Foundry");
+    const std::size_t console = IndexOfText(rig_.renderer, "console line");
+    ASSERT_LT(title, calls.size());
+    ASSERT_LT(console, calls.size());
+    EXPECT_LT(title, console);
+    // Everything before the title is the map: its sprites and its white boxes.
+    const auto map = std::count_if(calls.begin() + 1, calls.begin() + static_cast<long>(title),
+                                   [](const auto& call) { return call.kind == Kind::FillRect; });
+    EXPECT_GT(map, 5);
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                            [](const auto& call) { return call.kind == Kind::BeginFrame; }),
+              1);
+}
+
+TEST_F(GameTest, TheCameraSettlesAheadOfTheHumanWithRightControlAndThenRests) {
+    auto game = rig_.StartGame(kFoundry);
+    Player& human = game->GetPlayer(0);
+    human.position = {1000.0f, 400.0f};
+    human.facing = kFacingLeft;
+    // Out of play the look-ahead key does nothing: the camera heads for the body itself.
+    rig_.Hold(Key::kRightControl);
+    rig_.Tick();
+    game->Frame();
+    EXPECT_EQ(game->GetView().OffsetX(), 0);  // this frame's scroll is last frame's camera
+    EXPECT_EQ(game->GetCamera().Target().x, 1000.0f);
+
+    human.inPlay = true;
+    for (int i = 0; i < 400; ++i) {
+        rig_.Tick();
+        game->Frame();
+    }
+    const Vec2 rest = game->GetCamera().Position();
+    EXPECT_LE(Length(rest - Vec2{800.0f, 400.0f}), 5.0f);
+    EXPECT_GT(Length(rest - Vec2{800.0f, 400.0f}), 4.0f);  // it stops as soon as it is close
+    rig_.Tick();
+    game->Frame();
+    EXPECT_EQ(game->GetCamera().Position(), rest);
+    EXPECT_EQ(game->GetView().OffsetX(), static_cast<int>(rest.x - 400.0f));
+
+    human.facing = kFacingRight;
+    for (int i = 0; i < 400; ++i) {
+        rig_.Tick();
+        game->Frame();
+    }
+    EXPECT_LE(Length(game->GetCamera().Position() - Vec2{1200.0f, 400.0f}), 5.0f);
+}
+
+TEST_F(GameTest, AShakeOnlyEverGrowsAndDiesAwayWithTheStep) {
+    auto game = rig_.StartGame(kFoundry);
+    game->GetPlayer(0).position = {400.0f, 300.0f};  // the camera is already there
+    game->Shake(10.0f);
+    game->Shake(4.0f);
+    EXPECT_EQ(game->GetCamera().ShakeAmount(), 10.0f);
+    rig_.clock.AdvanceFrames(2);
+    rig_.timer.Tick();
+    game->Frame();
+    EXPECT_FLOAT_EQ(game->GetCamera().ShakeAmount(), 9.6f);
+    const Vec2 moved = game->GetCamera().Position() - Vec2{400.0f, 300.0f};
+    EXPECT_LE(std::abs(moved.x), 10.0f);
+    EXPECT_LE(std::abs(moved.y), 10.0f);
+    EXPECT_GT(Length(moved), 0.0f);
+}
+
+TEST_F(GameTest, LiveObjectsRunInOrderWithNewcomersInTheSamePassAndFinishedOnesGoAtOnce) {
+    auto game = rig_.MakeGame();  // no map, so every line is a probe's
+    int shortLived = 0;
+    int parent = 0;
+    game->AddObject(std::make_unique<Probe>(1, shortLived));
+    game->AddObject(std::make_unique<Probe>(2, parent, true));
+    game->AddObject(nullptr);  // nothing to own, nothing kept
+    EXPECT_EQ(game->LiveObjectCount(), 2u);
+
+    rig_.renderer.Clear();
+    game->Frame();
+    EXPECT_EQ(shortLived, 1);
+    EXPECT_EQ(parent, 2);  // its own update and its child's, appended during the pass
+    EXPECT_EQ(game->LiveObjectCount(), 1u);
+    EXPECT_EQ(rig_.renderer.CallsOf(Kind::Line).size(), 3u);
+
+    rig_.renderer.Clear();
+    game->Frame();
+    EXPECT_EQ(shortLived, 1);  // never updated nor drawn again
+    EXPECT_EQ(parent, 3);
+    EXPECT_EQ(game->LiveObjectCount(), 0u);
+    EXPECT_EQ(rig_.renderer.CallsOf(Kind::Line).size(), 1u);
+}
+
+TEST_F(GameTest, CommandsEndTheMatchTakeScreenshotsAndToggleSlowMotion) {
+    auto game = rig_.MakeGame();
+    game->OnCommand(3);
+    game->OnCommand(3);
+    const auto shots = rig_.renderer.CallsOf(Kind::Screenshot);
+    ASSERT_EQ(shots.size(), 2u);
+    EXPECT_EQ(shots[0].text, (folder_ / "Screenshots" / "Screen0.tga").string());
+    EXPECT_EQ(shots[1].text, (folder_ / "Screenshots" / "Screen1.tga").string());
+
+    // Pressed twice in quick succession: the scale is still easing, so it turns back.
+    game->OnCommand(20);
+    rig_.Tick();
+    EXPECT_FLOAT_EQ(rig_.timer.TimeScale(), 0.987f);
+    game->OnCommand(20);
+    rig_.Tick();
+    EXPECT_EQ(rig_.timer.TimeScale(), 1.0f);
+    game->OnCommand(20);
+    for (int i = 0; i < 100; ++i) rig_.Tick();
+    EXPECT_EQ(rig_.timer.TimeScale(), 0.25f);
+
+    game->OnKeyDown(Key::kTab);
+    EXPECT_TRUE(game->HideHud());
+    game->OnKeyDown(Key::kTab);
+    EXPECT_FALSE(game->HideHud());
+
+    for (int unknown : {0, 9, 13, 17, 99, -1}) game->OnCommand(unknown);
+    EXPECT_FALSE(game->IsFinished());
+    game->OnCommand(1);
+    EXPECT_TRUE(game->IsFinished());
+}
+
+TEST_F(GameTest, AnUnsupportedTypeSaysSoAndFinishesWithoutDrawing) {
+    auto game = rig_.MakeGame(6, 32, 4);
+    rig_.renderer.Clear();
+    game->Frame();
+    EXPECT_TRUE(game->IsFinished());
+    EXPECT_TRUE(rig_.renderer.Calls().empty());
+    EXPECT_EQ(rig_.console->History().back(), "Game type not supported.");
+}
+
+TEST_F(GameTest, EditorsOpenOnlyForDevelopersTakeOverTheFrameAndInputAndCloseThemselves) {
+    std::vector<std::string> mapCalls;
+    std::vector<std::string> animCalls;
+    ProbeEditor* mapEditor = nullptr;
+    GameServices services = rig_.Services();
+    services.openMapEditor = [&](Game&) {
+        auto editor = std::make_unique<ProbeEditor>(mapCalls);
+        mapEditor = editor.get();
+        return editor;
+    };
+    services.openAnimEditor = [&](Game&) { return std::make_unique<ProbeEditor>(animCalls); };
+    Game game(services, 6, 32, 1);
+    std::ifstream map(kFoundry, std::ios::binary);
+    game.LoadMap(map, "bwdm1.bwm");
+    game.Start();
+
+    game.OnCommand(22);
+    game.OnCommand(21);
+    EXPECT_FALSE(game.MapEditorOpen() || game.AnimEditorOpen());
+
+    rig_.developer = true;
+    game.OnCommand(22);
+    ASSERT_TRUE(game.MapEditorOpen());
+    game.OnCommand(3);  // the editor's now, not a screenshot
+    game.OnKeyDown(Key::kTab);
+    game.OnLeftButtonDown();
+    EXPECT_EQ(mapCalls, (std::vector<std::string>{"command 3", "down 63", "left"}));
+    EXPECT_FALSE(game.HideHud());
+    EXPECT_TRUE(rig_.renderer.CallsOf(Kind::Screenshot).empty());
+
+    // The editor's frame replaces the match: no map, no title; the cursor sprite on top.
+    rig_.cursor.x = 123;
+    rig_.cursor.y = 45;
+    rig_.renderer.Clear();
+    game.Frame();
+    EXPECT_EQ(mapCalls.back(), "frame");
+    EXPECT_TRUE(rig_.renderer.CallsOf(Kind::FillRect).empty());
+    const auto quads = rig_.renderer.CallsOf(Kind::TexturedQuad);
+    ASSERT_EQ(quads.size(), 1u);
+    EXPECT_EQ(quads[0].v[0], 123.0f);
+    EXPECT_EQ(quads[0].v[1], 45.0f);
+    EXPECT_EQ(quads[0].alpha, 240);
+
+    mapEditor->done = true;
+    game.Frame();
+    EXPECT_FALSE(game.MapEditorOpen());
+    rig_.renderer.Clear();
+    game.Frame();
+    EXPECT_FALSE(rig_.renderer.CallsOf(Kind::FillRect).empty());  // the match is back
+
+    // The animation editor takes commands and clicks, but keys still reach the match.
+    game.OnCommand(21);
+    game.OnCommand(21);
+    game.OnCommand(1);
+    game.OnLeftButtonDown();
+    game.OnKeyDown(Key::kTab);
+    EXPECT_EQ(animCalls, (std::vector<std::string>{"command 21", "command 1", "left"}));
+    EXPECT_FALSE(game.IsFinished());
+    EXPECT_TRUE(game.HideHud());
+}

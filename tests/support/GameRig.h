@@ -1,0 +1,139 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "console/Console.h"
+#include "content/GraphicsTable.h"
+#include "core/FrameTimer.h"
+#include "core/Log.h"
+#include "game/Game.h"
+#include "input/CursorDevice.h"
+#include "input/InputSystem.h"
+#include "input/ScriptedKeyboard.h"
+#include "sound/SoundSystem.h"
+#include "support/FileText.h"
+#include "support/ManualClock.h"
+#include "support/RecordingAudioDevice.h"
+#include "support/RecordingListener.h"
+#include "support/RecordingRenderer.h"
+#include "support/WaveBytes.h"
+
+// A cursor that stays where the test puts it.
+class FixedCursor final : public CursorDevice {
+public:
+    void GetCursorPos(int& cx, int& cy) override {
+        cx = x;
+        cy = y;
+    }
+    void SetCursorPos(int cx, int cy) override {
+        x = cx;
+        y = cy;
+    }
+    int x = 0;
+    int y = 0;
+};
+
+// Everything a match needs, with no display, sound card or wall clock: a recording renderer, a
+// scripted keyboard, a silent sound output that records, a manual clock. Sprites come from a
+// Base folder when one is given (the built one, for whole maps).
+class GameRig {
+public:
+    // `folder` receives Log.txt, the music files and Screenshots/.
+    explicit GameRig(const std::filesystem::path& folder,
+                     const std::filesystem::path& spriteBase = {})
+        : folder_(folder), log_(folder / "Log.txt"), graphics_(renderer, log_) {
+        if (!spriteBase.empty()) {
+            graphics_.LoadImageDirectory(spriteBase);
+            graphics_.LoadImageDirectory(spriteBase / "MapObjects");
+            graphics_.LoadSpriteTable(spriteBase / "BWgfx.gtb");
+            graphics_.LoadSpriteTable(spriteBase / "BWents.etb");
+        }
+        console = std::make_unique<Console>(renderer, graphics_);
+        auto keys = std::make_unique<ScriptedKeyboard>();
+        keyboard = keys.get();
+        input = std::make_unique<InputSystem>(log_, std::move(keys));
+        input->Initialize();
+        LoadMusic();
+    }
+
+    GameServices Services() {
+        GameServices services(renderer, *console, timer, log_);
+        services.graphics = &graphics_;
+        services.sound = sound.get();
+        services.input = input.get();
+        services.cursor = &cursor;
+        services.developer = [this] { return developer; };
+        services.screenshots = folder_ / "Screenshots";
+        return services;
+    }
+
+    std::unique_ptr<Game> MakeGame(int players = 6, int fragLimit = 32, int type = 1) {
+        return std::make_unique<Game>(Services(), players, fragLimit, type);
+    }
+
+    // A match on a map file, started.
+    std::unique_ptr<Game> StartGame(const std::filesystem::path& map, int players = 6,
+                                    int type = 1) {
+        auto game = MakeGame(players, 32, type);
+        std::ifstream file(map, std::ios::binary);
+        game->LoadMap(file, map.filename().string());
+        game->Start();
+        return game;
+    }
+
+    // Holds a key through the input system's next poll.
+    void Hold(int key) {
+        keyboard->Press(key);
+        Poll();
+    }
+    void Poll() {
+        RecordingListener ignored;
+        input->Poll(ignored);
+    }
+
+    // One frame of the timer at the target rate.
+    void Tick() {
+        clock.AdvanceFrames(1);
+        timer.Tick();
+    }
+
+    std::string LogText() {
+        log_.Close();
+        return ReadAll(folder_ / "Log.txt");
+    }
+
+    ManualClock clock;
+    FrameTimer timer{80.0f, clock};
+    RecordingRenderer renderer;
+    AudioRecord audio;
+    FixedCursor cursor;
+    bool developer = false;
+    ScriptedKeyboard* keyboard = nullptr;
+    std::unique_ptr<InputSystem> input;
+    std::unique_ptr<Console> console;
+    std::unique_ptr<SoundSystem> sound;
+
+    // Sound places on the output, in table order.
+    static constexpr int kGameMusic = 0;
+    static constexpr int kEndMusic = 1;
+
+private:
+    void LoadMusic() {
+        for (const char* name : {"GameMusic01.wav", "GameMusicEnd.wav"}) {
+            WriteBytes(folder_ / "Base" / "Sound" / name, WaveBytes::Pcm(22050, 1, 16, 100));
+        }
+        sound = std::make_unique<SoundSystem>(std::make_unique<RecordingAudioDevice>(audio), log_,
+                                              folder_, nullptr);
+        sound->Initialize();
+        std::istringstream table("GameMusic01.wav\nGameMusicEnd.wav\n");
+        sound->LoadSoundTable(table);
+    }
+
+    std::filesystem::path folder_;
+    Log log_;
+    GraphicsTable graphics_;
+};
