@@ -151,6 +151,7 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
                    const std::string& typeWord) {
     if (mapName == "new.bwm") {
         StopSound(kMenuMusic);
+        game_.reset();  // the old match's music must end before the new one's starts
         game_ = MakeGame(maxClients, fragLimit, kGameFreeForAll);
         game_->OnCommand(22);  // the map editor, when the developer switch is on
     } else {
@@ -161,6 +162,7 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
             return;
         }
         StopSound(kMenuMusic);
+        game_.reset();
         game_ = MakeGame(maxClients, fragLimit, GameTypeCode(typeWord));
         if (!game_->LoadMap(file, mapName)) {
             // The console says why; a match on nothing would only show an empty screen.

@@ -40,6 +40,10 @@ public:
     // The whole frame once the match is over.
     void DrawFinalScores();
     bool IsOver() const { return matchOver_; }
+    // Starts the fade to the final scores; a second call while it runs changes nothing.
+    void EndMatch() {
+        if (fade_ == kNoFade) fade_ = kEndFade;
+    }
     bool IsFinished() const { return finished_; }
 
     void OnCommand(int command);
@@ -93,6 +97,8 @@ public:
 
     // Fade value meaning that no end-of-match fade is running.
     static constexpr float kNoFade = 99999.0f;
+    // Frames of the fade at normal speed; the screen darkens over the last 255.
+    static constexpr float kEndFade = 260.0f;
 
 private:
     // The steps of a match frame, in the order they run.
@@ -108,6 +114,13 @@ private:
     void DrawHud();
     void DrawCursor();
     void DrawFade();
+
+    // What the commands do.
+    void Finish();
+    void TakeScreenshot();
+    void ToggleSlowMotion();
+    void OpenAnimEditor();
+    void OpenMapEditor();
 
     bool KeyHeld(int key) const;
     bool Developer() const;

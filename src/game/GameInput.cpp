@@ -16,43 +16,41 @@ void Game::OnCommand(int command) {
         mapEditor_->OnCommand(command);
         return;
     }
-    switch (command) {
-        case 1:
-            finished_ = true;
-            break;
-        case 2:
-            // A muzzle flash at the centre of the screen, once the effects exist.
-            break;
-        case 3:
-            screenshots_.Take(services_.renderer);
-            break;
-        case 4:
-        case 5:
-            // Primary and secondary fire presses arrive with the weapons.
-            break;
-        case 6:
-        case 7:
-        case 8:
-            // Crouch and weapon cycling arrive with the player's controls.
-            break;
-        case 20: {
-            FrameTimer& timer = services_.timer;
-            // Exactly 1.0: a second press while the scale is still easing turns it back.
-            timer.SetTimeScaleTarget(timer.TimeScale() == 1.0f ? kSlowMotion : 1.0f);
-            break;
-        }
-        case 21:
-            if (!animEditor_ && Developer() && services_.openAnimEditor) {
-                animEditor_ = services_.openAnimEditor(*this);
-            }
-            break;
-        case 22:
-            if (!mapEditor_ && Developer() && services_.openMapEditor) {
-                mapEditor_ = services_.openMapEditor(*this);
-            }
-            break;
-        default:
-            break;
+    // Command 2 (a muzzle flash at the screen's centre), 4 and 5 (fire presses), 6 (crouch), 7
+    // and 8 (weapon cycling) join this table with the effects, the weapons and the player's
+    // controls; until then they do nothing, like any command not listed.
+    struct Entry {
+        int command;
+        void (Game::*run)();
+    };
+    static constexpr Entry kCommands[] = {
+        {1, &Game::Finish},          {3, &Game::TakeScreenshot}, {20, &Game::ToggleSlowMotion},
+        {21, &Game::OpenAnimEditor}, {22, &Game::OpenMapEditor},
+    };
+    for (const Entry& entry : kCommands) {
+        if (entry.command == command) (this->*entry.run)();
+    }
+}
+
+void Game::Finish() { finished_ = true; }
+
+void Game::TakeScreenshot() { screenshots_.Take(services_.renderer); }
+
+void Game::ToggleSlowMotion() {
+    FrameTimer& timer = services_.timer;
+    // Exactly 1.0: a second press while the scale is still easing turns it back.
+    timer.SetTimeScaleTarget(timer.TimeScale() == 1.0f ? kSlowMotion : 1.0f);
+}
+
+void Game::OpenAnimEditor() {
+    if (!animEditor_ && Developer() && services_.openAnimEditor) {
+        animEditor_ = services_.openAnimEditor(*this);
+    }
+}
+
+void Game::OpenMapEditor() {
+    if (!mapEditor_ && Developer() && services_.openMapEditor) {
+        mapEditor_ = services_.openMapEditor(*this);
     }
 }
 

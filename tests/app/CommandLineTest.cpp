@@ -65,8 +65,8 @@ TEST(CommandLine, TheLaunchMatchIsNamedByWordsAndOutOfRangeNumbersAreRefusedAlou
     EXPECT_EQ(none.gameType, "ffa");
     EXPECT_TRUE(none.problems.empty());
 
-    const LaunchOptions chosen = Parse(
-        {"-map", "arena-1024-16.bwm", "-players", "2", "-fraglimit", "5", "-type", "team"});
+    const LaunchOptions chosen =
+        Parse({"-map", "arena-1024-16.bwm", "-players", "2", "-fraglimit", "5", "-type", "team"});
     EXPECT_EQ(chosen.mapName, "arena-1024-16.bwm");
     EXPECT_EQ(chosen.resolutionIndex, 2);  // the map's name is not a display flag
     EXPECT_EQ(chosen.colourDepth, 32);
@@ -78,9 +78,9 @@ TEST(CommandLine, TheLaunchMatchIsNamedByWordsAndOutOfRangeNumbersAreRefusedAlou
     const LaunchOptions bad = Parse({"-players", "0", "-fraglimit", "ten"});
     EXPECT_EQ(bad.maxPlayers, 6);
     EXPECT_EQ(bad.fragLimit, 32);
-    EXPECT_EQ(bad.problems,
-              (std::vector<std::string>{"-players takes a whole number from 1 to 64; using 6.",
-                                        "-fraglimit takes a whole number from 1 to 100000; using 32."}));
+    EXPECT_EQ(bad.problems, (std::vector<std::string>{
+                                "-players takes a whole number from 1 to 64; using 6.",
+                                "-fraglimit takes a whole number from 1 to 100000; using 32."}));
     EXPECT_EQ(Parse({"-players", "65"}).maxPlayers, 6);
     EXPECT_EQ(Parse({"-players", "64"}).maxPlayers, 64);
 }

@@ -114,7 +114,8 @@ TEST_F(GameTest, StartingMakesEveryPlayerOutOfPlayOnTheirTeamsAndRestartsTheSpee
 
     auto ffa = rig_.StartGame(kFoundry, 3, 1);
     EXPECT_FALSE(ffa->TeamGame());
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(ffa->GetPlayer(i).team, 0);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(ffa->GetPlayer(i).team, 0);
 }
 
 TEST_F(GameTest, AFrameDrawsTheMapThenTheTitleThenTheConsoleBetweenBeginAndPresent) {
@@ -232,7 +233,8 @@ TEST_F(GameTest, CommandsEndTheMatchTakeScreenshotsAndToggleSlowMotion) {
     rig_.Tick();
     EXPECT_EQ(rig_.timer.TimeScale(), 1.0f);
     game->OnCommand(20);
-    for (int i = 0; i < 100; ++i) rig_.Tick();
+    for (int i = 0; i < 100; ++i)
+        rig_.Tick();
     EXPECT_EQ(rig_.timer.TimeScale(), 0.25f);
 
     game->OnKeyDown(Key::kTab);
@@ -240,10 +242,36 @@ TEST_F(GameTest, CommandsEndTheMatchTakeScreenshotsAndToggleSlowMotion) {
     game->OnKeyDown(Key::kTab);
     EXPECT_FALSE(game->HideHud());
 
-    for (int unknown : {0, 9, 13, 17, 99, -1}) game->OnCommand(unknown);
+    for (int unknown : {0, 9, 13, 17, 99, -1})
+        game->OnCommand(unknown);
     EXPECT_FALSE(game->IsFinished());
     game->OnCommand(1);
     EXPECT_TRUE(game->IsFinished());
+}
+
+TEST_F(GameTest, TheEndFadeCountsFramesNotStepsDarkensAndThenTheMatchIsOver) {
+    auto game = rig_.MakeGame();
+    game->EndMatch();
+    rig_.clock.AdvanceFrames(3);  // a slow frame: the fade still counts one
+    rig_.timer.Tick();
+    game->Frame();
+    game->EndMatch();  // a later frag that reaches the limit again changes nothing
+    EXPECT_EQ(game->Fade(), 259.0f);
+    for (int i = 0; i < 5; ++i)
+        game->Frame();
+    EXPECT_EQ(game->Fade(), 254.0f);
+    rig_.renderer.Clear();
+    game->Frame();
+    const auto fills = rig_.renderer.CallsOf(Kind::FillRect);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].colour, (Colour{0, 0, 0, 2}));
+    EXPECT_EQ(fills[0].v[2], 800.0f);
+    for (int i = 0; i < 253; ++i)
+        game->Frame();
+    EXPECT_FALSE(game->IsOver());
+    game->Frame();
+    EXPECT_TRUE(game->IsOver());
+    EXPECT_EQ(game->Fade(), 0.0f);
 }
 
 TEST_F(GameTest, AnUnsupportedTypeSaysSoAndFinishesWithoutDrawing) {
