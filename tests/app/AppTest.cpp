@@ -295,4 +295,13 @@ TEST_F(AppTest, AMatchTakesTheFrameAndTheInputUntilItEndsAndThenTheMenuAndItsMus
     EXPECT_EQ(app->CurrentGame()->GameType(), 1);
     EXPECT_EQ(app->CurrentGame()->MapName(), "Noname");
     EXPECT_FALSE(app->CurrentGame()->MapEditorOpen());
+
+    // The match's slow motion lowers the pitch of what it plays (F6 is command 20).
+    app->OnCommand(20);
+    for (int i = 0; i < 60; ++i) {
+        clock_.AdvanceFrames(1);
+        app->Frame();
+    }
+    app->PlaySound("GameMusicEnd.wav", 5, 22050, false);
+    EXPECT_EQ(record.events.back().rate, 5512);
 }
