@@ -17,6 +17,7 @@
 #include "support/TestFolder.h"
 #include "support/TgaBytes.h"
 #include "support/WaveBytes.h"
+#include "world/MapFile.h"
 
 using Kind = RecordingRenderer::Kind;
 using Sound = AudioRecord::Kind;
@@ -159,12 +160,20 @@ TEST_F(AppTest, SoundsLoadWithLoopingMenuMusicAndAMenuClickPlaysSoundZero) {
         app->PlaySound("Nothing.wav", 5, 22050, true);
         EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Stopped, 1, 0, 0, false},
                                                           {Sound::Started, 1, 0, 22050, true}}));
-        // A map that cannot be opened leaves the menu and its music; one that opens stops it.
+        // A map that cannot be opened leaves the menu and its music; one that loads stops it.
         record.events.clear();
         app->StartMap("nowhere.bwm", 6, 32, "ffa");
         EXPECT_TRUE(record.events.empty());
-        WriteBytes(root_ / "Base" / "Maps" / "open.bwm", {});
+        // One that opens but is refused ends its match at once and puts the menu music back.
+        WriteBytes(root_ / "Base" / "Maps" / "refused.bwm", {});
+        app->StartMap("refused.bwm", 6, 32, "ffa");
+        EXPECT_EQ(app->CurrentGame(), nullptr);
+        EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Stopped, 1, 0, 0, false},
+                                                          {Sound::Started, 1, 0, 22050, true}}));
+        record.events.clear();
+        WriteBytes(root_ / "Base" / "Maps" / "open.bwm", WriteMapFile(MapContents{}));
         app->StartMap("open.bwm", 6, 32, "ffa");
+        EXPECT_NE(app->CurrentGame(), nullptr);
         EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Stopped, 1, 0, 0, false}}));
         record.events.clear();
     }
