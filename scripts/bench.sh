@@ -7,3 +7,4 @@ cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBRAWLWICK_TESTS=OFF -DB
 cmake --build build/release -j"$(nproc)"
 for bench in build/release/bench/*_bench; do "$bench"; done
 tests/support/with-xvfb.sh bench/startup-time.sh build/release/brawlwick
+tests/support/with-xvfb.sh bench/match-fps.sh build/release/brawlwick

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sound really comes out: the game runs with OpenAL mixing into a wave file instead of a sound
-# card, and the capture holds the menu music. Without any sound output the game still runs,
-# silently, and says so once in Log.txt.
+# card, and the capture holds the match music, or once the match has ended the closing phrase
+# and the menu music. Without any sound output the game still runs, silently, and says so once
+# in Log.txt.
 set -euo pipefail
 # shellcheck source=tests/e2e/scratch-game.sh
 . "$(dirname "$(readlink -f "$0")")/scratch-game.sh"
@@ -15,26 +16,46 @@ check_table_log() {
     grep -qx "Shutting down DirectSound..." Log.txt || fail "no sound shut-down line"
 }
 
-# The default map would start a match, which stops the menu music; without the maps the game
-# stays on the menu, whose music loops.
-rm -r "$work/game/Base/Maps"
-
-# A few seconds of the real game into OpenAL's wave writer; SDL turns SIGTERM into a clean quit.
+music_match="$(dirname "$(readlink -f "$0")")/music_match.py"
+sound="$work/game/Base/Sound"
 printf '[general]\ndrivers = wave\n[wave]\nfile = %s\n' "$work/capture.wav" > "$work/alsoft.conf"
-ALSOFT_CONF="$work/alsoft.conf" ALSOFT_DRIVERS=wave "$work/game/brawlwick" -window -seed 1 &
-game=$!
-sleep 4
-kill -TERM "$game"
-wait "$game" || fail "the captured run exited with $?"
-check_table_log
-if grep -q "Couldn't\|No sound device" Log.txt; then fail "a sound failed to load"; fi
-[ -s "$work/capture.wav" ] || fail "nothing was captured"
-stats=$(sox "$work/capture.wav" -n stats 2>&1)
-seconds=$(sox --i -D "$work/capture.wav")
-rms=$(awk '/^RMS lev dB/ { print $4 }' <<<"$stats")
-echo "captured $seconds s, RMS level $rms dB"
-awk -v s="$seconds" 'BEGIN { exit !(s >= 1.0) }' || fail "only $seconds s were captured"
-awk -v r="$rms" 'BEGIN { exit !(r != "-inf" && r > -40.0) }' || fail "the capture is silent: $stats"
+
+# Some seconds of the real game into OpenAL's wave writer; SDL turns SIGTERM into a clean quit.
+capture() {
+    local seconds=$1
+    shift
+    rm -f Log.txt "$work/capture.wav"
+    ALSOFT_CONF="$work/alsoft.conf" ALSOFT_DRIVERS=wave \
+        "$work/game/brawlwick" -window -seed 1 "$@" &
+    game=$!
+    sleep "$seconds"
+    kill -TERM "$game"
+    wait "$game" || fail "the captured run exited with $?"
+    check_table_log
+    if grep -q "Couldn't\|No sound device" Log.txt; then fail "a sound failed to load"; fi
+    [ -s "$work/capture.wav" ] || fail "nothing was captured"
+    stats=$(sox "$work/capture.wav" -n stats 2>&1)
+    rms=$(awk '/^RMS lev dB/ { print $4 }' <<<"$stats")
+    echo "captured $(sox --i -D "$work/capture.wav") s, RMS level $rms dB"
+    awk -v r="$rms" 'BEGIN { exit !(r != "-inf" && r > -40.0) }' ||
+        fail "the capture is silent: $stats"
+}
+
+# The default map starts at once: its music replaces the menu's from its first beat.
+capture 4
+"$music_match" "$work/capture.wav" 3 "$sound/GameMusic01.wav" "$sound/MenuMusic.wav" \
+    "$sound/GameMusicEnd.wav" || fail "the capture does not hold the match music"
+
+# Escape in the first frames: the match music stops, the closing phrase plays over the menu
+# music, which starts again from its beginning.
+sox -m "$sound/GameMusicEnd.wav" "$sound/MenuMusic.wav" "$work/closing.wav"
+sox -m "$sound/GameMusicEnd.wav" "$sound/MenuMusic.wav" "$sound/GameMusic01.wav" \
+    "$work/unstopped.wav"
+printf '1 key tap Escape\n' > "$work/escape.txt"
+capture 5 -script "$work/escape.txt"
+"$music_match" "$work/capture.wav" 3 "$work/closing.wav" "$work/unstopped.wav" \
+    "$sound/MenuMusic.wav" "$sound/GameMusicEnd.wav" "$sound/GameMusic01.wav" ||
+    fail "the capture does not hold the closing phrase over the menu music"
 
 # No output at all: the table keeps its IDs, nothing plays, one line says why.
 rm -f Log.txt
