@@ -90,7 +90,7 @@ bool Game::SaveMap(const std::filesystem::path& path) const {
 void Game::DrawFinalScores() {
     // The final score screen arrives with the HUD; until then the frame stays empty.
     services_.renderer.BeginFrame();
-    services_.renderer.Present();
+    FinishFrame();
 }
 
 void Game::PlayMusic(const char* name, bool loop) {

@@ -114,6 +114,8 @@ private:
     void DrawHud();
     void DrawCursor();
     void DrawFade();
+    // Present, after the screenshots asked for since the last frame.
+    void FinishFrame();
 
     // What the commands do.
     void Finish();
@@ -151,6 +153,7 @@ private:
     Title title_;
     float fade_ = kNoFade;
     ScreenshotSeries screenshots_;
+    int screenshotsAsked_ = 0;
     int gameType_;
     int cursorSprite_ = -1;
 };

@@ -37,6 +37,12 @@ void Game::Frame() {
     services_.console.Draw(services_.renderer);
     if (mapEditor_ || animEditor_) DrawCursor();
     DrawFade();
+    FinishFrame();
+}
+
+void Game::FinishFrame() {
+    for (; screenshotsAsked_ > 0; --screenshotsAsked_)
+        screenshots_.Take(services_.renderer);
     services_.renderer.Present();
 }
 

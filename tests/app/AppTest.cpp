@@ -264,6 +264,7 @@ TEST_F(AppTest, AMatchTakesTheFrameAndTheInputUntilItEndsAndThenTheMenuAndItsMus
     app->Frame();
     EXPECT_EQ(renderer_->Texts(), (std::vector<std::string>{"Box"}));  // the title, not the menu
     app->OnCommand(3);
+    app->Frame();
     EXPECT_EQ(renderer_->CallsOf(Kind::Screenshot).at(0).text,
               (root_ / "Screenshots" / "Screen0.tga").string());
     app->OnKeyDown(Key::kTab);

@@ -220,10 +220,18 @@ TEST_F(GameTest, CommandsEndTheMatchTakeScreenshotsAndToggleSlowMotion) {
     auto game = rig_.MakeGame();
     game->OnCommand(3);
     game->OnCommand(3);
-    const auto shots = rig_.renderer.CallsOf(Kind::Screenshot);
-    ASSERT_EQ(shots.size(), 2u);
-    EXPECT_EQ(shots[0].text, (folder_ / "Screenshots" / "Screen0.tga").string());
-    EXPECT_EQ(shots[1].text, (folder_ / "Screenshots" / "Screen1.tga").string());
+    EXPECT_TRUE(rig_.renderer.Calls().empty());
+    // Shots are of the finished frame, just before it is shown.
+    game->Frame();
+    const auto& calls = rig_.renderer.Calls();
+    ASSERT_GE(calls.size(), 3u);
+    const auto shot = calls.end() - 3;
+    EXPECT_EQ(shot[0].kind, Kind::Screenshot);
+    EXPECT_EQ(shot[0].text, (folder_ / "Screenshots" / "Screen0.tga").string());
+    EXPECT_EQ(shot[1].text, (folder_ / "Screenshots" / "Screen1.tga").string());
+    EXPECT_EQ(shot[2].kind, Kind::Present);
+    game->Frame();
+    EXPECT_EQ(rig_.renderer.CallsOf(Kind::Screenshot).size(), 2u);
 
     // Pressed twice in quick succession: the scale is still easing, so it turns back.
     game->OnCommand(20);
