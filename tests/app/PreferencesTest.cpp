@@ -8,7 +8,7 @@ namespace {
 std::filesystem::path Fresh(const char* name) {
     const auto dir = std::filesystem::path(testing::TempDir()) / "prefs";
     std::filesystem::create_directories(dir);
-    const auto path = dir / name;
+    auto path = dir / name;
     std::filesystem::remove(path);
     return path;
 }
