@@ -15,10 +15,7 @@ void LoadBase(benchmark::State& state) {
     RecordingRenderer renderer;
     for (auto _ : state) {
         GraphicsTable table(renderer, log);
-        table.LoadImageDirectory(base);
-        table.LoadImageDirectory(base / "MapObjects");
-        table.LoadSpriteTable(base / "BWgfx.gtb");
-        table.LoadSpriteTable(base / "BWents.etb");
+        table.LoadBase(base);
         benchmark::DoNotOptimize(table.SpriteCount());
     }
 }

@@ -92,11 +92,7 @@ bool App::Initialise(int resolutionIndex, int colourDepth, const RendererFactory
     if (!renderer_) return false;
     renderer_->SetClearColor(255, 255, 255);
     graphics_ = std::make_unique<GraphicsTable>(*renderer_, log_);
-    graphics_->LoadImageDirectory(base_);
-    graphics_->LoadImageDirectory(base_ / "MapObjects");
-    // The graphics table goes first, so its sprites win over the entity table's of the same name.
-    graphics_->LoadSpriteTable(base_ / "BWgfx.gtb");
-    graphics_->LoadSpriteTable(base_ / "BWents.etb");
+    graphics_->LoadBase(base_);
     menuSprite_ = graphics_->FindSpriteIndex("menu");
     console_ = std::make_unique<Console>(*renderer_, *graphics_);
     console_->SetCommandHandler([this](const std::string& line) { ExecuteCommand(line); });

@@ -43,6 +43,13 @@ GraphicsTable::~GraphicsTable() {
     images_.clear();
 }
 
+void GraphicsTable::LoadBase(const std::filesystem::path& base) {
+    LoadImageDirectory(base);
+    LoadImageDirectory(base / "MapObjects");
+    LoadSpriteTable(base / "BWgfx.gtb");
+    LoadSpriteTable(base / "BWents.etb");
+}
+
 void GraphicsTable::LoadImageDirectory(const std::filesystem::path& directory) {
     for (const auto& path : TgaFilesIn(directory))
         LoadImage(path);

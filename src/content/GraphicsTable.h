@@ -26,6 +26,9 @@ public:
     // Cuts the sprites a table names out of the images loaded so far; false when the file
     // cannot be opened.
     bool LoadSpriteTable(const std::filesystem::path& path);
+    // Everything the game draws, from a Base folder: the images of it and of its MapObjects
+    // folder, then BWgfx.gtb before BWents.etb, so the first wins a name both give.
+    void LoadBase(const std::filesystem::path& base);
 
     const Image* FindImage(const std::string& name) const;
     // Position of the first sprite of that name; 0 when no sprite has it.

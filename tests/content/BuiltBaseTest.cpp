@@ -25,12 +25,7 @@ const char* const kRequiredSprites[] = {
 
 class BuiltBaseTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        table_.LoadImageDirectory(base_);
-        table_.LoadImageDirectory(base_ / "MapObjects");
-        table_.LoadSpriteTable(base_ / "BWgfx.gtb");
-        table_.LoadSpriteTable(base_ / "BWents.etb");
-    }
+    void SetUp() override { table_.LoadBase(base_); }
 
     const fs::path base_ = BRAWLWICK_BASE_DIR;
     Log log_;  // never opened: the lines go nowhere

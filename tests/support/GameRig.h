@@ -46,12 +46,7 @@ public:
     explicit GameRig(const std::filesystem::path& folder,
                      const std::filesystem::path& spriteBase = {})
         : folder_(folder), log_(folder / "Log.txt"), graphics_(renderer, log_) {
-        if (!spriteBase.empty()) {
-            graphics_.LoadImageDirectory(spriteBase);
-            graphics_.LoadImageDirectory(spriteBase / "MapObjects");
-            graphics_.LoadSpriteTable(spriteBase / "BWgfx.gtb");
-            graphics_.LoadSpriteTable(spriteBase / "BWents.etb");
-        }
+        if (!spriteBase.empty()) graphics_.LoadBase(spriteBase);
         console = std::make_unique<Console>(renderer, graphics_);
         auto keys = std::make_unique<ScriptedKeyboard>();
         keyboard = keys.get();

@@ -90,10 +90,7 @@ TEST(BuiltMaps, EveryMapIsFitToPlayAndOneServesTeams) {
     RecordingRenderer renderer;
     GraphicsTable table{renderer, log};
     const fs::path base = BRAWLWICK_BASE_DIR;
-    table.LoadImageDirectory(base);
-    table.LoadImageDirectory(base / "MapObjects");
-    table.LoadSpriteTable(base / "BWgfx.gtb");
-    table.LoadSpriteTable(base / "BWents.etb");
+    table.LoadBase(base);
 
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(base / "Maps")) {
