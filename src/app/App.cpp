@@ -145,26 +145,25 @@ int App::FindSound(const std::string& name) const {
 
 void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
                    const std::string& typeWord) {
-    if (mapName == "new.bwm") {
-        StopSound(kMenuMusic);
-        game_.reset();  // the old match's music must end before the new one's starts
-        game_ = MakeGame(maxClients, fragLimit, kGameFreeForAll);
-        game_->OnCommand(22);  // the map editor, when the developer switch is on
-    } else {
+    const bool emptyMap = mapName == "new.bwm";
+    std::ifstream file;
+    if (!emptyMap) {
         const std::filesystem::path path = base_ / "Maps" / mapName;
-        std::ifstream file(path, std::ios::binary);
+        file.open(path, std::ios::binary);
         if (!file) {
             console_->Print("Unable to open map \"%s\"...", path.c_str());
             return;
         }
-        StopSound(kMenuMusic);
-        game_.reset();
-        game_ = MakeGame(maxClients, fragLimit, GameTypeCode(typeWord));
-        if (!game_->LoadMap(file, mapName)) {
-            // The console says why; a match on nothing would only show an empty screen.
-            EndGame();
-            return;
-        }
+    }
+    StopSound(kMenuMusic);
+    game_.reset();  // an old match's music must end before the new one's starts
+    game_ = MakeGame(maxClients, fragLimit, emptyMap ? kGameFreeForAll : GameTypeCode(typeWord));
+    if (emptyMap) {
+        game_->OnCommand(22);  // the map editor, when the developer switch is on
+    } else if (!game_->LoadMap(file, mapName)) {
+        // The console says why; a match on nothing would only show an empty screen.
+        EndGame();
+        return;
     }
     // Loading must not count as one long frame.
     timer_->Tick();

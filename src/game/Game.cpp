@@ -42,7 +42,7 @@ Game::~Game() {
     StopMusic(kGameMusic);
     PlayMusic(kEndMusic, false);
     services_.log.Line("Average SF for game: %f", services_.timer.AverageSpeed());
-    map_.Contents() = MapContents{};
+    // Editors and live objects may point into the map, so they go before it.
     animEditor_.reset();
     mapEditor_.reset();
     liveObjects_.clear();
