@@ -322,8 +322,8 @@ TEST_F(GameTest, EditorsOpenOnlyForDevelopersTakeOverTheFrameAndInputAndCloseThe
     EXPECT_TRUE(rig_.renderer.CallsOf(Kind::Screenshot).empty());
 
     // The editor's frame replaces the match: no map, no title; the cursor sprite on top.
-    rig_.cursor.x = 123;
-    rig_.cursor.y = 45;
+    rig_.cursor.cursorX = 123;
+    rig_.cursor.cursorY = 45;
     rig_.renderer.Clear();
     game.Frame();
     EXPECT_EQ(mapCalls.back(), "frame");

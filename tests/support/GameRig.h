@@ -11,7 +11,6 @@
 #include "core/FrameTimer.h"
 #include "core/Log.h"
 #include "game/Game.h"
-#include "input/CursorDevice.h"
 #include "input/InputSystem.h"
 #include "input/ScriptedKeyboard.h"
 #include "sound/SoundSystem.h"
@@ -20,22 +19,8 @@
 #include "support/RecordingAudioDevice.h"
 #include "support/RecordingListener.h"
 #include "support/RecordingRenderer.h"
+#include "support/ScriptedWindow.h"
 #include "support/WaveBytes.h"
-
-// A cursor that stays where the test puts it.
-class FixedCursor final : public CursorDevice {
-public:
-    void GetCursorPos(int& cx, int& cy) override {
-        cx = x;
-        cy = y;
-    }
-    void SetCursorPos(int cx, int cy) override {
-        x = cx;
-        y = cy;
-    }
-    int x = 0;
-    int y = 0;
-};
 
 // Everything a match needs, with no display, sound card or wall clock: a recording renderer, a
 // scripted keyboard, a silent sound output that records, a manual clock. Sprites come from a
@@ -105,7 +90,7 @@ public:
     FrameTimer timer{80.0f, clock};
     RecordingRenderer renderer;
     AudioRecord audio;
-    FixedCursor cursor;
+    ScriptedWindow cursor;  // only its cursor is used
     bool developer = false;
     ScriptedKeyboard* keyboard = nullptr;
     std::unique_ptr<InputSystem> input;
