@@ -5,6 +5,7 @@
 
 #include "core/ByteReader.h"
 #include "core/ByteWriter.h"
+#include "core/StreamBytes.h"
 #include "core/TextFormat.h"
 
 namespace {
@@ -187,24 +188,12 @@ void WriteScenery(ByteWriter& out, const std::vector<Platform>& platforms) {
     }
 }
 
-// The whole stream, or none when it is larger than any map can be.
-std::optional<std::vector<std::uint8_t>> ReadAll(std::istream& in) {
-    std::vector<std::uint8_t> bytes;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        const auto count = static_cast<std::size_t>(in.gcount());
-        if (bytes.size() + count > kMaxMapFileSize) return std::nullopt;
-        bytes.insert(bytes.end(), buffer, buffer + count);
-    }
-    return bytes;
-}
-
 }  // namespace
 
 MapReadResult ReadMapFile(std::span<const std::uint8_t> bytes) { return MapReader(bytes).Read(); }
 
 MapReadResult ReadMapFile(std::istream& in) {
-    const std::optional<std::vector<std::uint8_t>> bytes = ReadAll(in);
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadStreamBytes(in, kMaxMapFileSize);
     if (!bytes) return MapReadResult{std::nullopt, "the file is larger than any map can be"};
     return ReadMapFile(*bytes);
 }
