@@ -178,6 +178,8 @@ std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, int typeCode)
     services.cursor = cursor_;
     services.developer = [this] { return developer_; };
     services.screenshots = screenshots_;
+    services.base = base_;
+    services.playerName = playerName_;
     // The editors are handed in here once they exist.
     return std::make_unique<Game>(services, maxClients, fragLimit, typeCode);
 }

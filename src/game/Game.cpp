@@ -1,12 +1,15 @@
 #include "game/Game.h"
 
 #include "console/Console.h"
+#include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
 #include "core/Log.h"
+#include "game/AnimationFiles.h"
 #include "game/GameType.h"
 #include "render/Font.h"
 #include "render/Renderer.h"
 #include "sound/SoundSystem.h"
+#include "weapons/Weapon.h"
 
 namespace {
 constexpr const char* kGameMusic = "GameMusic01.wav";
@@ -31,7 +34,10 @@ Game::Game(const GameServices& services, int maxPlayers, int fragLimit, int game
     smallBoldFont_ = renderer.MakeFont("Arial", 14, kFontBold);
     hugeFont_ = renderer.MakeFont("Arial", 64, kFontBold);
     // The projectiles' and particles' sprites are looked up here once those kinds exist.
-    // The skeleton animations (Base/LDefault.bwv, Base/UDefault.bwv) load here with the players.
+    FindSprites();
+    LoadAnimationFile(services_.base / "LDefault.bwv", lowerAnimations_, services_.log);
+    LoadAnimationFile(services_.base / "UDefault.bwv", upperAnimations_, services_.log);
+    if (services_.cursor) mouseLook_ = std::make_unique<MouseLook>(*services_.cursor);
     // The weapon definitions (Base/BWwep.wtb) load here with the weapons.
     ShowTitle("Untitled", kTitleDuration);
     PlayMusic(kGameMusic, true);
@@ -64,19 +70,40 @@ bool Game::LoadMap(std::istream& file, const std::string& fileName) {
 
 void Game::Start() {
     // The bot chat, response and profile files are read here once bots exist.
-    Player model;
+    const Player model;
     players_.assign(static_cast<std::size_t>(maxPlayers_ > 0 ? maxPlayers_ : 0), model);
     for (int number = 0; number < PlayerCount(); ++number) {
         Player& player = players_[static_cast<std::size_t>(number)];
-        player.team = TeamOfPlayer(number, teamGame_);
-        player.number = number;
-        // Starting equipment (a bot profile and the "Platinum") is given here with the weapons.
+        player.SetTeam(TeamOfPlayer(number, teamGame_));
+        player.SetNumber(number);
+        player.ResetEquipment(*this);
     }
     map_.BuildQuadTree(GameMap::kTreeDepth);
     services_.timer.ResetAverage();
 }
 
 float Game::Step() const { return services_.timer.Step(); }
+
+void Game::SetTimeScaleTarget(float target) { services_.timer.SetTimeScaleTarget(target); }
+
+std::string Game::PlayerName(int number) const {
+    // Bots are named by their profiles once those are read.
+    return number == 0 ? services_.playerName : std::string();
+}
+
+std::unique_ptr<Weapon> Game::CreateWeapon(const std::string& /*section*/) {
+    // Made from the weapon file's sections once it is read.
+    return nullptr;
+}
+
+void Game::FindSprites() {
+    const GraphicsTable* graphics = services_.graphics;
+    if (!graphics) return;
+    figureSprites_.head = graphics->FindSpriteIndex("Head");
+    figureSprites_.helmet = graphics->FindSpriteIndex("helmet");
+    figureSprites_.smoke = graphics->FindSpriteIndex("gsmoke1");
+    respawnSprites_ = {graphics->FindSpriteIndex("respawn"), graphics->FindSpriteIndex("respawn2")};
+}
 
 void Game::AddObject(std::unique_ptr<LiveObject> object) {
     if (object) liveObjects_.push_back(std::move(object));

@@ -10,9 +10,12 @@
 #include "game/Camera.h"
 #include "game/Editor.h"
 #include "game/GameServices.h"
+#include "game/MessageList.h"
 #include "game/ScreenshotSeries.h"
 #include "game/Title.h"
+#include "player/AnimationSet.h"
 #include "player/Arena.h"
+#include "player/MouseLook.h"
 #include "player/Player.h"
 #include "weapons/LiveObject.h"
 #include "world/GameMap.h"
@@ -53,17 +56,33 @@ public:
     void OnLeftButtonUp();
     void OnRightButtonDown();
 
+    // Puts a player back in play at a spawn point of his team; nothing on a map without any.
+    void Respawn(Player& player);
+
     // Arena
     GameMap& Map() override { return map_; }
     const View& GetView() const override { return *view_; }
     float Step() const override;
+    void SetTimeScaleTarget(float target) override;
     int PlayerCount() const override { return static_cast<int>(players_.size()); }
-    Player& GetPlayer(int number) override { return players_.at(number); }
+    Player& GetPlayer(int number) override { return players_.at(static_cast<std::size_t>(number)); }
+    std::string PlayerName(int number) const override;
+    int BotProfileCount() const override { return 0; }
+    bool BotChat() const override { return botChat_; }
     void AddObject(std::unique_ptr<LiveObject> object) override;
+    std::unique_ptr<Weapon> CreateWeapon(const std::string& section) override;
     void Shake(float amount) override { camera_.Shake(amount); }
     void ShowTitle(const std::string& text, float duration) override {
         title_.Show(text, duration);
     }
+    void AddMessage(const std::string& text) override { messages_.Add(text); }
+    bool HideHud() const override { return hideHud_; }
+    const Font* SmallFont() const override { return smallFont_.get(); }
+    const Font* SmallBoldFont() const override { return smallBoldFont_.get(); }
+    const LowerAnimationSet& LowerAnimations() const override { return lowerAnimations_; }
+    const UpperAnimationSet& UpperAnimations() const override { return upperAnimations_; }
+    const FigureSprites& Sprites() const override { return figureSprites_; }
+    MouseLook* HumanMouse() override { return mouseLook_.get(); }
 
     void BuildQuadTree(int depth) { map_.BuildQuadTree(depth); }
     bool SaveMap(const std::filesystem::path& path) const;
@@ -72,9 +91,7 @@ public:
     int MaxPlayers() const { return maxPlayers_; }
     int GameType() const { return gameType_; }
     bool TeamGame() const { return teamGame_; }
-    bool BotChat() const { return botChat_; }
     void SetBotChat(bool on) { botChat_ = on; }
-    bool HideHud() const { return hideHud_; }
     int TeamScore(int team) const { return teamScores_.at(static_cast<std::size_t>(team)); }
     const Float4& Bounds() const { return map_.Bounds(); }
     const std::vector<SpawnPoint>& SpawnPoints() const { return map_.Contents().spawnPoints; }
@@ -88,9 +105,8 @@ public:
     bool MapEditorOpen() const { return mapEditor_ != nullptr; }
     bool AnimEditorOpen() const { return animEditor_ != nullptr; }
     float Fade() const { return fade_; }
+    const MessageList& Messages() const { return messages_; }
 
-    const Font* SmallFont() const { return smallFont_.get(); }
-    const Font* SmallBoldFont() const { return smallBoldFont_.get(); }
     const Font* LargeFont() const { return largeFont_.get(); }
     const Font* HugeFont() const { return hugeFont_.get(); }
     const GameServices& Services() const { return services_; }
@@ -99,6 +115,8 @@ public:
     static constexpr float kNoFade = 99999.0f;
     // Frames of the fade at normal speed; the screen darkens over the last 255.
     static constexpr float kEndFade = 260.0f;
+    // Steps a dead player waits before coming back.
+    static constexpr float kRespawnTime = 300.0f;
 
 private:
     // The steps of a match frame, in the order they run.
@@ -108,6 +126,7 @@ private:
     void ControlHuman();
     void DrawWorld();
     void UpdatePlayers();
+    void UpdateDead(Player& player);
     void UpdateItems();
     void UpdateLiveObjects();
     void HoldFire();
@@ -121,10 +140,15 @@ private:
     void Finish();
     void TakeScreenshot();
     void ToggleSlowMotion();
+    void ToggleCrouch();
+    void NextWeapon();
+    void PrevWeapon();
     void OpenAnimEditor();
     void OpenMapEditor();
 
+    void FindSprites();
     bool KeyHeld(int key) const;
+    bool ActionHeld(int action) const;
     bool Developer() const;
     bool HumanInPlay() const;
     void PlayMusic(const char* name, bool loop);
@@ -137,9 +161,12 @@ private:
     std::unique_ptr<Font> hugeFont_;
     std::vector<Player> players_;
     bool matchOver_ = false;
+    MessageList messages_;
     bool botChat_ = false;
     bool teamGame_ = false;
     bool hideHud_ = false;
+    LowerAnimationSet lowerAnimations_;
+    UpperAnimationSet upperAnimations_;
     std::unique_ptr<Font> largeFont_;
     std::unique_ptr<View> view_;
     bool finished_ = false;
@@ -156,4 +183,7 @@ private:
     int screenshotsAsked_ = 0;
     int gameType_;
     int cursorSprite_ = -1;
+    FigureSprites figureSprites_;
+    std::array<int, 2> respawnSprites_{-1, -1};
+    std::unique_ptr<MouseLook> mouseLook_;
 };

@@ -58,16 +58,19 @@ bool Game::RunEditor() {
 }
 
 void Game::AimHuman() {
-    // Aiming up (action 0) and down (action 1) arrives with the player's controls.
+    if (players_.empty()) return;
+    Player& human = players_.front();
+    if (ActionHeld(Action::kAimUp)) human.AimUp(Step());
+    if (ActionHeld(Action::kAimDown)) human.AimDown(Step());
 }
 
 void Game::MoveCamera() {
     Vec2 target = camera_.Target();
     if (!players_.empty()) {
         const Player& human = players_.front();
-        target = human.position;
-        if (human.inPlay && KeyHeld(Key::kRightControl)) {
-            target.x += human.facing == kFacingLeft ? -kLookAhead : kLookAhead;
+        target = human.Position();
+        if (human.InPlay() && KeyHeld(Key::kRightControl)) {
+            target.x += human.Facing() == kFacingLeft ? -kLookAhead : kLookAhead;
         }
     }
     // The scroll uses where the camera stood at the end of the last frame.
@@ -78,7 +81,16 @@ void Game::MoveCamera() {
 
 void Game::ControlHuman() {
     if (!HumanInPlay()) return;
-    // Running (actions 2, 3), jumping (4) and thrust (10) arrive with the player's controls.
+    Player& human = players_.front();
+    if (ActionHeld(Action::kMoveLeft)) {
+        human.SetMove(kMoveLeft);
+    } else if (ActionHeld(Action::kMoveRight)) {
+        human.SetMove(kMoveRight);
+    } else {
+        human.SetMove(kMoveNone);
+    }
+    if (ActionHeld(Action::kJump)) human.Jump();
+    if (ActionHeld(Action::kThrust)) human.Thrust();
 }
 
 void Game::DrawWorld() {
@@ -87,8 +99,21 @@ void Game::DrawWorld() {
 }
 
 void Game::UpdatePlayers() {
-    // Each player in play runs its update (which draws it), each one out of play its respawn
-    // count; both arrive with the players and the scoring.
+    // Indexed: a player's update may reach the others through the match.
+    for (std::size_t i = 0; i < players_.size(); ++i) {
+        Player& player = players_[i];
+        if (player.InPlay()) {
+            player.Update(*this);
+        } else if (i == 0) {
+            // Only the human comes back for now; the bots join once they can think.
+            UpdateDead(player);
+        }
+    }
+}
+
+void Game::UpdateDead(Player& player) {
+    player.AddDeadTime(Step());
+    if (player.DeadTime() >= kRespawnTime) Respawn(player);
 }
 
 void Game::UpdateItems() {
@@ -144,6 +169,10 @@ void Game::DrawFade() {
 
 bool Game::KeyHeld(int key) const { return services_.input && services_.input->IsKeyDown(key); }
 
+bool Game::ActionHeld(int action) const {
+    return services_.input && services_.input->IsActionDown(action);
+}
+
 bool Game::Developer() const { return services_.developer && services_.developer(); }
 
-bool Game::HumanInPlay() const { return !players_.empty() && players_.front().inPlay; }
+bool Game::HumanInPlay() const { return !players_.empty() && players_.front().InPlay(); }

@@ -5,6 +5,7 @@
 
 namespace {
 constexpr float kSlowMotion = 0.25f;
+constexpr float kBulletTime = 1000.0f;
 }  // namespace
 
 void Game::OnCommand(int command) {
@@ -16,15 +17,15 @@ void Game::OnCommand(int command) {
         mapEditor_->OnCommand(command);
         return;
     }
-    // Command 2 (a muzzle flash at the screen's centre), 4 and 5 (fire presses), 6 (crouch), 7
-    // and 8 (weapon cycling) join this table with the effects, the weapons and the player's
-    // controls; until then they do nothing, like any command not listed.
+    // Command 2 (a muzzle flash at the screen's centre), 4 and 5 (fire presses) join this table
+    // with the effects and the weapons; until then they do nothing, like any command not listed.
     struct Entry {
         int command;
         void (Game::*run)();
     };
     static constexpr Entry kCommands[] = {
-        {1, &Game::Finish},          {3, &Game::TakeScreenshot}, {20, &Game::ToggleSlowMotion},
+        {1, &Game::Finish},          {3, &Game::TakeScreenshot}, {6, &Game::ToggleCrouch},
+        {7, &Game::NextWeapon},      {8, &Game::PrevWeapon},     {20, &Game::ToggleSlowMotion},
         {21, &Game::OpenAnimEditor}, {22, &Game::OpenMapEditor},
     };
     for (const Entry& entry : kCommands) {
@@ -41,6 +42,18 @@ void Game::ToggleSlowMotion() {
     FrameTimer& timer = services_.timer;
     // Exactly 1.0: a second press while the scale is still easing turns it back.
     timer.SetTimeScaleTarget(timer.TimeScale() == 1.0f ? kSlowMotion : 1.0f);
+}
+
+void Game::ToggleCrouch() {
+    if (HumanInPlay()) players_.front().ToggleCrouch();
+}
+
+void Game::NextWeapon() {
+    if (HumanInPlay()) players_.front().NextWeapon();
+}
+
+void Game::PrevWeapon() {
+    if (HumanInPlay()) players_.front().PrevWeapon();
 }
 
 void Game::OpenAnimEditor() {
@@ -61,7 +74,7 @@ void Game::OnKeyDown(int key) {
         return;
     }
     if (key == Key::kTab) hideHud_ = !hideHud_;
-    // W starts the human's bullet time, once players have it.
+    if (key == Key::kW && !players_.empty()) players_.front().StartBulletTime(kBulletTime, *this);
 }
 
 void Game::OnKeyUp(int key) {

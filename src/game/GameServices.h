@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "game/Editor.h"
 
@@ -30,6 +31,8 @@ struct GameServices {
     CursorDevice* cursor = nullptr;           // none reads the cursor at (0, 0)
     std::function<bool()> developer;          // the developer switch; none is off
     std::filesystem::path screenshots = "Screenshots";
+    std::filesystem::path base = "Base";  // the skeleton files and, later, weapons and bots
+    std::string playerName = "Player";    // the human's name
     EditorFactory openMapEditor;
     EditorFactory openAnimEditor;
 };

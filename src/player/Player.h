@@ -1,18 +1,168 @@
 #pragma once
 
+#include <string>
+
 #include "core/Vec2.h"
+#include "player/AnimationState.h"
+#include "player/BotMind.h"
+#include "player/CarriedWeapons.h"
+#include "player/ChatState.h"
+#include "player/Pose.h"
+
+class Arena;
+class Platform;
+class Weapon;
 
 inline constexpr int kFacingLeft = 1;
 inline constexpr int kFacingRight = 2;
+inline constexpr int kMoveNone = 0;
+inline constexpr int kMoveLeft = 1;
+inline constexpr int kMoveRight = 2;
 
-// One fighter of the match: the human (number 0) or a bot. The match fills its array with
-// copies of one default record, so it stays copyable. For now it holds only what the match
-// frame reads; movement, weapons and the rest arrive with the players themselves.
-struct Player {
-    bool inPlay = false;
-    Vec2 position{400.0f, 300.0f};  // centre of the body box
-    int facing = kFacingLeft;
-    int team = 0;
-    int number = 0;
-    int frags = 0;
+// Lower-body animations the match plays.
+inline constexpr int kLowerStanding = 0;
+inline constexpr int kLowerRunning = 1;
+inline constexpr int kLowerCrouched = 2;
+
+// One fighter of the match: the human (number 0) or a bot, which drives it through the same
+// controls the keyboard does. The match fills its array with copies of one model player, so a
+// player is copyable; a copy carries no weapons.
+class Player {
+public:
+    // Movement, in units and steps (one step is 1/80 second at normal speed); y grows down.
+    static constexpr float kRunSpeed = 1.8f;
+    static constexpr float kGravity = 0.07f * 1.5f;
+    static constexpr float kJumpVelocity = -4.5f;
+    static constexpr float kThrust = 0.3f;
+    static constexpr float kMaxRise = -3.5f;
+    static constexpr float kAimRate = 1.25f;
+    static constexpr float kMaxAim = 60.0f;
+    static constexpr float kBoxWidth = 16.0f;
+    static constexpr float kBoxHeight = 24.0f;
+    static constexpr float kFullHealth = 100.0f;
+
+    Player();
+
+    // A new life, at (400, 300) until the match places it at a spawn point.
+    void Spawn();
+    // Drops every weapon and hands out the "Platinum"; picks a bot profile first if it has none.
+    void ResetEquipment(Arena& arena);
+    // Out of play; `killer` is the player credited, -1 for nobody.
+    void Die(int killer, Arena& arena);
+    // The human's name for number 0, else the bot profile's.
+    std::string GetName(const Arena& arena) const;
+
+    // Controls, shared by the keyboard and the bots.
+    void SetMove(int direction);
+    void SetFacing(int facing);
+    void AimUp(float step);
+    void AimDown(float step);
+    void Jump();
+    void Thrust();
+    void ToggleCrouch();
+    void NextWeapon() { weapons_.Next(); }
+    void PrevWeapon() { weapons_.Previous(); }
+    void StartBulletTime(float duration, Arena& arena);
+    void EndBulletTime(Arena& arena);
+    // The console's "give": "all", "health", "armour" or "armor", "noggin"; others do nothing.
+    void Give(const std::string& what, Arena& arena);
+
+    // One frame of a player in play: look, timers, physics, placing and drawing the figure.
+    void Update(Arena& arena);
+
+    bool InPlay() const { return inPlay_; }
+    Vec2 Position() const { return position_; }
+    void SetPosition(Vec2 position) { position_ = position; }
+    Vec2 Velocity() const { return velocity_; }
+    void SetVelocity(Vec2 velocity) { velocity_ = velocity; }
+    float Aim() const { return aim_; }
+    int Facing() const { return facing_; }
+    int MoveDirection() const { return moveDirection_; }
+    bool Crouched() const { return crouched_; }
+    const Platform* Ground() const { return ground_; }
+    float BulletTime() const { return bulletTime_; }
+    float Health() const { return health_; }
+    float Armour() const { return armour_; }
+    bool HasHead() const { return hasHead_; }
+    bool HasHelmet() const { return hasHelmet_; }
+    int Team() const { return team_; }
+    void SetTeam(int team) { team_ = team; }
+    int Number() const { return number_; }
+    void SetNumber(int number) { number_ = number; }
+    int BotProfile() const { return botProfile_; }
+    int Frags() const { return frags_; }
+    int LastKiller() const { return lastKiller_; }
+    float DeadTime() const { return deadTime_; }
+    void AddDeadTime(float step) { deadTime_ += step; }
+    bool ThrustRequested() const { return thrustRequested_; }
+
+    const LowerPose& Lower() const { return lower_; }
+    const UpperPose& Upper() const { return upper_; }
+    const AnimationState& LowerState() const { return lowerState_; }
+    const AnimationState& UpperState() const { return upperState_; }
+    // Starts an arm animation, e.g. the recoil (1) or a reload (2), returning to 0 after.
+    void PlayUpperAnimation(int index) { upperState_.Set(index, 0); }
+
+    CarriedWeapons& Weapons() { return weapons_; }
+    const CarriedWeapons& Weapons() const { return weapons_; }
+    Weapon* CurrentWeapon() const { return weapons_.Current(); }
+
+    bool GodMode() const { return godMode_; }
+    void SetGodMode(bool on) { godMode_ = on; }
+    int Rank() const { return rank_; }
+    void SetRank(int rank) { rank_ = rank; }
+    int LastVictim() const { return lastVictim_; }
+    int LastAttacker() const { return lastAttacker_; }
+    float BleedTimer() const { return bleedTimer_; }
+    float ThrustFuel() const { return thrustFuel_; }
+
+    BotMind bot;
+    ChatState chat;
+
+private:
+    void CountDownBulletTime(Arena& arena);
+    void Accelerate(float step);
+    void MoveWithCollision(Arena& arena);
+    void PlaceFigure();
+    void FallOffMap(Arena& arena);
+    void Draw(Arena& arena);
+    void DrawHead(Arena& arena);
+    void PuffSmoke(Arena& arena, Vec2 neck);
+    void DrawNameTag(Arena& arena);
+    void TickWeapons(Arena& arena);
+
+    UpperPose upper_;
+    LowerPose lower_;
+    int lastKiller_ = -1;
+    int lastVictim_ = -1;
+    bool firstSpawn_ = true;
+    bool godMode_ = false;
+    float thrustFuel_ = 0.0f;
+    bool thrustRequested_ = false;
+    float smokeTimer_ = 0.0f;
+    float bulletTime_ = 0.0f;
+    int lastAttacker_ = -1;
+    float bleedTimer_ = 0.0f;
+    int frags_ = 0;
+    int rank_ = 0;
+    float deadTime_ = 0.0f;
+    float health_ = kFullHealth;
+    float maxHealth_ = kFullHealth;
+    float armour_ = 0.0f;
+    bool hasHead_ = true;
+    bool hasHelmet_ = true;
+    AnimationState upperState_;
+    AnimationState lowerState_;
+    bool inPlay_ = false;
+    bool crouched_ = false;
+    Vec2 position_{400.0f, 300.0f};  // centre of the body box
+    Vec2 velocity_;
+    float aim_ = 0.0f;  // degrees, positive up
+    const Platform* ground_ = nullptr;
+    int moveDirection_ = kMoveNone;
+    int facing_ = kFacingLeft;
+    CarriedWeapons weapons_;
+    int team_ = 0;
+    int number_ = 0;
+    int botProfile_ = -1;
 };

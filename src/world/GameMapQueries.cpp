@@ -48,6 +48,12 @@ bool GameMap::SegmentHitsPlatform(const Segment& segment) const {
     return false;
 }
 
+const std::vector<QuadNode*>& GameMap::LeavesTouching(const Float4& a, const Float4& b) {
+    leaves_.clear();
+    if (tree_) tree_->CollectLeaves(a, b, leaves_);
+    return leaves_;
+}
+
 void GameMap::CollideRect(Float4& rect, PushResult& result) {
     result = PushResult{};
     leaves_.clear();

@@ -1,0 +1,15 @@
+#include "game/MessageList.h"
+
+#include <algorithm>
+
+void MessageList::Add(const std::string& text) {
+    timer_ = kHoldTime;
+    for (std::string& line : lines_) {
+        if (line.empty()) {
+            line = text;
+            return;
+        }
+    }
+    std::rotate(lines_.begin(), lines_.begin() + 1, lines_.end());
+    lines_.back() = text;
+}

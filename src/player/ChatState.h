@@ -1,0 +1,11 @@
+#pragma once
+
+#include <deque>
+#include <string>
+
+// A bot's chatter: when it next thinks of a remark of its own, and the lines it is about to say.
+struct ChatState {
+    float timer = 0.0f;          // to the next unprompted remark check
+    float deliveryTimer = 0.0f;  // to the next queued line said
+    std::deque<std::string> queue;
+};

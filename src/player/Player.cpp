@@ -1,0 +1,134 @@
+#include "player/Player.h"
+
+#include <algorithm>
+
+#include "core/Random.h"
+#include "player/Arena.h"
+#include "weapons/Weapon.h"
+
+namespace {
+constexpr float kThrustFuel = 500.0f;
+constexpr float kArmourGiven = 100.0f;
+constexpr float kSlowMotion = 0.25f;
+constexpr const char* kStartingWeapon = "Platinum";
+}  // namespace
+
+Player::Player() {
+    chat.timer = RandomRange(500.0f, 1000.0f);
+    bot.keepAway = RandomRange(0.0f, 60.0f);
+    chat.deliveryTimer = RandomRange(10.0f, 100.0f);
+}
+
+void Player::Spawn() {
+    thrustRequested_ = false;
+    thrustFuel_ = kThrustFuel;
+    smokeTimer_ = 0.0f;
+    bulletTime_ = 0.0f;
+    lastAttacker_ = -1;
+    bleedTimer_ = 0.0f;
+    bot.jumpTimer = RandomRange(200.0f, 1000.0f);
+    bot.jumpFlag = true;
+    crouched_ = false;
+    lowerState_.Set(kLowerStanding, -1);
+    upperState_.Set(0, -1);
+    deadTime_ = 0.0f;
+    health_ = kFullHealth;
+    maxHealth_ = kFullHealth;
+    armour_ = 0.0f;
+    hasHead_ = true;
+    hasHelmet_ = true;
+    inPlay_ = true;
+    position_ = Vec2{400.0f, 300.0f};
+    velocity_ = Vec2{};
+    ground_ = nullptr;
+    moveDirection_ = kMoveNone;
+    facing_ = kFacingLeft;
+    weapons_.Select(-1);
+    aim_ = 0.0f;
+    bot.camping = 0;
+    SetMove(RandomInt() % 2 + 1);
+    bot.ResetNavigation();
+    // The first spawn is when a bot says hello, once bots chat.
+    firstSpawn_ = false;
+}
+
+void Player::ResetEquipment(Arena& arena) {
+    // Without profiles there is nothing to pick, and a bot simply has none.
+    const int profiles = arena.BotProfileCount();
+    if (botProfile_ == -1 && profiles > 0) botProfile_ = RandomInt() % profiles;
+    weapons_.Clear();
+    weapons_.Add(arena.CreateWeapon(kStartingWeapon));
+    weapons_.Select(weapons_.Count() - 1);
+}
+
+void Player::Die(int killer, Arena& arena) {
+    lastKiller_ = killer;
+    if (bulletTime_ > 0.0f) EndBulletTime(arena);
+    inPlay_ = false;
+    deadTime_ = 0.0f;
+    // Suicide lines and the bots' remarks on a death arrive with damage and chat.
+}
+
+std::string Player::GetName(const Arena& arena) const { return arena.PlayerName(number_); }
+
+void Player::SetMove(int direction) {
+    if (direction != moveDirection_ && !crouched_) {
+        lowerState_.Set(direction == kMoveNone ? kLowerStanding : kLowerRunning, -1);
+    }
+    if (direction != kMoveNone) facing_ = direction;
+    moveDirection_ = crouched_ ? kMoveNone : direction;
+}
+
+void Player::SetFacing(int facing) {
+    facing_ = facing;
+    if (moveDirection_ != kMoveNone) moveDirection_ = facing;
+}
+
+void Player::AimUp(float step) { aim_ = std::min(aim_ + kAimRate * step, kMaxAim); }
+
+void Player::AimDown(float step) { aim_ = std::max(aim_ - kAimRate * step, -kMaxAim); }
+
+void Player::Jump() {
+    if (crouched_) return;
+    if (ground_ != nullptr) velocity_.y = kJumpVelocity;
+    bot.jumpFlag = true;
+}
+
+void Player::Thrust() {
+    if (thrustFuel_ > 0.0f) thrustRequested_ = true;
+}
+
+void Player::ToggleCrouch() {
+    if (ground_ == nullptr) return;
+    crouched_ = !crouched_;
+    lowerState_.Set(crouched_ ? kLowerCrouched : kLowerStanding, -1);
+}
+
+void Player::StartBulletTime(float duration, Arena& arena) {
+    if (!inPlay_ || !hasHead_) return;
+    bulletTime_ = duration;
+    if (number_ == 0) arena.SetTimeScaleTarget(kSlowMotion);
+    smokeTimer_ = RandomRange(4.0f, 8.0f);
+}
+
+void Player::EndBulletTime(Arena& arena) {
+    smokeTimer_ = 0.0f;
+    bulletTime_ = 0.0f;
+    if (number_ == 0) arena.SetTimeScaleTarget(1.0f);
+}
+
+void Player::Give(const std::string& what, Arena& arena) {
+    if (what == "all") {
+        Give("health", arena);
+        Give("armour", arena);
+        weapons_.Clear();
+        // Every section of the weapon file, in file order, once the weapon file is read.
+        weapons_.Select(0);
+    } else if (what == "health") {
+        health_ = maxHealth_;
+    } else if (what == "armour" || what == "armor") {
+        armour_ = kArmourGiven;
+    } else if (what == "noggin") {
+        hasHead_ = true;
+    }
+}

@@ -1,0 +1,102 @@
+// One frame of a player in play, in the order the steps must run.
+#include <array>
+
+#include "core/Random.h"
+#include "player/Arena.h"
+#include "player/BodyCollision.h"
+#include "player/MouseLook.h"
+#include "player/Player.h"
+#include "weapons/Weapon.h"
+#include "world/GameMap.h"
+
+namespace {
+// What the message list says of a player who fell off the bottom of the map.
+constexpr std::array<const char*, 7> kFallTexts = {
+    " fell through the ice",     " fell to his death",      " dropped of the earth",
+    " couldn't take it anymore", " tried to fly like bird", " isnt any good at flying",
+    " fell off the tight rope",
+};
+}  // namespace
+
+void Player::Update(Arena& arena) {
+    const float step = arena.Step();
+    if (number_ == 0) {
+        if (MouseLook* look = arena.HumanMouse()) look->Apply(*this, step);
+    }
+    // The bots' chat timers and their thinking run here once bots exist.
+    CountDownBulletTime(arena);
+    Accelerate(step);
+    MoveWithCollision(arena);
+    PlaceFigure();
+    if (position_.y > arena.Map().Bounds().y2) {
+        FallOffMap(arena);
+        return;
+    }
+    Draw(arena);
+    // A headless player bleeds here once damage exists.
+    DrawNameTag(arena);
+    TickWeapons(arena);
+    thrustRequested_ = false;
+}
+
+void Player::CountDownBulletTime(Arena& arena) {
+    if (bulletTime_ <= 0.0f) return;
+    bulletTime_ -= arena.Step();
+    if (bulletTime_ < 0.0f) EndBulletTime(arena);
+}
+
+void Player::Accelerate(float step) {
+    if (thrustRequested_) {
+        ground_ = nullptr;
+        velocity_.y -= kThrust * step;
+        if (velocity_.y < kMaxRise) velocity_.y = kMaxRise;
+    }
+    velocity_.y += step * kGravity * (bulletTime_ > 0.0f ? 0.5f : 1.0f);
+    constexpr std::array<float, 3> kRun = {0.0f, -kRunSpeed, kRunSpeed};
+    velocity_.x = moveDirection_ >= 0 && moveDirection_ <= 2
+                      ? kRun[static_cast<std::size_t>(moveDirection_)]
+                      : 0.0f;
+}
+
+void Player::MoveWithCollision(Arena& arena) {
+    const float step = arena.Step();
+    const float dx = step * velocity_.x;
+    const float dy = step * velocity_.y;
+    arena.LowerAnimations().Animate(lower_, lowerState_, step);
+    arena.UpperAnimations().Animate(upper_, upperState_, step);
+    upper_.Rotate(aim_);
+
+    const Float4 oldBox{position_.x - kBoxWidth / 2, position_.y - kBoxHeight / 2,
+                        position_.x + kBoxWidth / 2, position_.y + kBoxHeight / 2};
+    const BodyMove move = MoveBody(arena.Map(), oldBox, dx, dy, velocity_.y);
+    ground_ = move.ground;
+    if (move.hitWall) bot.hitWall = true;
+    if (move.blockX) velocity_.x = 0.0f;
+    if (move.blockY) velocity_.y = 0.0f;
+    position_ = Vec2{(move.box.x1 + move.box.x2) / 2, (move.box.y1 + move.box.y2) / 2};
+}
+
+// The figure is animated facing left around (0, 0); here it turns and goes to the body.
+void Player::PlaceFigure() {
+    if (facing_ == kFacingRight) {
+        lower_.Mirror();
+        upper_.Mirror();
+    }
+    const Vec2 neck = lower_.Point(0);
+    upper_.Move(neck.x, neck.y);
+    lower_.Move(position_.x, position_.y);
+    upper_.Move(position_.x, position_.y);
+    lower_.UpdateBounds();
+}
+
+void Player::FallOffMap(Arena& arena) {
+    // The body breaks apart here once gibs exist.
+    Die(-1, arena);
+    const char* text = kFallTexts[static_cast<std::size_t>(RandomInt() % 7)];
+    arena.AddMessage("*** " + GetName(arena) + text + "***");
+}
+
+void Player::TickWeapons(Arena& arena) {
+    for (int i = 0; i < weapons_.Count(); ++i)
+        weapons_.At(i).Tick(*this, arena);
+}
