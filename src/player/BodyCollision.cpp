@@ -41,12 +41,16 @@ void StopAt(const Platform& platform, int side, const Float4& old, float velocit
 }  // namespace
 
 BodyMove MoveBody(GameMap& map, const Float4& oldBox, float dx, float dy, float velocityY) {
+    const Float4 wanted{oldBox.x1 + dx, oldBox.y1 + dy, oldBox.x2 + dx, oldBox.y2 + dy};
     BodyMove move;
-    move.box = Float4{oldBox.x1 + dx, oldBox.y1 + dy, oldBox.x2 + dx, oldBox.y2 + dy};
-    for (const QuadNode* leaf : map.LeavesTouching(oldBox, move.box)) {
+    move.box = wanted;
+    for (const QuadNode* leaf : map.LeavesTouching(oldBox, wanted)) {
         for (const Platform* platform : leaf->Platforms()) {
+            // Every platform sees the whole movement: once the floor has taken the fall out of
+            // the box, what is left is a sideways slide, and a sweep along one axis alone meets
+            // nothing, so a wall beside the floor would let a runner through.
             SweepHit hit;
-            platform->SweepBox(oldBox, move.box, hit);
+            platform->SweepBox(oldBox, wanted, hit);
             if (hit.platform != nullptr) StopAt(*platform, hit.side, oldBox, velocityY, move);
         }
     }

@@ -23,14 +23,17 @@
 #include "support/WaveBytes.h"
 
 // Everything a match needs, with no display, sound card or wall clock: a recording renderer, a
-// scripted keyboard, a silent sound output that records, a manual clock. Sprites come from a
-// Base folder when one is given (the built one, for whole maps).
+// scripted keyboard, a silent sound output that records, a manual clock. Sprites and skeleton
+// files come from a Base folder when one is given (the built one, for whole maps).
 class GameRig {
 public:
     // `folder` receives Log.txt, the music files and Screenshots/.
     explicit GameRig(const std::filesystem::path& folder,
                      const std::filesystem::path& spriteBase = {})
-        : folder_(folder), log_(folder / "Log.txt"), graphics_(renderer, log_) {
+        : folder_(folder),
+          base_(spriteBase.empty() ? folder / "Base" : spriteBase),
+          log_(folder / "Log.txt"),
+          graphics_(renderer, log_) {
         if (!spriteBase.empty()) graphics_.LoadBase(spriteBase);
         console = std::make_unique<Console>(renderer, graphics_);
         auto keys = std::make_unique<ScriptedKeyboard>();
@@ -48,6 +51,7 @@ public:
         services.cursor = &cursor;
         services.developer = [this] { return developer; };
         services.screenshots = folder_ / "Screenshots";
+        services.base = base_;
         return services;
     }
 
@@ -114,6 +118,7 @@ private:
     }
 
     std::filesystem::path folder_;
+    std::filesystem::path base_;  // skeleton files
     Log log_;
     GraphicsTable graphics_;
 };
