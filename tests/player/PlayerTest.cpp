@@ -162,7 +162,7 @@ TEST_F(PlayerTest, FallingOffTheMapKillsWithOneOfTheFallLinesAndCreditsNobody) {
     const std::array<std::string, 7> lines = {
         "*** Player fell through the ice***",    "*** Player fell to his death***",
         "*** Player dropped of the earth***",    "*** Player couldn't take it anymore***",
-        "*** Player tried to fly like bird***", "*** Player isnt any good at flying***",
+        "*** Player tried to fly like bird***",  "*** Player isnt any good at flying***",
         "*** Player fell off the tight rope***",
     };
     for (int i = 0; i < 2000 && human.InPlay(); ++i)
@@ -272,8 +272,8 @@ TEST_F(PlayerTest, TheFigureIsDrawnWithHeadHelmetAndATagInTheTeamColour) {
     Frames(1);
     // The players are drawn after the map's fills.
     const auto& calls = rig_.renderer.Calls();
-    const auto lastFill = std::find_if(calls.rbegin(), calls.rend(),
-                                       [](const auto& call) { return call.kind == Kind::FillRect; });
+    const auto lastFill = std::find_if(
+        calls.rbegin(), calls.rend(), [](const auto& call) { return call.kind == Kind::FillRect; });
     std::vector<RecordingRenderer::Call> lines;
     std::copy_if(lastFill.base(), calls.end(), std::back_inserter(lines),
                  [](const auto& call) { return call.kind == Kind::Line; });
