@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The human on the default map: once he has come into the match he runs right, jumps, stops
+# and crouches. Screenshots show his figure (the skin of the head sprite) high in the air
+# mid-jump, then standing once the camera has settled on him, then lower down crouched.
+set -euo pipefail
+# shellcheck source=tests/e2e/scratch-game.sh
+. "$(dirname "$(readlink -f "$0")")/scratch-game.sh"
+
+# He appears 300 steps into the match; the keys are those of Base/binds.cfg, and crouching
+# keeps its built-in key. By frame 800 the camera has come to rest on him, and crouching does
+# not move his body box, so the last two frames differ only by his pose.
+cat > keys.txt <<'SCRIPT'
+380 key down D
+440 key tap Space
+460 key tap F9
+470 key up D
+800 key tap F9
+810 key tap Keypad0
+900 key tap F9
+910 key tap Escape
+SCRIPT
+"$work/game/brawlwick" -window -fixedstep -seed 1 -frames 920 -script keys.txt ||
+    fail "the game exited with $?"
+for n in 0 1 2; do
+    [ -s "Screenshots/Screen$n.tga" ] || fail "Screen$n.tga was not written"
+done
+
+# The head's skin colour, found in each frame: where it is, and how much of it there is.
+python3 - Screenshots/Screen0.tga Screenshots/Screen1.tga Screenshots/Screen2.tga <<'PY' ||
+import struct, sys
+SKIN = (0xf2, 0xc7, 0x9a)
+def head(path):
+    data = open(path, "rb").read()
+    width, height = struct.unpack("<HH", data[12:16])
+    ys = []
+    for i in range(18, len(data), 3):
+        b, g, r = data[i], data[i + 1], data[i + 2]
+        if abs(r - SKIN[0]) < 24 and abs(g - SKIN[1]) < 24 and abs(b - SKIN[2]) < 24:
+            row = (i - 18) // 3 // width
+            ys.append(height - 1 - row)  # the file's rows run from the bottom up
+    assert len(ys) >= 6, f"{path}: no head to be seen ({len(ys)} skin pixels)"
+    return sum(ys) / len(ys)
+jumping, standing, crouched = (head(p) for p in sys.argv[1:])
+print(f"head at y {jumping:.1f} mid-jump, {standing:.1f} standing, {crouched:.1f} crouched")
+assert jumping < standing - 20, "the jump did not lift him"
+assert crouched > standing + 2, "crouching did not lower his head"
+PY
+    fail "the screenshots do not show the figure running, jumping and crouching"
+grep -qx "Average SF for game: 1.000000" Log.txt || fail "the match did not end with Escape"
