@@ -38,9 +38,8 @@ void PlayerUpdate(benchmark::State& state) {
     }
     if (updates == 0) state.SkipWithError("nobody was in play");
     // Time per player update, the figure that matters as matches grow.
-    state.counters["per_player"] =
-        benchmark::Counter(static_cast<double>(updates), benchmark::Counter::kIsRate |
-                                                             benchmark::Counter::kInvert);
+    state.counters["per_player"] = benchmark::Counter(
+        static_cast<double>(updates), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(PlayerUpdate)->Arg(6)->Arg(64);
 }  // namespace
