@@ -14,6 +14,11 @@ namespace {
 constexpr float kLookAhead = 200.0f;
 constexpr std::uint8_t kCursorAlpha = 240;
 constexpr float kOpaqueFade = 255.0f;
+// The message lines, oldest at the top.
+constexpr int kMessageX = 160;
+constexpr int kMessageY = 40;
+constexpr int kMessageSpacing = 14;
+constexpr Colour kMessageColour{0, 0, 0, 255};
 }  // namespace
 
 void Game::Frame() {
@@ -138,8 +143,17 @@ void Game::HoldFire() {
 }
 
 void Game::DrawHud() {
-    // Health, weapons, scores and messages arrive with the HUD; the title is drawn already.
+    // Health, weapons and scores arrive with the HUD; the title and messages are drawn already.
     title_.Draw(services_.renderer, smallFont_.get(), Step());
+    messages_.Scroll(Step());
+    if (hideHud_) return;
+    const auto& lines = messages_.Lines();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].empty()) continue;
+        services_.renderer.DrawString(smallBoldFont_.get(), kMessageX,
+                                      kMessageY + kMessageSpacing * static_cast<int>(i),
+                                      kMessageColour, "%s", lines[i].c_str());
+    }
 }
 
 void Game::DrawCursor() {

@@ -13,3 +13,11 @@ void MessageList::Add(const std::string& text) {
     std::rotate(lines_.begin(), lines_.begin() + 1, lines_.end());
     lines_.back() = text;
 }
+
+void MessageList::Scroll(float step) {
+    timer_ -= step;
+    if (timer_ >= 0.0f) return;
+    timer_ = kHoldTime;
+    std::rotate(lines_.begin(), lines_.begin() + 1, lines_.end());
+    lines_.back().clear();
+}

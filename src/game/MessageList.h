@@ -12,6 +12,8 @@ public:
 
     // Into the first empty line; with none empty every line moves up and the oldest is lost.
     void Add(const std::string& text);
+    // Once the hold time has run out the oldest line goes and the rest move up.
+    void Scroll(float step);
 
     const std::array<std::string, kLines>& Lines() const { return lines_; }
     float Timer() const { return timer_; }
