@@ -6,6 +6,7 @@
 #include "AnimSvg.h"
 #include "AnimTextReader.h"
 #include "AnimTextWriter.h"
+#include "support/FileText.h"
 
 namespace {
 
@@ -18,13 +19,6 @@ std::vector<std::uint8_t> Build(const std::string& text) {
     const AnimTextResult read = Read(text);
     EXPECT_TRUE(read.set) << read.error;
     return read.set ? SaveAnimationSet(*read.set) : std::vector<std::uint8_t>{};
-}
-
-std::size_t CountOf(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
 }
 
 // Numbers a float only just holds, a name in quotes, an animation with no frames, and animations

@@ -5,6 +5,7 @@
 #include "MapSvg.h"
 #include "MapTextReader.h"
 #include "MapTextWriter.h"
+#include "support/FileText.h"
 #include "world/MapFile.h"
 
 namespace {
@@ -18,13 +19,6 @@ std::vector<std::uint8_t> Build(const std::string& text) {
     const MapTextResult read = Read(text);
     EXPECT_TRUE(read.contents) << read.error;
     return read.contents ? WriteMapFile(*read.contents) : std::vector<std::uint8_t>{};
-}
-
-std::size_t CountOf(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
 }
 
 // Every record, every way of writing a value, and values a float only just holds, written as
