@@ -50,6 +50,8 @@ bool AnimationSet<N>::Animate(Pose<N>& pose, AnimationState& state, float step) 
         state.next = 1;
     }
     state.phase += step * animation.speed;
+    // A speed near the float limit overflows the phase, which would stay NaN for good.
+    if (!std::isfinite(state.phase)) state.phase = 0.0f;
     bool ended = false;
     if (state.phase > 1.0f) {
         if (state.OneShot()) {

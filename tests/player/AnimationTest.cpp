@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "player/AnimationSet.h"
 #include "render/Colour.h"
 #include "support/RecordingRenderer.h"
@@ -63,6 +65,15 @@ TEST(AnimationTest, LargeStepsAdvanceSeveralFramesAndKeepTheRest) {
     EXPECT_GE(state.phase, 0.0f);
     EXPECT_LE(state.phase, 1.0f);
     EXPECT_TRUE(state.current >= 0 && state.current < 4 && state.next >= 0 && state.next < 4);
+
+    // A file may hold any finite speed; one that overflows the phase must not poison the pose.
+    LowerAnimationSet wild = SetWith(1, {0.0f, 10.0f, 20.0f}, 3e38f);
+    for (const float step : {4.0f, 1.0f}) {
+        wild.Animate(pose, state, step);
+        EXPECT_TRUE(state.phase >= 0.0f && state.phase <= 1.0f) << state.phase;
+        EXPECT_TRUE(state.current >= 0 && state.current < 3 && state.next >= 0 && state.next < 3);
+        EXPECT_TRUE(std::isfinite(pose.Point(0).x)) << pose.Point(0).x;
+    }
 }
 
 TEST(AnimationTest, OneShotSwitchesToItsFollowUpWhenItWraps) {

@@ -24,6 +24,14 @@ inline std::vector<std::string> ReadLines(const std::filesystem::path& path) {
     return lines;
 }
 
+// How many times `what` occurs in `text`, overlaps included.
+inline std::size_t CountOf(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
 // Writes bytes as a whole file, making its folder first; gives the path back as text.
 inline std::string WriteBytes(const std::filesystem::path& path,
                               const std::vector<std::uint8_t>& bytes) {

@@ -5,6 +5,7 @@
 #include "MapSvg.h"
 #include "MapTextReader.h"
 #include "MapTextWriter.h"
+#include "support/FileText.h"
 #include "world/MapFile.h"
 
 namespace {
@@ -18,13 +19,6 @@ std::vector<std::uint8_t> Build(const std::string& text) {
     const MapTextResult read = Read(text);
     EXPECT_TRUE(read.contents) << read.error;
     return read.contents ? WriteMapFile(*read.contents) : std::vector<std::uint8_t>{};
-}
-
-std::size_t CountOf(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
 }
 
 // Every record, every way of writing a value, and values a float only just holds, written as
@@ -91,7 +85,7 @@ TEST(MapText, RefusesFaultsNamingTheFileAndLine) {
          "test.map:5: platform takes 4 numbers x1 y1 x2 y2 and an optional sprite name; 3 given"},
         {"world 0 0 800 600x\n", "test.map:1: \"600x\" is not a number"},
         {"world 0 0 inf 600\n", "test.map:1: \"inf\" is not a finite number"},
-        {"world 0 0 1e39 600\n", "test.map:1: \"1e39\" is out of the range of a map number"},
+        {"world 0 0 1e39 600\n", "test.map:1: \"1e39\" is out of the range of a float"},
         {"world 0 700 800 600\n",
          "test.map:1: the world's top (700) is greater than its bottom (600)"},
         {head + "scenery 5 2 3 4 grass1\n",

@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "MapTextTokens.h"
+#include "TextTokens.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ constexpr std::array<ItemLook, 6> kItemLooks = {{
 
 constexpr std::array<const char*, 3> kTeamColours = {"#606060", "#e02020", "#2040e0"};
 
-std::string N(float value) { return FormatMapNumber(value); }
+std::string N(float value) { return FormatNumber(value); }
 
 // Text content with the characters XML reserves escaped.
 std::string Escape(const std::string& text) {

@@ -5,18 +5,20 @@
 #include <span>
 #include <string_view>
 
-#include "MapTextError.h"
-#include "MapTextTokens.h"
 #include "MapWords.h"
+#include "TextError.h"
+#include "TextLines.h"
+#include "TextRecords.h"
+#include "TextTokens.h"
 
 namespace {
 
-using Args = std::span<const MapToken>;
+using Args = std::span<const TextToken>;
 
 void CheckLength(const char* what, const std::string& text, std::size_t limit) {
     if (text.size() > limit) {
-        throw MapTextError(std::string(what) + " is " + std::to_string(text.size()) +
-                           " bytes long; at most " + std::to_string(limit) + " fit");
+        throw TextError(std::string(what) + " is " + std::to_string(text.size()) +
+                        " bytes long; at most " + std::to_string(limit) + " fit");
     }
 }
 
@@ -24,69 +26,48 @@ void CheckLength(const char* what, const std::string& text, std::size_t limit) {
 void CheckOrder(const char* what, const char* low, float lowValue, const char* high,
                 float highValue) {
     if (lowValue <= highValue) return;
-    throw MapTextError(std::string(what) + " " + low + " (" + FormatMapNumber(lowValue) +
-                       ") is greater than its " + high + " (" + FormatMapNumber(highValue) + ")");
+    throw TextError(std::string(what) + " " + low + " (" + FormatNumber(lowValue) +
+                    ") is greater than its " + high + " (" + FormatNumber(highValue) + ")");
 }
 
 using SideNames = std::array<const char*, 4>;
 
 Float4 ReadRect(const char* what, Args args, const SideNames& names) {
-    const Float4 rect{ParseMapNumber(args[0]), ParseMapNumber(args[1]), ParseMapNumber(args[2]),
-                      ParseMapNumber(args[3])};
+    const Float4 rect{ParseNumber(args[0]), ParseNumber(args[1]), ParseNumber(args[2]),
+                      ParseNumber(args[3])};
     CheckOrder(what, names[0], rect.x1, names[2], rect.x2);
     CheckOrder(what, names[1], rect.y1, names[3], rect.y2);
     return rect;
 }
 
 // A number the file stores, written as its word, or as itself when it has no word.
-std::optional<std::int32_t> NumberOrWord(const MapToken& token,
+std::optional<std::int32_t> NumberOrWord(const TextToken& token,
                                          std::optional<std::int32_t> byWord) {
     if (token.quoted) return std::nullopt;
     if (byWord) return byWord;
     const char first = token.text.empty() ? ' ' : token.text[0];
-    if (std::isdigit(static_cast<unsigned char>(first)) || first == '-')
-        return ParseMapInteger(token);
+    if (std::isdigit(static_cast<unsigned char>(first)) || first == '-') return ParseInteger(token);
     return std::nullopt;
 }
 
 // Collects the records line by line; each reader gets the words after the record's word.
 class MapTextParser {
 public:
-    void ReadLine(const std::vector<MapToken>& tokens, int line) {
-        const MapToken& word = tokens.front();
-        for (const Record& record : kRecords) {
-            if (word.quoted || word.text != record.word) continue;
-            const Args args = Args(tokens).subspan(1);
-            if (args.size() < record.least || args.size() > record.most) {
-                throw MapTextError(std::string(record.word) + " takes " + record.usage + "; " +
-                                   std::to_string(args.size()) + " given");
-            }
-            (this->*record.read)(args, line);
-            return;
-        }
-        throw MapTextError("unknown record \"" + word.text +
-                           "\"; a line starts with name, world, platform, scenery, spawn or item");
+    void ReadLine(const std::vector<TextToken>& tokens, int line) {
+        ReadTextRecord(*this, kRecords, tokens, line);
     }
 
     MapContents Finish() {
-        if (worldLine_ == 0) throw MapTextError("the map has no world line");
-        if (nameLine_ == 0) throw MapTextError("the map has no name line");
+        if (worldLine_ == 0) throw TextError("the map has no world line");
+        if (nameLine_ == 0) throw TextError("the map has no name line");
         return std::move(map_);
     }
 
 private:
-    struct Record {
-        std::string_view word;
-        std::size_t least;
-        std::size_t most;
-        const char* usage;
-        void (MapTextParser::*read)(Args, int);
-    };
-
     static void Once(const char* word, int& seenOn, int line) {
         if (seenOn != 0) {
-            throw MapTextError(std::string("a second ") + word + " line; the first is line " +
-                               std::to_string(seenOn));
+            throw TextError(std::string("a second ") + word + " line; the first is line " +
+                            std::to_string(seenOn));
         }
         seenOn = line;
     }
@@ -118,14 +99,14 @@ private:
 
     void Spawn(Args args, int) {
         SpawnPoint& spawn = map_.spawnPoints.emplace_back();
-        spawn.x = ParseMapNumber(args[0]);
-        spawn.y = ParseMapNumber(args[1]);
+        spawn.x = ParseNumber(args[0]);
+        spawn.y = ParseNumber(args[1]);
         if (args.size() == 3) spawn.team = Team(args[2]);
     }
 
-    static std::int32_t Team(const MapToken& token) {
+    static std::int32_t Team(const TextToken& token) {
         if (const auto team = NumberOrWord(token, TeamOfWord(token.text))) return *team;
-        throw MapTextError("unknown team \"" + token.text + "\"; a spawn's team is red or blue");
+        throw TextError("unknown team \"" + token.text + "\"; a spawn's team is red or blue");
     }
 
     // KIND [WEAPON] X Y: the weapon name is there when four words follow the record's word.
@@ -137,19 +118,19 @@ private:
             CheckLength("the weapon name", args[1].text, kMaxWeaponNameLength);
             item.SetWeaponName(args[1].text);
         } else if (item.Kind() == kItemWeapon) {
-            throw MapTextError("a weapon item names its weapon: item weapon NAME X Y");
+            throw TextError("a weapon item names its weapon: item weapon NAME X Y");
         }
         const std::size_t at = named ? 2 : 1;
-        item.SetPosition(Vec2{ParseMapNumber(args[at]), ParseMapNumber(args[at + 1])});
+        item.SetPosition(Vec2{ParseNumber(args[at]), ParseNumber(args[at + 1])});
     }
 
-    static std::int32_t Kind(const MapToken& token) {
+    static std::int32_t Kind(const TextToken& token) {
         if (const auto kind = NumberOrWord(token, ItemKindOfWord(token.text))) return *kind;
-        throw MapTextError("unknown item kind \"" + token.text + "\"; the kinds are " +
-                           ItemKindWords());
+        throw TextError("unknown item kind \"" + token.text + "\"; the kinds are " +
+                        ItemKindWords());
     }
 
-    static constexpr std::array<Record, 6> kRecords = {{
+    static constexpr std::array<TextRecord<MapTextParser>, 6> kRecords = {{
         {"name", 1, 1, "one text (in quotes when it holds blanks)", &MapTextParser::Name},
         {"world", 4, 4, "4 numbers: left top right bottom", &MapTextParser::World},
         {"platform", 4, 5, "4 numbers x1 y1 x2 y2 and an optional sprite name",
@@ -169,18 +150,10 @@ private:
 
 MapTextResult ReadMapText(std::istream& in, const std::string& fileName) {
     MapTextParser parser;
-    int line = 0;
-    try {
-        for (std::string text; std::getline(in, text);) {
-            ++line;
-            if (!text.empty() && text.back() == '\r') text.pop_back();
-            const std::vector<MapToken> tokens = SplitMapLine(text);
-            if (!tokens.empty()) parser.ReadLine(tokens, line);
-        }
-        line = 0;
-        return MapTextResult{parser.Finish(), {}};
-    } catch (const MapTextError& error) {
-        const std::string where = line > 0 ? fileName + ":" + std::to_string(line) : fileName;
-        return MapTextResult{std::nullopt, where + ": " + error.what()};
-    }
+    MapTextResult result;
+    result.error = ReadTextLines(
+        in, fileName,
+        [&](const std::vector<TextToken>& tokens, int line) { parser.ReadLine(tokens, line); },
+        [&] { result.contents = parser.Finish(); });
+    return result;
 }

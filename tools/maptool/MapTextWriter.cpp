@@ -1,7 +1,7 @@
 #include "MapTextWriter.h"
 
-#include "MapTextTokens.h"
 #include "MapWords.h"
+#include "TextTokens.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ std::string Word(std::int32_t number, WordOf wordOf) {
 std::string Numbers(std::initializer_list<float> values) {
     std::string text;
     for (const float value : values)
-        text.append(" ").append(FormatMapNumber(value));
+        text.append(" ").append(FormatNumber(value));
     return text;
 }
 
@@ -23,8 +23,7 @@ void WritePlatform(const Platform& platform, std::string& text) {
     const Float4& r = platform.Rect();
     text += platform.Solid() ? "platform" : "scenery";
     text += Numbers({r.x1, r.y1, r.x2, r.y2});
-    if (!platform.SpriteName().empty())
-        text.append(" ").append(QuoteMapText(platform.SpriteName()));
+    if (!platform.SpriteName().empty()) text.append(" ").append(QuoteText(platform.SpriteName()));
     text += "\n";
 }
 
@@ -38,7 +37,7 @@ void WriteSpawn(const SpawnPoint& spawn, std::string& text) {
 void WriteItem(const ItemSpawn& item, std::string& text) {
     text.append("item ").append(Word(item.Kind(), WordOfItemKind));
     if (item.Kind() == kItemWeapon || item.WeaponName() != ItemSpawn().WeaponName())
-        text.append(" ").append(QuoteMapText(item.WeaponName()));
+        text.append(" ").append(QuoteText(item.WeaponName()));
     text.append(Numbers({item.Position().x, item.Position().y})).append("\n");
 }
 
@@ -46,7 +45,7 @@ void WriteItem(const ItemSpawn& item, std::string& text) {
 
 std::string WriteMapText(const MapContents& map) {
     std::string text = "name ";
-    text.append(QuoteMapText(map.name)).append("\n");
+    text.append(QuoteText(map.name)).append("\n");
     const Float4& world = map.bounds;
     text.append("world").append(Numbers({world.x1, world.y1, world.x2, world.y2})).append("\n\n");
     for (const Platform& platform : map.platforms)

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "TextTokens.h"
 #include "world/ItemSpawn.h"
 
 namespace {
@@ -45,12 +46,7 @@ std::optional<std::string_view> WordOfItemKind(std::int32_t kind) {
 }
 
 std::string ItemKindWords() {
-    std::string words;
-    for (std::size_t i = 0; i < kItemKinds.size(); ++i) {
-        if (i > 0) words += i + 1 == kItemKinds.size() ? " or " : ", ";
-        words += kItemKinds[i].first;
-    }
-    return words;
+    return JoinWords(kItemKinds, [](const Word& word) { return word.first; });
 }
 
 std::optional<std::int32_t> TeamOfWord(std::string_view word) { return NumberOf(kTeams, word); }

@@ -1,10 +1,10 @@
-#include "MapTextTokens.h"
+#include "TextTokens.h"
 
 #include <charconv>
 #include <cmath>
 #include <system_error>
 
-#include "MapTextError.h"
+#include "TextError.h"
 #include "core/TextScan.h"
 
 namespace {
@@ -50,16 +50,16 @@ std::size_t ReadQuoted(std::string_view line, std::size_t at, std::string& text)
             text += static_cast<char>(HexDigit(line[at]) * 16 + HexDigit(line[at + 1]));
             at += 2;
         } else {
-            throw MapTextError("unknown escape in quoted text; use \\\", \\\\ or \\xHH");
+            throw TextError("unknown escape in quoted text; use \\\", \\\\ or \\xHH");
         }
     }
-    throw MapTextError("quoted text is not closed");
+    throw TextError("quoted text is not closed");
 }
 
 }  // namespace
 
-std::vector<MapToken> SplitMapLine(std::string_view line) {
-    std::vector<MapToken> tokens;
+std::vector<TextToken> SplitTextLine(std::string_view line) {
+    std::vector<TextToken> tokens;
     std::size_t at = 0;
     while (at < line.size()) {
         const char c = line[at];
@@ -68,15 +68,15 @@ std::vector<MapToken> SplitMapLine(std::string_view line) {
         } else if (c == kComment) {
             break;
         } else if (c == kQuote) {
-            MapToken token{.text = {}, .quoted = true};
+            TextToken token{.text = {}, .quoted = true};
             at = ReadQuoted(line, at + 1, token.text);
             if (at < line.size() && !IsBlank(line[at]) && line[at] != kComment)
-                throw MapTextError("quoted text must be followed by a blank");
+                throw TextError("quoted text must be followed by a blank");
             tokens.push_back(std::move(token));
         } else {
             std::size_t end = at;
             while (end < line.size() && !IsBlank(line[end]) && line[end] != kComment) {
-                if (line[end] == kQuote) throw MapTextError("a quote may only start a text");
+                if (line[end] == kQuote) throw TextError("a quote may only start a text");
                 ++end;
             }
             tokens.push_back({.text = std::string(line.substr(at, end - at)), .quoted = false});
@@ -86,7 +86,7 @@ std::vector<MapToken> SplitMapLine(std::string_view line) {
     return tokens;
 }
 
-std::string QuoteMapText(std::string_view text) {
+std::string QuoteText(std::string_view text) {
     bool bare = !text.empty();
     for (const char c : text)
         bare = bare && !NeedsQuoting(c);
@@ -107,30 +107,30 @@ std::string QuoteMapText(std::string_view text) {
     return quoted + kQuote;
 }
 
-std::string FormatMapNumber(float value) {
+std::string FormatNumber(float value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 
-float ParseMapNumber(const MapToken& token) {
+float ParseNumber(const TextToken& token) {
     const std::string& text = token.text;
     float value = 0.0f;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (token.quoted || result.ec == std::errc::invalid_argument ||
         result.ptr != text.data() + text.size())
-        throw MapTextError("\"" + text + "\" is not a number");
+        throw TextError("\"" + text + "\" is not a number");
     if (result.ec == std::errc::result_out_of_range)
-        throw MapTextError("\"" + text + "\" is out of the range of a map number");
-    if (!std::isfinite(value)) throw MapTextError("\"" + text + "\" is not a finite number");
+        throw TextError("\"" + text + "\" is out of the range of a float");
+    if (!std::isfinite(value)) throw TextError("\"" + text + "\" is not a finite number");
     return value;
 }
 
-std::int32_t ParseMapInteger(const MapToken& token) {
+std::int32_t ParseInteger(const TextToken& token) {
     const std::string& text = token.text;
     std::int32_t value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (token.quoted || result.ec != std::errc() || result.ptr != text.data() + text.size())
-        throw MapTextError("\"" + text + "\" is not a whole number of 32 bits");
+        throw TextError("\"" + text + "\" is not a whole number of 32 bits");
     return value;
 }

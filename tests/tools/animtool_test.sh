@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The animation tool as animators run it: a built set prints as text that builds to the same
+# bytes and draws as a picture, and a faulty text, or a file that is no set, fails with a
+# message naming where.
+set -euo pipefail
+animtool=$1 anims=$2 work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2 && exit 1; }
+
+for figure in lower:LDefault upper:UDefault; do
+    word=${figure%%:*} name=${figure#*:}
+    "$animtool" build "$anims/$name.anim" "$work/a.bwv"
+    "$animtool" print "$word" "$work/a.bwv" >"$work/a.anim"
+    "$animtool" build "$work/a.anim" "$work/b.bwv"
+    cmp "$work/a.bwv" "$work/b.bwv" || fail "$name: print and build again changed the bytes"
+    "$animtool" svg "$word" "$work/a.bwv" 3 >"$work/a.svg"
+    grep -q '^<svg ' "$work/a.svg" || fail "$name: svg printed no picture"
+done
+
+printf 'figure lower\nanimation 0\nframe 1 2 3\n' >"$work/bad.anim"
+if "$animtool" build "$work/bad.anim" "$work/bad.bwv" 2>"$work/err"; then fail "built a bad text"; fi
+grep -q "bad.anim:3: a frame of the lower figure is 12 numbers" "$work/err" ||
+    fail "no line in: $(cat "$work/err")"
+[ ! -e "$work/bad.bwv" ] || fail "a refused text left a file"
+
+printf 'abcdef' >"$work/junk.bwv"
+if "$animtool" print lower "$work/junk.bwv" 2>"$work/err"; then fail "printed a file that is no set"; fi
+grep -q 'junk.bwv: animation 0 "Standing" ends inside its frame count' "$work/err" ||
+    fail "$(cat "$work/err")"
+if "$animtool" print sideways "$work/a.bwv" 2>/dev/null; then fail "an unknown figure printed"; fi
+if "$animtool" svg upper "$work/a.bwv" 10 2>/dev/null; then fail "ten blends were drawn"; fi
+if "$animtool" frobnicate 2>/dev/null; then fail "an unknown command succeeded"; fi
+echo "animtool ok"
