@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "game/GameType.h"
 #include "input/KeyTable.h"
 #include "render/Font.h"
 #include "support/GameRig.h"
@@ -352,4 +353,39 @@ TEST_F(GameTest, EditorsOpenOnlyForDevelopersTakeOverTheFrameAndInputAndCloseThe
     EXPECT_EQ(animCalls, (std::vector<std::string>{"command 21", "command 1", "left"}));
     EXPECT_FALSE(game.IsFinished());
     EXPECT_TRUE(game.HideHud());
+}
+
+TEST_F(GameTest, ThePlayersComeBackAtSpawnPointsOfTheirTeamAfter300Steps) {
+    auto game = rig_.MakeGame(2, 32, kGameTeam);
+    MapContents& map = game->Map().Contents();
+    map.bounds = Float4{0, 0, 2000, 1000};
+    map.platforms.emplace_back(0, 500, 2000, 540);
+    map.spawnPoints = {{100, 488, kRedTeam}, {900, 488, kBlueTeam}, {1700, 488, kRedTeam}};
+    game->Start();
+    Player& human = game->GetPlayer(0);  // blue
+    for (int i = 0; i < 299; ++i) {
+        rig_.Tick();
+        game->Frame();
+    }
+    EXPECT_FALSE(human.InPlay());
+    rig_.Tick();
+    game->Frame();
+    ASSERT_TRUE(human.InPlay());
+    EXPECT_EQ(human.Position(), (Vec2{900, 488}));
+    EXPECT_EQ(human.Health(), 100.0f);
+    EXPECT_EQ(game->LiveObjectCount(), 2u);  // the two sparkles of his arrival
+
+    Player& red = game->GetPlayer(1);
+    for (int i = 0; i < 20; ++i) {
+        game->Respawn(red);
+        EXPECT_TRUE(red.Position().x == 100.0f || red.Position().x == 1700.0f);
+    }
+    // A team without a point of its own uses any; a map without points leaves him waiting.
+    map.spawnPoints = {{400, 488, kRedTeam}};
+    game->Respawn(human);
+    EXPECT_EQ(human.Position().x, 400.0f);
+    map.spawnPoints.clear();
+    human.Die(-1, *game);
+    game->Respawn(human);
+    EXPECT_FALSE(human.InPlay());
 }
