@@ -32,8 +32,12 @@ bool ReadRecord(ByteReader& in, float speed, Animation<N>& animation, std::strin
         why = "has a speed that is not a number of zero or more";
         return false;
     }
+    if (count < 0) {
+        why = FormatLineF("has a frame count of %d", count);
+        return false;
+    }
     // The frames must all be there, so a wild count cannot allocate more than the file holds.
-    if (count < 0 || static_cast<std::size_t>(count) > in.Remaining() / kPoseBytes<N>) {
+    if (static_cast<std::size_t>(count) > in.Remaining() / kPoseBytes<N>) {
         why = FormatLineF("claims %d frames, more than the file holds", count);
         return false;
     }

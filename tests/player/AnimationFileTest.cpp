@@ -209,7 +209,7 @@ TEST(AnimationFile, CountsAndNumbersTheFileCannotHoldAreRefused) {
     } wild[] = {
         // Either count would allocate far beyond the file if it were believed.
         {0.1f, 0x7fffffff, 1.0f, "claims 2147483647 frames, more than the file holds"},
-        {0.1f, -5, 1.0f, "claims -5 frames, more than the file holds"},
+        {0.1f, -5, 1.0f, "has a frame count of -5"},
         {nan, 1, 1.0f, "has a speed that is not a number of zero or more"},
         {-0.5f, 1, 1.0f, "has a speed that is not a number of zero or more"},
         {0.1f, 1, nan, "has a point that is not a finite number"},
