@@ -60,9 +60,11 @@ bool AnimationSet<N>::Animate(Pose<N>& pose, AnimationState& state, float step) 
         } else {
             // As many frames as whole phases passed; the frames repeat every `count` advances,
             // so a huge step cannot keep the loop busy.
-            const float whole = std::ceil(state.phase) - 1.0f;
-            state.phase -= whole;
-            const auto turns = static_cast<int>(std::fmod(whole, static_cast<float>(count)));
+            // Worked in double: past 2^24 a float cannot hold the phase less one whole frame.
+            const double phase = state.phase;
+            const double whole = std::ceil(phase) - 1.0;
+            state.phase = static_cast<float>(phase - whole);
+            const auto turns = static_cast<int>(std::fmod(whole, static_cast<double>(count)));
             for (int i = 0; i < turns; ++i)
                 AdvanceFrame(state, count);
         }

@@ -65,6 +65,10 @@ TEST(AnimationTest, LargeStepsAdvanceSeveralFramesAndKeepTheRest) {
     EXPECT_GE(state.phase, 0.0f);
     EXPECT_LE(state.phase, 1.0f);
     EXPECT_TRUE(state.current >= 0 && state.current < 4 && state.next >= 0 && state.next < 4);
+    // Past 2^24 a float cannot hold the phase less one: 31000001 rounds to 31000000.
+    state.Set(1, -1);
+    set.Animate(pose, state, 62000004.0f);
+    EXPECT_LE(state.phase, 1.0f);
 
     // A file may hold any finite speed; one that overflows the phase must not poison the pose.
     LowerAnimationSet wild = SetWith(1, {0.0f, 10.0f, 20.0f}, 3e38f);
