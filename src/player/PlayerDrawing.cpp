@@ -22,8 +22,9 @@ constexpr std::array<Colour, 3> kTagColours = {Colour{0, 0, 0, 100}, Colour{200,
 void DrawSpriteAt(const View& view, int sprite, float x, float y) {
     const Sprite* found = view.GetSprite(sprite);
     if (found == nullptr) return;
-    view.GetRenderer().DrawSprite(*found, static_cast<float>(static_cast<int>(x) - view.OffsetX()),
-                                  static_cast<float>(static_cast<int>(y) - view.OffsetY()), 255);
+    const Vec2 at = view.ToScreen(
+        Vec2{static_cast<float>(static_cast<int>(x)), static_cast<float>(static_cast<int>(y))});
+    view.GetRenderer().DrawSprite(*found, at.x, at.y, 255);
 }
 }  // namespace
 
@@ -61,10 +62,7 @@ void Player::DrawHead(Arena& arena) {
         const float side = facing_ == kFacingLeft ? -1.0f : 1.0f;
         Renderer& renderer = view.GetRenderer();
         renderer.SetLineWidth(kCigaretteLine);
-        const auto ox = static_cast<float>(view.OffsetX());
-        const auto oy = static_cast<float>(view.OffsetY());
-        renderer.DrawLine(neck.x + side * 8 - ox, neck.y + 2 - oy, neck.x + side * 2 - ox,
-                          neck.y - oy, kBody, kBody);
+        view.DrawLine(Vec2{neck.x + side * 8, neck.y + 2}, Vec2{neck.x + side * 2, neck.y}, kBody);
         renderer.SetLineWidth(1.0f);
     }
     const FigureSprites& sprites = arena.Sprites();

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "core/Geometry.h"
-#include "render/Renderer.h"
 #include "world/View.h"
 
 namespace {
@@ -72,13 +71,9 @@ void Pose<N>::Lerp(const Pose& a, const Pose& b, float t) {
 
 template <std::size_t N>
 void Pose<N>::Draw(const View& view, Colour colour) const {
-    const auto ox = static_cast<float>(view.OffsetX());
-    const auto oy = static_cast<float>(view.OffsetY());
-    Renderer& renderer = view.GetRenderer();
     for (const auto& [from, to] : Figure<N>::kSegments) {
-        const Vec2 a = points_[static_cast<std::size_t>(from)];
-        const Vec2 b = points_[static_cast<std::size_t>(to)];
-        renderer.DrawLine(a.x - ox, a.y - oy, b.x - ox, b.y - oy, colour, colour);
+        view.DrawLine(points_[static_cast<std::size_t>(from)],
+                      points_[static_cast<std::size_t>(to)], colour);
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/Float4.h"
+#include "core/Vec2.h"
+#include "render/Colour.h"
 
 class GraphicsTable;
 class Renderer;
@@ -28,8 +30,11 @@ public:
     int OffsetY() const { return offsetY_; }
     // Whether a world rectangle overlaps the visible area; touching counts.
     bool Sees(const Float4& rect) const;
-    // A world rectangle moved into screen coordinates.
+    // A world rectangle or point moved into screen coordinates.
     Float4 ToScreen(const Float4& rect) const;
+    Vec2 ToScreen(Vec2 point) const;
+    // A line between two world points, one colour at both ends.
+    void DrawLine(Vec2 a, Vec2 b, Colour colour) const;
 
 private:
     Renderer& renderer_;

@@ -52,8 +52,8 @@ void Particle::Draw(Arena& arena) const {
     const View& view = arena.GetView();
     const Sprite* sprite = view.GetSprite(sprite_);
     if (sprite == nullptr) return;
-    view.GetRenderer().DrawSpriteScaled(*sprite, position_.x - static_cast<float>(view.OffsetX()),
-                                        position_.y - static_cast<float>(view.OffsetY()), scale_,
-                                        scale_, static_cast<std::uint8_t>(std::min(alpha_, 255.0f)),
+    const Vec2 at = view.ToScreen(position_);
+    view.GetRenderer().DrawSpriteScaled(*sprite, at.x, at.y, scale_, scale_,
+                                        static_cast<std::uint8_t>(std::min(alpha_, 255.0f)),
                                         rotation_);
 }
