@@ -157,7 +157,7 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
     }
     StopSound(kMenuMusic);
     game_.reset();  // an old match's music must end before the new one's starts
-    game_ = MakeGame(maxClients, fragLimit, emptyMap ? kGameFreeForAll : GameTypeCode(typeWord));
+    game_ = MakeGame(maxClients, fragLimit, emptyMap ? GameType::FreeForAll : GameTypeOf(typeWord));
     if (emptyMap) {
         game_->OnCommand(22);  // the map editor, when the developer switch is on
     } else if (!game_->LoadMap(file, mapName)) {
@@ -170,18 +170,20 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
     game_->Start();
 }
 
-std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, int typeCode) {
-    GameServices services{*renderer_, *console_, *timer_, log_};
+std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, GameType type) {
+    GameServices services{*renderer_, *timer_, log_};
     services.graphics = graphics_.get();
     services.sound = sound_.get();
     services.input = input_.get();
     services.cursor = cursor_;
     services.developer = [this] { return developer_; };
+    services.print = [this](const std::string& line) { console_->PrintText(line); };
+    services.drawConsole = [this] { console_->Draw(*renderer_); };
     services.screenshots = screenshots_;
     services.base = base_;
     services.playerName = playerName_;
     // The editors are handed in here once they exist.
-    return std::make_unique<Game>(services, maxClients, fragLimit, typeCode);
+    return std::make_unique<Game>(services, maxClients, fragLimit, type);
 }
 
 void App::EndGame() {

@@ -8,6 +8,7 @@
 
 #include "app/WindowSystem.h"
 #include "core/Log.h"
+#include "game/GameType.h"
 #include "input/InputListener.h"
 
 class AudioDevice;
@@ -106,7 +107,7 @@ public:
 private:
     void DrawMenu();
     void SavePreferences();
-    std::unique_ptr<Game> MakeGame(int maxClients, int fragLimit, int typeCode);
+    std::unique_ptr<Game> MakeGame(int maxClients, int fragLimit, GameType type);
     void EndGame();
 
     std::unique_ptr<Game> game_;

@@ -1,6 +1,5 @@
 #include "game/Game.h"
 
-#include "console/Console.h"
 #include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
 #include "core/Log.h"
@@ -10,6 +9,7 @@
 #include "render/Renderer.h"
 #include "sound/SoundSystem.h"
 #include "weapons/Weapon.h"
+#include "weapons/effects/Particle.h"
 
 namespace {
 constexpr const char* kGameMusic = "GameMusic01.wav";
@@ -19,13 +19,13 @@ constexpr int kMusicVolume = 5;
 constexpr float kTitleDuration = 400.0f;
 }  // namespace
 
-Game::Game(const GameServices& services, int maxPlayers, int fragLimit, int gameType)
+Game::Game(const GameServices& services, int maxPlayers, int fragLimit, GameType type)
     : services_(services),
-      teamGame_(gameType == kGameTeam),
+      teamGame_(type == GameType::Team),
       maxPlayers_(maxPlayers),
       fragLimit_(fragLimit),
       screenshots_(services.screenshots),
-      gameType_(gameType) {
+      gameType_(type) {
     services_.timer.SetTimeScale(1.0f);
     view_ = std::make_unique<View>(services_.renderer, services_.graphics);
     Renderer& renderer = services_.renderer;
@@ -60,10 +60,8 @@ Game::~Game() {
 }
 
 bool Game::LoadMap(std::istream& file, const std::string& fileName) {
-    Console& console = services_.console;
     const bool loaded = map_.Load(
-        file, fileName, [&console](const std::string& line) { console.PrintText(line); },
-        services_.graphics);
+        file, fileName, [this](const std::string& line) { Print(line); }, services_.graphics);
     ShowTitle(map_.Name(), kTitleDuration);
     return loaded;
 }
@@ -103,15 +101,19 @@ void Game::FindSprites() {
     figureSprites_.helmet = graphics->FindSpriteIndex("helmet");
     figureSprites_.smoke = graphics->FindSpriteIndex("gsmoke1");
     respawnSprites_ = {graphics->FindSpriteIndex("respawn"), graphics->FindSpriteIndex("respawn2")};
+    cursorSprite_ = graphics->FindSpriteIndex("Cursor");
 }
 
 void Game::AddObject(std::unique_ptr<LiveObject> object) {
     if (object) liveObjects_.push_back(std::move(object));
 }
 
+void Game::SpawnParticle(const ParticleSetup& setup) {
+    liveObjects_.push_back(std::make_unique<Particle>(setup));
+}
+
 bool Game::SaveMap(const std::filesystem::path& path) const {
-    Console& console = services_.console;
-    return map_.Save(path, [&console](const std::string& line) { console.PrintText(line); });
+    return map_.Save(path, [this](const std::string& line) { Print(line); });
 }
 
 void Game::DrawFinalScores() {

@@ -6,18 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "arena/Arena.h"
+#include "arena/LiveObject.h"
 #include "core/Float4.h"
 #include "game/Camera.h"
 #include "game/Editor.h"
 #include "game/GameServices.h"
+#include "game/GameType.h"
 #include "game/MessageList.h"
 #include "game/ScreenshotSeries.h"
 #include "game/Title.h"
 #include "player/AnimationSet.h"
-#include "player/Arena.h"
 #include "player/MouseLook.h"
 #include "player/Player.h"
-#include "weapons/LiveObject.h"
 #include "world/GameMap.h"
 #include "world/View.h"
 
@@ -28,7 +29,7 @@ class Font;
 // main loop, and drops it once it reports that it has finished.
 class Game final : public Arena {
 public:
-    Game(const GameServices& services, int maxPlayers, int fragLimit, int gameType);
+    Game(const GameServices& services, int maxPlayers, int fragLimit, GameType type);
     ~Game() override;
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -40,6 +41,10 @@ public:
     void Start();
     // One frame of the match or of the open editor, from BeginFrame to Present.
     void Frame();
+    // The match's update pass alone: everything moves as in a frame, nothing is drawn.
+    void Update();
+    // The draw pass: shows what the last update left, from BeginFrame up to the screenshots.
+    void Draw() const;
     // The whole frame once the match is over.
     void DrawFinalScores();
     bool IsOver() const { return matchOver_; }
@@ -70,6 +75,7 @@ public:
     int BotProfileCount() const override { return 0; }
     bool BotChat() const override { return botChat_; }
     void AddObject(std::unique_ptr<LiveObject> object) override;
+    void SpawnParticle(const ParticleSetup& setup) override;
     std::unique_ptr<Weapon> CreateWeapon(const std::string& section) override;
     void Shake(float amount) override { camera_.Shake(amount); }
     void ShowTitle(const std::string& text, float duration) override {
@@ -89,7 +95,7 @@ public:
 
     int FragLimit() const { return fragLimit_; }
     int MaxPlayers() const { return maxPlayers_; }
-    int GameType() const { return gameType_; }
+    GameType Type() const { return gameType_; }
     bool TeamGame() const { return teamGame_; }
     void SetBotChat(bool on) { botChat_ = on; }
     int TeamScore(int team) const { return teamScores_.at(static_cast<std::size_t>(team)); }
@@ -119,20 +125,26 @@ public:
     static constexpr float kRespawnTime = 300.0f;
 
 private:
-    // The steps of a match frame, in the order they run.
-    bool RunEditor();
+    // False, with the reason on the console and the match finished, for a type not played.
+    bool Playable();
+    // The steps of the update pass, in the order they run.
     void AimHuman();
     void MoveCamera();
     void ControlHuman();
-    void DrawWorld();
     void UpdatePlayers();
     void UpdateDead(Player& player);
     void UpdateItems();
     void UpdateLiveObjects();
     void HoldFire();
-    void DrawHud();
-    void DrawCursor();
-    void DrawFade();
+    void UpdateFade();
+    // The steps of the draw pass.
+    void DrawWorld() const;
+    void DrawHud() const;
+    void DrawConsole() const;
+    void DrawCursor() const;
+    void DrawFade() const;
+    // An open editor's frame in place of the match's.
+    void EditorFrame();
     // Present, after the screenshots asked for since the last frame.
     void FinishFrame();
 
@@ -150,6 +162,7 @@ private:
     bool KeyHeld(int key) const;
     bool ActionHeld(int action) const;
     bool Developer() const;
+    void Print(const std::string& line) const;
     bool HumanInPlay() const;
     void PlayMusic(const char* name, bool loop);
     void StopMusic(const char* name);
@@ -181,7 +194,7 @@ private:
     float fade_ = kNoFade;
     ScreenshotSeries screenshots_;
     int screenshotsAsked_ = 0;
-    int gameType_;
+    GameType gameType_;
     int cursorSprite_ = -1;
     FigureSprites figureSprites_;
     std::array<int, 2> respawnSprites_{-1, -1};

@@ -1,7 +1,10 @@
-// One frame of a match, step by step in the order the frame runs them.
-#include "console/Console.h"
+// One frame of a match: the update pass moves everything in the frame's order, then the draw
+// pass shows what it left. A headless match runs the update pass alone.
+#include <algorithm>
+
 #include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
+#include "core/Screen.h"
 #include "game/Game.h"
 #include "game/GameType.h"
 #include "input/CursorDevice.h"
@@ -22,25 +25,64 @@ constexpr Colour kMessageColour{0, 0, 0, 255};
 }  // namespace
 
 void Game::Frame() {
-    if ((gameType_ & kSupportedGameTypes) == 0) {
-        services_.console.Print("Game type not supported.");
-        finished_ = true;
+    if (!Playable()) return;
+    if (mapEditor_ || animEditor_) {
+        EditorFrame();
         return;
     }
+    Update();
+    Draw();
+    FinishFrame();
+}
+
+bool Game::Playable() {
+    if (IsSupported(gameType_)) return true;
+    Print("Game type not supported.");
+    finished_ = true;
+    return false;
+}
+
+void Game::Update() {
+    if (!Playable()) return;
+    AimHuman();
+    MoveCamera();
+    ControlHuman();
+    UpdatePlayers();
+    UpdateItems();
+    UpdateLiveObjects();
+    HoldFire();
+    title_.Update(Step());
+    messages_.Scroll(Step());
+    UpdateFade();
+}
+
+void Game::Draw() const {
     services_.renderer.BeginFrame();
-    if (!RunEditor()) {
-        AimHuman();
-        MoveCamera();
-        ControlHuman();
-        DrawWorld();
-        UpdatePlayers();
-        UpdateItems();
-        UpdateLiveObjects();
-        HoldFire();
-        DrawHud();
+    DrawWorld();
+    for (const Player& player : players_) {
+        if (player.InPlay()) player.Draw(*view_, *this);
     }
-    services_.console.Draw(services_.renderer);
-    if (mapEditor_ || animEditor_) DrawCursor();
+    // The map's pick-ups are drawn here once items exist.
+    for (const auto& object : liveObjects_)
+        object->Draw(*view_);
+    DrawHud();
+    DrawConsole();
+    DrawFade();
+}
+
+// The map editor goes first, then the animation editor; an editor that reports it is done is
+// dropped in that same frame. An editor updates and draws in one go: it is a tool over a
+// paused match.
+void Game::EditorFrame() {
+    services_.renderer.BeginFrame();
+    for (std::unique_ptr<Editor>* editor : {&mapEditor_, &animEditor_}) {
+        if (!*editor) continue;
+        if ((*editor)->Frame(*this)) editor->reset();
+        break;
+    }
+    DrawConsole();
+    DrawCursor();
+    UpdateFade();
     DrawFade();
     FinishFrame();
 }
@@ -49,17 +91,6 @@ void Game::FinishFrame() {
     for (; screenshotsAsked_ > 0; --screenshotsAsked_)
         screenshots_.Take(services_.renderer);
     services_.renderer.Present();
-}
-
-// The map editor goes first, then the animation editor; an editor that reports it is done is
-// dropped in that same frame. False when neither is open, so the match frame runs.
-bool Game::RunEditor() {
-    for (std::unique_ptr<Editor>* editor : {&mapEditor_, &animEditor_}) {
-        if (!*editor) continue;
-        if ((*editor)->Frame(*this)) editor->reset();
-        return true;
-    }
-    return false;
 }
 
 void Game::AimHuman() {
@@ -75,7 +106,7 @@ void Game::MoveCamera() {
         const Player& human = players_.front();
         target = human.Position();
         if (human.InPlay() && KeyHeld(Key::kRightControl)) {
-            target.x += human.Facing() == kFacingLeft ? -kLookAhead : kLookAhead;
+            target.x += human.Facing() == Facing::Left ? -kLookAhead : kLookAhead;
         }
     }
     // The scroll uses where the camera stood at the end of the last frame.
@@ -88,19 +119,14 @@ void Game::ControlHuman() {
     if (!HumanInPlay()) return;
     Player& human = players_.front();
     if (ActionHeld(Action::kMoveLeft)) {
-        human.SetMove(kMoveLeft);
+        human.SetMove(MoveDirection::Left);
     } else if (ActionHeld(Action::kMoveRight)) {
-        human.SetMove(kMoveRight);
+        human.SetMove(MoveDirection::Right);
     } else {
-        human.SetMove(kMoveNone);
+        human.SetMove(MoveDirection::None);
     }
     if (ActionHeld(Action::kJump)) human.Jump();
     if (ActionHeld(Action::kThrust)) human.Thrust();
-}
-
-void Game::DrawWorld() {
-    if (map_.Tree() && KeyHeld(Key::kG) && Developer()) map_.DrawTree(*view_, false);
-    map_.Draw(*view_);
 }
 
 void Game::UpdatePlayers() {
@@ -127,14 +153,9 @@ void Game::UpdateItems() {
 
 void Game::UpdateLiveObjects() {
     // Indexed, because an update may append to the list; appended objects run this pass too.
-    for (std::size_t i = 0; i < liveObjects_.size();) {
+    for (std::size_t i = 0; i < liveObjects_.size(); ++i)
         liveObjects_[i]->Update(*this);
-        if (liveObjects_[i]->Finished()) {
-            liveObjects_.erase(liveObjects_.begin() + static_cast<std::ptrdiff_t>(i));
-        } else {
-            ++i;
-        }
-    }
+    std::erase_if(liveObjects_, [](const auto& object) { return object->Finished(); });
 }
 
 void Game::HoldFire() {
@@ -142,10 +163,24 @@ void Game::HoldFire() {
     // Held primary (action 5) and secondary (action 6) fire arrive with the weapons.
 }
 
-void Game::DrawHud() {
+void Game::UpdateFade() {
+    if (fade_ == kNoFade) return;
+    fade_ -= services_.timer.TimeScale();
+    if (fade_ < 0.0f) {
+        fade_ = 0.0f;
+        matchOver_ = true;
+    }
+}
+
+void Game::DrawWorld() const {
+    if (map_.Tree() && KeyHeld(Key::kG) && Developer())
+        const_cast<GameMap&>(map_).DrawTree(*view_, false);
+    map_.Draw(*view_);
+}
+
+void Game::DrawHud() const {
     // Health, weapons and scores arrive with the HUD; the title and messages are drawn already.
-    title_.Draw(services_.renderer, smallFont_.get(), Step());
-    messages_.Scroll(Step());
+    title_.Draw(services_.renderer, smallFont_.get());
     if (hideHud_) return;
     const auto& lines = messages_.Lines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -156,10 +191,11 @@ void Game::DrawHud() {
     }
 }
 
-void Game::DrawCursor() {
-    if (cursorSprite_ < 0 && services_.graphics) {
-        cursorSprite_ = services_.graphics->FindSpriteIndex("Cursor");
-    }
+void Game::DrawConsole() const {
+    if (services_.drawConsole) services_.drawConsole();
+}
+
+void Game::DrawCursor() const {
     const Sprite* cursor =
         services_.graphics ? services_.graphics->GetSprite(cursorSprite_) : nullptr;
     if (!cursor) return;
@@ -170,15 +206,15 @@ void Game::DrawCursor() {
                                   kCursorAlpha);
 }
 
-void Game::DrawFade() {
+void Game::DrawFade() const {
     if (fade_ == kNoFade) return;
-    fade_ -= services_.timer.TimeScale();
-    if (fade_ < 0.0f) {
-        fade_ = 0.0f;
-        matchOver_ = true;
-    }
     const auto alpha = static_cast<std::uint8_t>(fade_ <= kOpaqueFade ? kOpaqueFade - fade_ : 0.0f);
-    services_.renderer.FillRect(0.0f, 0.0f, 800.0f, 600.0f, Colour{0, 0, 0, alpha});
+    services_.renderer.FillRect(0.0f, 0.0f, static_cast<float>(kScreenWidth),
+                                static_cast<float>(kScreenHeight), Colour{0, 0, 0, alpha});
+}
+
+void Game::Print(const std::string& line) const {
+    if (services_.print) services_.print(line);
 }
 
 bool Game::KeyHeld(int key) const { return services_.input && services_.input->IsKeyDown(key); }

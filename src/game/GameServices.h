@@ -6,7 +6,6 @@
 
 #include "game/Editor.h"
 
-class Console;
 class CursorDevice;
 class FrameTimer;
 class GraphicsTable;
@@ -18,18 +17,19 @@ class SoundSystem;
 // What a match uses of the program around it. The program passes its own services; tests pass
 // a recording renderer, a scripted keyboard and a silent sound output.
 struct GameServices {
-    GameServices(Renderer& renderer_, Console& console_, FrameTimer& timer_, Log& log_)
-        : renderer(renderer_), console(console_), timer(timer_), log(log_) {}
+    GameServices(Renderer& renderer_, FrameTimer& timer_, Log& log_)
+        : renderer(renderer_), timer(timer_), log(log_) {}
 
     Renderer& renderer;
-    Console& console;
     FrameTimer& timer;
     Log& log;
-    const GraphicsTable* graphics = nullptr;  // sprites; none draws none
-    SoundSystem* sound = nullptr;             // none plays nothing
-    const InputSystem* input = nullptr;       // none holds no key
-    CursorDevice* cursor = nullptr;           // none reads the cursor at (0, 0)
-    std::function<bool()> developer;          // the developer switch; none is off
+    const GraphicsTable* graphics = nullptr;        // sprites; none draws none
+    SoundSystem* sound = nullptr;                   // none plays nothing
+    const InputSystem* input = nullptr;             // none holds no key
+    CursorDevice* cursor = nullptr;                 // none reads the cursor at (0, 0)
+    std::function<bool()> developer;                // the developer switch; none is off
+    std::function<void(const std::string&)> print;  // a line on the console; none drops it
+    std::function<void()> drawConsole;              // over the match; none draws nothing
     std::filesystem::path screenshots = "Screenshots";
     std::filesystem::path base = "Base";  // the skeleton files and, later, weapons and bots
     std::string playerName = "Player";    // the human's name

@@ -1,12 +1,14 @@
 #include "game/GameType.h"
 
-int GameTypeCode(std::string_view word) {
-    if (word == "team") return kGameTeam;
-    if (word == "ctf") return kGameCaptureTheFlag;
-    return kGameFreeForAll;
+bool IsSupported(GameType type) { return type == GameType::FreeForAll || type == GameType::Team; }
+
+GameType GameTypeOf(std::string_view word) {
+    if (word == "team") return GameType::Team;
+    if (word == "ctf") return GameType::CaptureTheFlag;
+    return GameType::FreeForAll;
 }
 
-int TeamOfPlayer(int number, bool teamGame) {
-    if (!teamGame) return kNoTeam;
-    return number % 2 == 0 ? kBlueTeam : kRedTeam;
+Team TeamOfPlayer(int number, bool teamGame) {
+    if (!teamGame) return Team::None;
+    return number % 2 == 0 ? Team::Blue : Team::Red;
 }

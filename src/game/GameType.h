@@ -2,18 +2,14 @@
 
 #include <string_view>
 
-// Game types as bits, chosen by name when a map is started.
-inline constexpr int kGameFreeForAll = 1;
-inline constexpr int kGameTeam = 2;
-inline constexpr int kGameCaptureTheFlag = 4;
+#include "world/Team.h"
+
+// Game types as the command line and the console name them.
+enum class GameType { FreeForAll = 1, Team = 2, CaptureTheFlag = 4 };
+
 // What a match can be played as; capture the flag is refused.
-inline constexpr int kSupportedGameTypes = kGameFreeForAll | kGameTeam;
-
-inline constexpr int kNoTeam = 0;
-inline constexpr int kRedTeam = 1;
-inline constexpr int kBlueTeam = 2;
-
+bool IsSupported(GameType type);
 // "team" and "ctf", compared exactly; any other word is free-for-all.
-int GameTypeCode(std::string_view word);
+GameType GameTypeOf(std::string_view word);
 // In a team game even numbers are blue and odd ones red, so the human is always blue.
-int TeamOfPlayer(int number, bool teamGame);
+Team TeamOfPlayer(int number, bool teamGame);

@@ -3,18 +3,18 @@
 
 #include "core/Random.h"
 #include "game/Game.h"
-#include "weapons/effects/Particle.h"
+#include "weapons/effects/ParticleSetup.h"
 
 namespace {
 // A spawn point of the player's team; any at all for no team, or when his team has none.
-const SpawnPoint& ChooseSpawnPoint(const std::vector<SpawnPoint>& points, int team) {
+const SpawnPoint& ChooseSpawnPoint(const std::vector<SpawnPoint>& points, Team team) {
     const auto anyPoint = [&points]() -> const SpawnPoint& {
         return points[static_cast<std::size_t>(RandomInt()) % points.size()];
     };
-    if (team == 0) return anyPoint();
+    if (team == Team::None) return anyPoint();
     std::vector<std::size_t> ours;
     for (std::size_t i = 0; i < points.size(); ++i) {
-        if (points[i].team == team) ours.push_back(i);
+        if (points[i].team == static_cast<std::int32_t>(team)) ours.push_back(i);
     }
     if (ours.empty()) return anyPoint();
     return points[ours[static_cast<std::size_t>(RandomInt()) % ours.size()]];
@@ -31,20 +31,20 @@ struct SparkleLook {
 
 // Two sparkles grow and fade where the player appears.
 void Sparkle(Game& game, Vec2 at, int sprite, const SparkleLook& look) {
-    auto particle = std::make_unique<Particle>();
-    particle->SetSprite(sprite);
-    particle->SetCollides(false);
-    particle->SetGravity(0.0f);
-    particle->SetVelocity(Vec2{RandomRange(-0.2f, 0.2f), -0.2f});
-    particle->SetPosition(at);
-    particle->SetRotation(RandomRange(-360.0f, 360.0f));
-    particle->SetAlpha(look.alpha);
-    particle->SetFade(look.fade);
-    particle->SetSpin(look.randomSpin ? RandomRange(-look.spin, look.spin) : look.spin);
-    particle->SetLife(look.life);
-    particle->SetScale(0.5f);
-    particle->SetGrowth(look.growth);
-    game.AddObject(std::move(particle));
+    ParticleSetup setup;
+    setup.sprite = sprite;
+    setup.collides = false;
+    setup.gravity = 0.0f;
+    setup.velocity = Vec2{RandomRange(-0.2f, 0.2f), -0.2f};
+    setup.position = at;
+    setup.rotation = RandomRange(-360.0f, 360.0f);
+    setup.alpha = look.alpha;
+    setup.fade = look.fade;
+    setup.spin = look.randomSpin ? RandomRange(-look.spin, look.spin) : look.spin;
+    setup.life = look.life;
+    setup.scale = 0.5f;
+    setup.growth = look.growth;
+    game.SpawnParticle(setup);
 }
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/Screen.h"
 #include "render/Renderer.h"
 
 namespace {
@@ -9,11 +10,14 @@ constexpr float kRunDownRate = 2.0f;
 constexpr float kFullAlpha = 255.0f;
 }  // namespace
 
-void Title::Draw(Renderer& renderer, const Font* font, float step) {
-    if (timer_ > 0.0f) {
-        timer_ -= kRunDownRate * step;
-        if (timer_ < 0.0f) timer_ = 0.0f;
-    }
+void Title::Update(float step) {
+    if (timer_ <= 0.0f) return;
+    timer_ -= kRunDownRate * step;
+    if (timer_ < 0.0f) timer_ = 0.0f;
+}
+
+void Title::Draw(Renderer& renderer, const Font* font) const {
     const auto alpha = static_cast<std::uint8_t>(timer_ > kFullAlpha ? kFullAlpha : timer_);
-    renderer.DrawStringCentred(font, 0, 0, 800, 600, Colour{0, 0, 0, alpha}, "%s", text_.c_str());
+    renderer.DrawStringCentred(font, 0, 0, kScreenWidth, kScreenHeight, Colour{0, 0, 0, alpha},
+                               "%s", text_.c_str());
 }

@@ -15,8 +15,10 @@ public:
     const std::string& Text() const { return text_; }
     float Timer() const { return timer_; }
 
-    // Runs the timer down by twice the step and draws the text, fading over its last 255.
-    void Draw(Renderer& renderer, const Font* font, float step);
+    // Runs the timer down by twice the step.
+    void Update(float step);
+    // The text, fading over the timer's last 255.
+    void Draw(Renderer& renderer, const Font* font) const;
 
 private:
     std::string text_;

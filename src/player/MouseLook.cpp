@@ -9,9 +9,9 @@ void MouseLook::Apply(Player& player, float step) {
     cursor_.GetCursorPos(x, y);
     if (rememberedX_ != -1) {
         if (rememberedX_ < x - kDeadZone) {
-            player.SetFacing(kFacingRight);
+            player.SetFacing(Facing::Right);
         } else if (x + kDeadZone < rememberedX_) {
-            player.SetFacing(kFacingLeft);
+            player.SetFacing(Facing::Left);
         }
         // Twice: the mouse aims faster than the keys.
         if (rememberedY_ < y) {

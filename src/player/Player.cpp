@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "arena/Arena.h"
 #include "core/Random.h"
-#include "player/Arena.h"
 #include "weapons/Weapon.h"
 
 namespace {
@@ -15,7 +15,7 @@ constexpr const char* kStartingWeapon = "Platinum";
 
 Player::Player() {
     chat.timer = RandomRange(500.0f, 1000.0f);
-    bot.keepAway = RandomRange(0.0f, 60.0f);
+    mind_.ChooseKeepAway();
     chat.deliveryTimer = RandomRange(10.0f, 100.0f);
 }
 
@@ -26,8 +26,7 @@ void Player::Spawn() {
     bulletTime_ = 0.0f;
     lastAttacker_ = -1;
     bleedTimer_ = 0.0f;
-    bot.jumpTimer = RandomRange(200.0f, 1000.0f);
-    bot.jumpFlag = true;
+    mind_.StartLife();
     crouched_ = false;
     lowerState_.Set(kLowerStanding, -1);
     upperState_.Set(0, -1);
@@ -38,16 +37,16 @@ void Player::Spawn() {
     hasHead_ = true;
     hasHelmet_ = true;
     inPlay_ = true;
+    placed_ = false;
     position_ = Vec2{400.0f, 300.0f};
     velocity_ = Vec2{};
     ground_ = nullptr;
-    moveDirection_ = kMoveNone;
-    facing_ = kFacingLeft;
+    moveDirection_ = MoveDirection::None;
+    facing_ = Facing::Left;
     weapons_.Select(-1);
     aim_ = 0.0f;
-    bot.camping = 0;
-    SetMove(RandomInt() % 2 + 1);
-    bot.ResetNavigation();
+    SetMove(RandomInt() % 2 == 0 ? MoveDirection::Left : MoveDirection::Right);
+    mind_.ResetNavigation();
     // The first spawn is when a bot says hello, once bots chat.
     firstSpawn_ = false;
 }
@@ -71,17 +70,21 @@ void Player::Die(int killer, Arena& arena) {
 
 std::string Player::GetName(const Arena& arena) const { return arena.PlayerName(number_); }
 
-void Player::SetMove(int direction) {
+void Player::SetMove(::MoveDirection direction) {
     if (direction != moveDirection_ && !crouched_) {
-        lowerState_.Set(direction == kMoveNone ? kLowerStanding : kLowerRunning, -1);
+        lowerState_.Set(direction == MoveDirection::None ? kLowerStanding : kLowerRunning, -1);
     }
-    if (direction != kMoveNone) facing_ = direction;
-    moveDirection_ = crouched_ ? kMoveNone : direction;
+    if (direction != MoveDirection::None) {
+        facing_ = direction == MoveDirection::Left ? Facing::Left : Facing::Right;
+    }
+    moveDirection_ = crouched_ ? MoveDirection::None : direction;
 }
 
-void Player::SetFacing(int facing) {
+void Player::SetFacing(::Facing facing) {
     facing_ = facing;
-    if (moveDirection_ != kMoveNone) moveDirection_ = facing;
+    if (moveDirection_ != MoveDirection::None) {
+        moveDirection_ = facing == Facing::Left ? MoveDirection::Left : MoveDirection::Right;
+    }
 }
 
 void Player::AimUp(float step) { aim_ = std::min(aim_ + kAimRate * step, kMaxAim); }
@@ -91,7 +94,7 @@ void Player::AimDown(float step) { aim_ = std::max(aim_ - kAimRate * step, -kMax
 void Player::Jump() {
     if (crouched_) return;
     if (ground_ != nullptr) velocity_.y = kJumpVelocity;
-    bot.jumpFlag = true;
+    mind_.OnJump();
 }
 
 void Player::Thrust() {

@@ -2,22 +2,22 @@
 
 #include <string>
 
+#include "bots/BotMind.h"
 #include "core/Vec2.h"
 #include "player/AnimationState.h"
-#include "player/BotMind.h"
 #include "player/CarriedWeapons.h"
 #include "player/ChatState.h"
 #include "player/Pose.h"
+#include "world/Team.h"
 
 class Arena;
 class Platform;
+class View;
 class Weapon;
 
-inline constexpr int kFacingLeft = 1;
-inline constexpr int kFacingRight = 2;
-inline constexpr int kMoveNone = 0;
-inline constexpr int kMoveLeft = 1;
-inline constexpr int kMoveRight = 2;
+// The side a figure looks to; it is animated facing left and mirrored for the right.
+enum class Facing { Left = 1, Right = 2 };
+enum class MoveDirection { None = 0, Left = 1, Right = 2 };
 
 // Lower-body animations the match plays.
 inline constexpr int kLowerStanding = 0;
@@ -53,8 +53,8 @@ public:
     std::string GetName(const Arena& arena) const;
 
     // Controls, shared by the keyboard and the bots.
-    void SetMove(int direction);
-    void SetFacing(int facing);
+    void SetMove(::MoveDirection direction);
+    void SetFacing(::Facing facing);
     void AimUp(float step);
     void AimDown(float step);
     void Jump();
@@ -67,8 +67,11 @@ public:
     // The console's "give": "all", "health", "armour" or "armor", "noggin"; others do nothing.
     void Give(const std::string& what, Arena& arena);
 
-    // One frame of a player in play: look, timers, physics, placing and drawing the figure.
+    // One frame of a player in play: look, timers, physics, placing the figure, the cigarette's
+    // smoke and the weapons' timers.
     void Update(Arena& arena);
+    // The figure, head, weapon in hand and name tag as the last update left them.
+    void Draw(const View& view, const Arena& arena) const;
 
     bool InPlay() const { return inPlay_; }
     Vec2 Position() const { return position_; }
@@ -76,8 +79,8 @@ public:
     Vec2 Velocity() const { return velocity_; }
     void SetVelocity(Vec2 velocity) { velocity_ = velocity; }
     float Aim() const { return aim_; }
-    int Facing() const { return facing_; }
-    int MoveDirection() const { return moveDirection_; }
+    ::Facing Facing() const { return facing_; }
+    ::MoveDirection MoveDirection() const { return moveDirection_; }
     bool Crouched() const { return crouched_; }
     const Platform* Ground() const { return ground_; }
     float BulletTime() const { return bulletTime_; }
@@ -85,8 +88,8 @@ public:
     float Armour() const { return armour_; }
     bool HasHead() const { return hasHead_; }
     bool HasHelmet() const { return hasHelmet_; }
-    int Team() const { return team_; }
-    void SetTeam(int team) { team_ = team; }
+    ::Team Team() const { return team_; }
+    void SetTeam(::Team team) { team_ = team; }
     int Number() const { return number_; }
     void SetNumber(int number) { number_ = number; }
     int BotProfile() const { return botProfile_; }
@@ -116,7 +119,9 @@ public:
     float BleedTimer() const { return bleedTimer_; }
     float ThrustFuel() const { return thrustFuel_; }
 
-    BotMind bot;
+    // What drives a bot; the human's is never read.
+    BotMind& Mind() { return mind_; }
+    const BotMind& Mind() const { return mind_; }
     ChatState chat;
 
 private:
@@ -125,11 +130,10 @@ private:
     void MoveWithCollision(Arena& arena);
     void PlaceFigure();
     void FallOffMap(Arena& arena);
-    void Draw(Arena& arena);
-    void DrawHead(Arena& arena);
-    void PuffSmoke(Arena& arena, Vec2 neck);
-    void DrawNameTag(Arena& arena);
+    void Smoke(Arena& arena);
     void TickWeapons(Arena& arena);
+    void DrawHead(const View& view, const Arena& arena) const;
+    void DrawNameTag(const View& view, const Arena& arena) const;
 
     UpperPose upper_;
     LowerPose lower_;
@@ -154,15 +158,17 @@ private:
     AnimationState upperState_;
     AnimationState lowerState_;
     bool inPlay_ = false;
+    bool placed_ = false;  // the figure stands where the body is; not before a new life's update
     bool crouched_ = false;
     Vec2 position_{400.0f, 300.0f};  // centre of the body box
     Vec2 velocity_;
     float aim_ = 0.0f;  // degrees, positive up
     const Platform* ground_ = nullptr;
-    int moveDirection_ = kMoveNone;
-    int facing_ = kFacingLeft;
+    ::MoveDirection moveDirection_ = MoveDirection::None;
+    ::Facing facing_ = Facing::Left;
     CarriedWeapons weapons_;
-    int team_ = 0;
+    ::Team team_ = Team::None;
     int number_ = 0;
     int botProfile_ = -1;
+    BotMind mind_;
 };

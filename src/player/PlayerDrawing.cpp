@@ -2,12 +2,10 @@
 // time, the weapon in hand and the name tag.
 #include <array>
 
-#include "core/Random.h"
-#include "player/Arena.h"
+#include "arena/Arena.h"
 #include "player/Player.h"
 #include "render/Renderer.h"
 #include "weapons/Weapon.h"
-#include "weapons/effects/Particle.h"
 #include "world/View.h"
 
 namespace {
@@ -28,8 +26,8 @@ void DrawSpriteAt(const View& view, int sprite, float x, float y) {
 }
 }  // namespace
 
-void Player::Draw(Arena& arena) {
-    const View& view = arena.GetView();
+void Player::Draw(const View& view, const Arena& arena) const {
+    if (!placed_) return;
     Renderer& renderer = view.GetRenderer();
     if (armour_ > 0.0f) {
         renderer.SetLineWidth(kArmouredLine);
@@ -39,27 +37,21 @@ void Player::Draw(Arena& arena) {
     upper_.Draw(view, kBody);
     renderer.SetLineWidth(1.0f);
     renderer.SetLineSmooth(false);
-    if (hasHead_) DrawHead(arena);
-
-    Weapon* weapon = CurrentWeapon();
-    if (weapon == nullptr) return;
-    const bool right = facing_ == kFacingRight;
-    renderer.SetMirror(right);
-    weapon->DrawInHand(facing_, upper_.Point(3), right ? 360.0f - aim_ : aim_, arena);
-    renderer.SetMirror(false);
+    if (hasHead_) DrawHead(view, arena);
+    if (const Weapon* weapon = CurrentWeapon()) {
+        const bool right = facing_ == Facing::Right;
+        renderer.SetMirror(right);
+        weapon->DrawInHand(facing_, upper_.Point(3), right ? 360.0f - aim_ : aim_, view);
+        renderer.SetMirror(false);
+    }
+    DrawNameTag(view, arena);
 }
 
-void Player::DrawHead(Arena& arena) {
-    const View& view = arena.GetView();
+void Player::DrawHead(const View& view, const Arena& arena) const {
     const Vec2 neck = lower_.Point(0);
     if (bulletTime_ > 0.0f) {
-        smokeTimer_ -= arena.Step();
-        if (smokeTimer_ < 0.0f) {
-            smokeTimer_ = RandomRange(4.0f, 8.0f);
-            PuffSmoke(arena, neck);
-        }
         // The cigarette hangs from the side of the face the player looks to.
-        const float side = facing_ == kFacingLeft ? -1.0f : 1.0f;
+        const float side = facing_ == Facing::Left ? -1.0f : 1.0f;
         Renderer& renderer = view.GetRenderer();
         renderer.SetLineWidth(kCigaretteLine);
         view.DrawLine(Vec2{neck.x + side * 8, neck.y + 2}, Vec2{neck.x + side * 2, neck.y}, kBody);
@@ -70,28 +62,9 @@ void Player::DrawHead(Arena& arena) {
     if (hasHelmet_) DrawSpriteAt(view, sprites.helmet, neck.x - 5, neck.y - 10);
 }
 
-void Player::PuffSmoke(Arena& arena, Vec2 neck) {
-    auto smoke = std::make_unique<Particle>();
-    smoke->SetSprite(arena.Sprites().smoke);
-    smoke->SetCollides(false);
-    smoke->SetGravity(0.0f);
-    smoke->SetVelocity(Vec2{RandomRange(-0.2f, 0.2f), RandomRange(-0.5f, -0.45f)});
-    smoke->SetPosition(Vec2{neck.x + (facing_ == kFacingLeft ? -8.0f : 8.0f), neck.y + 2});
-    smoke->SetRotation(RandomRange(0.0f, 360.0f));
-    smoke->SetAlpha(200.0f);
-    smoke->SetFade(RandomRange(3.0f, 5.0f));
-    smoke->SetSpin(RandomRange(-3.0f, 3.0f));
-    smoke->SetLife(RandomRange(60.0f, 80.0f));
-    smoke->SetScale(0.1f);
-    smoke->SetGrowth(RandomRange(0.008f, 0.011f));
-    arena.AddObject(std::move(smoke));
-}
-
-void Player::DrawNameTag(Arena& arena) {
+void Player::DrawNameTag(const View& view, const Arena& arena) const {
     if (arena.HideHud()) return;
-    const View& view = arena.GetView();
-    const Colour colour =
-        team_ >= 0 && team_ <= 2 ? kTagColours[static_cast<std::size_t>(team_)] : kTagColours[0];
+    const Colour colour = kTagColours[static_cast<std::size_t>(team_)];
     const float top = lower_.Point(0).y;
     const int x = static_cast<int>(position_.x) - view.OffsetX();
     const int y = static_cast<int>(top) - view.OffsetY();

@@ -1,12 +1,14 @@
 // One frame of a player in play, in the order the steps must run.
 #include <array>
 
+#include "arena/Arena.h"
+#include "player/AnimationSet.h"
 #include "core/Random.h"
-#include "player/Arena.h"
 #include "player/BodyCollision.h"
 #include "player/MouseLook.h"
 #include "player/Player.h"
 #include "weapons/Weapon.h"
+#include "weapons/effects/ParticleSetup.h"
 #include "world/GameMap.h"
 
 namespace {
@@ -32,9 +34,8 @@ void Player::Update(Arena& arena) {
         FallOffMap(arena);
         return;
     }
-    Draw(arena);
+    if (hasHead_) Smoke(arena);
     // A headless player bleeds here once damage exists.
-    DrawNameTag(arena);
     TickWeapons(arena);
     thrustRequested_ = false;
 }
@@ -53,9 +54,7 @@ void Player::Accelerate(float step) {
     }
     velocity_.y += step * kGravity * (bulletTime_ > 0.0f ? 0.5f : 1.0f);
     constexpr std::array<float, 3> kRun = {0.0f, -kRunSpeed, kRunSpeed};
-    velocity_.x = moveDirection_ >= 0 && moveDirection_ <= 2
-                      ? kRun[static_cast<std::size_t>(moveDirection_)]
-                      : 0.0f;
+    velocity_.x = kRun[static_cast<std::size_t>(moveDirection_)];
 }
 
 void Player::MoveWithCollision(Arena& arena) {
@@ -70,7 +69,7 @@ void Player::MoveWithCollision(Arena& arena) {
                         position_.x + kBoxWidth / 2, position_.y + kBoxHeight / 2};
     const BodyMove move = MoveBody(arena.Map(), oldBox, dx, dy, velocity_.y);
     ground_ = move.ground;
-    if (move.hitWall) bot.hitWall = true;
+    if (move.hitWall) mind_.OnHitWall();
     if (move.blockX) velocity_.x = 0.0f;
     if (move.blockY) velocity_.y = 0.0f;
     position_ = Vec2{(move.box.x1 + move.box.x2) / 2, (move.box.y1 + move.box.y2) / 2};
@@ -78,7 +77,7 @@ void Player::MoveWithCollision(Arena& arena) {
 
 // The figure is animated facing left around (0, 0); here it turns and goes to the body.
 void Player::PlaceFigure() {
-    if (facing_ == kFacingRight) {
+    if (facing_ == Facing::Right) {
         lower_.Mirror();
         upper_.Mirror();
     }
@@ -87,6 +86,7 @@ void Player::PlaceFigure() {
     lower_.Move(position_.x, position_.y);
     upper_.Move(position_.x, position_.y);
     lower_.UpdateBounds();
+    placed_ = true;
 }
 
 void Player::FallOffMap(Arena& arena) {
@@ -94,6 +94,29 @@ void Player::FallOffMap(Arena& arena) {
     Die(-1, arena);
     const char* text = kFallTexts[static_cast<std::size_t>(RandomInt() % 7)];
     arena.AddMessage("*** " + GetName(arena) + text + "***");
+}
+
+// In bullet time a cigarette hangs from the face, and now and then it puffs.
+void Player::Smoke(Arena& arena) {
+    if (bulletTime_ <= 0.0f) return;
+    smokeTimer_ -= arena.Step();
+    if (smokeTimer_ >= 0.0f) return;
+    smokeTimer_ = RandomRange(4.0f, 8.0f);
+    const Vec2 neck = lower_.Point(0);
+    ParticleSetup smoke;
+    smoke.sprite = arena.Sprites().smoke;
+    smoke.collides = false;
+    smoke.gravity = 0.0f;
+    smoke.velocity = Vec2{RandomRange(-0.2f, 0.2f), RandomRange(-0.5f, -0.45f)};
+    smoke.position = Vec2{neck.x + (facing_ == Facing::Left ? -8.0f : 8.0f), neck.y + 2};
+    smoke.rotation = RandomRange(0.0f, 360.0f);
+    smoke.alpha = 200.0f;
+    smoke.fade = RandomRange(3.0f, 5.0f);
+    smoke.spin = RandomRange(-3.0f, 3.0f);
+    smoke.life = RandomRange(60.0f, 80.0f);
+    smoke.scale = 0.1f;
+    smoke.growth = RandomRange(0.008f, 0.011f);
+    arena.SpawnParticle(smoke);
 }
 
 void Player::TickWeapons(Arena& arena) {

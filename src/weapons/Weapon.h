@@ -4,6 +4,8 @@
 
 class Arena;
 class Player;
+class View;
+enum class Facing;
 
 // A weapon a player carries. The kinds override what they do; the base does nothing, so a
 // section of unknown kind still makes a weapon that can be carried and drawn.
@@ -16,7 +18,8 @@ public:
 
     // Draws the weapon in the hand (world coordinates); the renderer is already mirrored for a
     // player facing right, and `angle` is the aim as the sprite must turn.
-    virtual void DrawInHand(int /*facing*/, Vec2 /*hand*/, float /*angle*/, Arena& /*arena*/) {}
+    virtual void DrawInHand(Facing /*facing*/, Vec2 /*hand*/, float /*angle*/,
+                            const View& /*view*/) const {}
     // Once a frame for every weapon carried, not only the one in hand.
     virtual void Tick(Player& /*owner*/, Arena& /*arena*/) {}
     virtual int KindId() const { return 0; }

@@ -293,7 +293,7 @@ TEST_F(AppTest, AMatchTakesTheFrameAndTheInputUntilItEndsAndThenTheMenuAndItsMus
     // "new.bwm" is an empty free-for-all map whatever the type; the editor needs a developer.
     app->StartMap("new.bwm", 6, 32, "ctf");
     ASSERT_NE(app->CurrentGame(), nullptr);
-    EXPECT_EQ(app->CurrentGame()->GameType(), 1);
+    EXPECT_EQ(app->CurrentGame()->Type(), GameType::FreeForAll);
     EXPECT_EQ(app->CurrentGame()->MapName(), "Noname");
     EXPECT_FALSE(app->CurrentGame()->MapEditorOpen());
 

@@ -32,14 +32,16 @@ std::size_t IndexOfText(const RecordingRenderer& renderer, const std::string& te
     return static_cast<std::size_t>(found - calls.begin());
 }
 
-// Draws a line each update and finishes after `lifetime` updates; may leave a child behind.
+// Draws a line each frame and finishes after `lifetime` updates; may leave a child behind.
 class Probe final : public LiveObject {
 public:
     Probe(int lifetime, int& updates, bool spawnChild = false)
         : lifetime_(lifetime), updates_(updates), spawnChild_(spawnChild) {}
+    void Draw(const View& view) const override {
+        view.GetRenderer().DrawLine(0, 0, 1, 1, Colour{}, Colour{});
+    }
     void Update(Arena& arena) override {
         ++updates_;
-        arena.GetView().GetRenderer().DrawLine(0, 0, 1, 1, Colour{}, Colour{});
         if (spawnChild_) {
             spawnChild_ = false;
             arena.AddObject(std::make_unique<Probe>(1, updates_));
@@ -99,12 +101,12 @@ TEST_F(GameTest, StartingMakesEveryPlayerOutOfPlayOnTheirTeamsAndRestartsTheSpee
     rig_.clock.AdvanceFrames(3);
     rig_.timer.Tick();
     ASSERT_GT(rig_.timer.AverageSpeed(), 1.0f);
-    auto team = rig_.StartGame(kFoundry, 6, 2);
+    auto team = rig_.StartGame(kFoundry, 6, GameType::Team);
     EXPECT_EQ(rig_.timer.AverageSpeed(), 1.0f);  // loading is not part of the match's speed
     ASSERT_EQ(team->PlayerCount(), 6);
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(team->GetPlayer(i).Number(), i);
-        EXPECT_EQ(team->GetPlayer(i).Team(), i % 2 == 0 ? 2 : 1);  // the human is blue
+        EXPECT_EQ(team->GetPlayer(i).Team(), i % 2 == 0 ? Team::Blue : Team::Red);  // the human is blue
         EXPECT_FALSE(team->GetPlayer(i).InPlay());
     }
     EXPECT_TRUE(team->TeamGame());
@@ -113,10 +115,10 @@ TEST_F(GameTest, StartingMakesEveryPlayerOutOfPlayOnTheirTeamsAndRestartsTheSpee
     const auto& history = rig_.console->History();
     EXPECT_NE(std::find(history.begin(), history.end(), "** Loading Quad Tree **"), history.end());
 
-    auto ffa = rig_.StartGame(kFoundry, 3, 1);
+    auto ffa = rig_.StartGame(kFoundry, 3);
     EXPECT_FALSE(ffa->TeamGame());
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(ffa->GetPlayer(i).Team(), 0);
+        EXPECT_EQ(ffa->GetPlayer(i).Team(), Team::None);
 }
 
 TEST_F(GameTest, AFrameDrawsTheMapThenTheTitleThenTheConsoleBetweenBeginAndPresent) {
@@ -155,7 +157,7 @@ TEST_F(GameTest, TheCameraSettlesAheadOfTheHumanWithRightControlAndThenRests) {
     EXPECT_EQ(game->GetCamera().Target().x, 400.0f);
 
     game->Respawn(human);
-    human.SetFacing(kFacingLeft);
+    human.SetFacing(Facing::Left);
     for (int i = 0; i < 600; ++i) {
         rig_.Tick();
         game->Frame();
@@ -171,7 +173,7 @@ TEST_F(GameTest, TheCameraSettlesAheadOfTheHumanWithRightControlAndThenRests) {
     EXPECT_EQ(game->GetCamera().Position(), rest);
     EXPECT_EQ(game->GetView().OffsetX(), static_cast<int>(rest.x - 400.0f));
 
-    human.SetFacing(kFacingRight);
+    human.SetFacing(Facing::Right);
     for (int i = 0; i < 400; ++i) {
         rig_.Tick();
         game->Frame();
@@ -209,14 +211,15 @@ TEST_F(GameTest, LiveObjectsRunInOrderWithNewcomersInTheSamePassAndFinishedOnesG
     EXPECT_EQ(shortLived, 1);
     EXPECT_EQ(parent, 2);  // its own update and its child's, appended during the pass
     EXPECT_EQ(game->LiveObjectCount(), 1u);
-    EXPECT_EQ(rig_.renderer.CallsOf(Kind::Line).size(), 3u);
+    EXPECT_EQ(rig_.renderer.CallsOf(Kind::Line).size(), 1u);  // the finished are not drawn
 
+    // A headless update moves everything and draws nothing.
     rig_.renderer.Clear();
-    game->Frame();
-    EXPECT_EQ(shortLived, 1);  // never updated nor drawn again
+    game->Update();
+    EXPECT_EQ(shortLived, 1);  // never updated again
     EXPECT_EQ(parent, 3);
     EXPECT_EQ(game->LiveObjectCount(), 0u);
-    EXPECT_EQ(rig_.renderer.CallsOf(Kind::Line).size(), 1u);
+    EXPECT_TRUE(rig_.renderer.Calls().empty());
 }
 
 TEST_F(GameTest, CommandsEndTheMatchTakeScreenshotsAndToggleSlowMotion) {
@@ -286,7 +289,7 @@ TEST_F(GameTest, TheEndFadeCountsFramesNotStepsDarkensAndThenTheMatchIsOver) {
 }
 
 TEST_F(GameTest, AnUnsupportedTypeSaysSoAndFinishesWithoutDrawing) {
-    auto game = rig_.MakeGame(6, 32, 4);
+    auto game = rig_.MakeGame(6, 32, GameType::CaptureTheFlag);
     rig_.renderer.Clear();
     game->Frame();
     EXPECT_TRUE(game->IsFinished());
@@ -305,7 +308,7 @@ TEST_F(GameTest, EditorsOpenOnlyForDevelopersTakeOverTheFrameAndInputAndCloseThe
         return editor;
     };
     services.openAnimEditor = [&](Game&) { return std::make_unique<ProbeEditor>(animCalls); };
-    Game game(services, 6, 32, 1);
+    Game game(services, 6, 32, GameType::FreeForAll);
     std::ifstream map(kFoundry, std::ios::binary);
     game.LoadMap(map, "bwdm1.bwm");
     game.Start();
@@ -356,11 +359,11 @@ TEST_F(GameTest, EditorsOpenOnlyForDevelopersTakeOverTheFrameAndInputAndCloseThe
 }
 
 TEST_F(GameTest, ThePlayersComeBackAtSpawnPointsOfTheirTeamAfter300Steps) {
-    auto game = rig_.MakeGame(2, 32, kGameTeam);
+    auto game = rig_.MakeGame(2, 32, GameType::Team);
     MapContents& map = game->Map().Contents();
     map.bounds = Float4{0, 0, 2000, 1000};
     map.platforms.emplace_back(0, 500, 2000, 540);
-    map.spawnPoints = {{100, 488, kRedTeam}, {900, 488, kBlueTeam}, {1700, 488, kRedTeam}};
+    map.spawnPoints = {{100, 488, 1}, {900, 488, 2}, {1700, 488, 1}};
     game->Start();
     Player& human = game->GetPlayer(0);  // blue
     for (int i = 0; i < 299; ++i) {
@@ -381,7 +384,7 @@ TEST_F(GameTest, ThePlayersComeBackAtSpawnPointsOfTheirTeamAfter300Steps) {
         EXPECT_TRUE(red.Position().x == 100.0f || red.Position().x == 1700.0f);
     }
     // A team without a point of its own uses any; a map without points leaves him waiting.
-    map.spawnPoints = {{400, 488, kRedTeam}};
+    map.spawnPoints = {{400, 488, 1}};
     game->Respawn(human);
     EXPECT_EQ(human.Position().x, 400.0f);
     map.spawnPoints.clear();

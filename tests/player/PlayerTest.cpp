@@ -37,7 +37,7 @@ protected:
         game_->Start();
         Player& human = game_->GetPlayer(0);
         game_->Respawn(human);
-        human.SetMove(kMoveNone);
+        human.SetMove(MoveDirection::None);
         return human;
     }
 
@@ -103,16 +103,16 @@ TEST_F(PlayerTest, AWallStopsTheRunnerFromEitherSide) {
     Frames(200);
     EXPECT_FLOAT_EQ(human.Position().x, 1100.0f - 8.0f);
     EXPECT_EQ(human.Velocity().x, 0.0f);
-    EXPECT_TRUE(human.bot.hitWall);
-    EXPECT_EQ(human.Facing(), kFacingRight);
+    EXPECT_TRUE(human.Mind().hitWall);
+    EXPECT_EQ(human.Facing(), Facing::Right);
     ReleaseAction(Action::kMoveRight);
 
     human.SetPosition({1300.0f, 488.0f});
-    human.bot.hitWall = false;
+    human.Mind().hitWall = false;
     HoldAction(Action::kMoveLeft);
     Frames(200);
     EXPECT_FLOAT_EQ(human.Position().x, 1140.0f + 8.0f);
-    EXPECT_TRUE(human.bot.hitWall);
+    EXPECT_TRUE(human.Mind().hitWall);
     EXPECT_FLOAT_EQ(human.Position().y, 488.0f);  // still on the floor
 }
 
@@ -130,7 +130,7 @@ TEST_F(PlayerTest, CrouchingHoldsStillAndLowersTheFigure) {
     HoldAction(Action::kMoveRight);
     HoldAction(Action::kJump);
     Frames(20);
-    EXPECT_EQ(human.MoveDirection(), kMoveNone);
+    EXPECT_EQ(human.MoveDirection(), MoveDirection::None);
     EXPECT_FLOAT_EQ(human.Position().x, 1000.0f);
     EXPECT_FLOAT_EQ(human.Position().y, 488.0f);
     ReleaseAction(Action::kJump);
@@ -182,21 +182,21 @@ TEST_F(PlayerTest, FallingOffTheMapKillsWithOneOfTheFallLinesAndCreditsNobody) {
 
 TEST_F(PlayerTest, TheMouseTurnsPastSixPixelsAndAimsTwiceAsFastAsTheKeys) {
     Player& human = Start();
-    human.SetFacing(kFacingLeft);
+    human.SetFacing(Facing::Left);
     rig_.cursor.cursorX = 100;  // the first frame only centres the cursor
     rig_.cursor.cursorY = 100;
     Frames(1);
-    EXPECT_EQ(human.Facing(), kFacingLeft);
+    EXPECT_EQ(human.Facing(), Facing::Left);
     EXPECT_EQ(human.Aim(), 0.0f);
     EXPECT_EQ(rig_.cursor.cursorX, 400);
 
     rig_.cursor.cursorX = 404;
     Frames(1);
-    EXPECT_EQ(human.Facing(), kFacingLeft);
+    EXPECT_EQ(human.Facing(), Facing::Left);
     rig_.cursor.cursorX = 407;
     rig_.cursor.cursorY = 290;
     Frames(1);
-    EXPECT_EQ(human.Facing(), kFacingRight);
+    EXPECT_EQ(human.Facing(), Facing::Right);
     EXPECT_FLOAT_EQ(human.Aim(), 2.5f);
 
     HoldAction(Action::kAimDown);
@@ -208,7 +208,7 @@ TEST_F(PlayerTest, TheMouseTurnsPastSixPixelsAndAimsTwiceAsFastAsTheKeys) {
 
 TEST_F(PlayerTest, ArmsAimedUpRiseOnTheSideThePlayerFaces) {
     Player& human = Start();
-    human.SetFacing(kFacingRight);
+    human.SetFacing(Facing::Right);
     for (int i = 0; i < 48; ++i)
         human.AimUp(1.0f);
     EXPECT_EQ(human.Aim(), 60.0f);

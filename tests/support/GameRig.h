@@ -11,6 +11,7 @@
 #include "core/FrameTimer.h"
 #include "core/Log.h"
 #include "game/Game.h"
+#include "game/GameType.h"
 #include "input/InputSystem.h"
 #include "input/ScriptedKeyboard.h"
 #include "sound/SoundSystem.h"
@@ -44,24 +45,27 @@ public:
     }
 
     GameServices Services() {
-        GameServices services(renderer, *console, timer, log_);
+        GameServices services(renderer, timer, log_);
         services.graphics = &graphics_;
         services.sound = sound.get();
         services.input = input.get();
         services.cursor = &cursor;
         services.developer = [this] { return developer; };
+        services.print = [this](const std::string& line) { console->PrintText(line); };
+        services.drawConsole = [this] { console->Draw(renderer); };
         services.screenshots = folder_ / "Screenshots";
         services.base = base_;
         return services;
     }
 
-    std::unique_ptr<Game> MakeGame(int players = 6, int fragLimit = 32, int type = 1) {
+    std::unique_ptr<Game> MakeGame(int players = 6, int fragLimit = 32,
+                                   GameType type = GameType::FreeForAll) {
         return std::make_unique<Game>(Services(), players, fragLimit, type);
     }
 
     // A match on a map file, started.
     std::unique_ptr<Game> StartGame(const std::filesystem::path& map, int players = 6,
-                                    int type = 1) {
+                                    GameType type = GameType::FreeForAll) {
         auto game = MakeGame(players, 32, type);
         std::ifstream file(map, std::ios::binary);
         game->LoadMap(file, map.filename().string());

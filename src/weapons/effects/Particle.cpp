@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "player/Arena.h"
+#include "arena/Arena.h"
 #include "render/Renderer.h"
 #include "world/GameMap.h"
 #include "world/PlatformSide.h"
@@ -13,47 +13,44 @@ void Particle::Update(Arena& arena) {
     const float step = arena.Step();
     Move(arena, step);
     age_ += step;
-    scale_ += growth_ * step;
-    alpha_ = std::max(alpha_ - fade_ * step, 0.0f);
-    rotation_ += spin_ * step;
-    if (age_ > life_) {
-        SetFinished();
-        return;
-    }
-    Draw(arena);
+    state_.scale += state_.growth * step;
+    state_.alpha = std::max(state_.alpha - state_.fade * step, 0.0f);
+    state_.rotation += state_.spin * step;
+    if (age_ > state_.life) SetFinished();
 }
 
 bool Particle::Move(Arena& arena, float step) {
-    velocity_.y += kFall * gravity_ * step;
-    const Vec2 candidate = position_ + velocity_ * step;
-    if (!collides_) {
-        position_ = candidate;
+    Vec2& position = state_.position;
+    Vec2& velocity = state_.velocity;
+    velocity.y += kFall * state_.gravity * step;
+    const Vec2 candidate = position + velocity * step;
+    if (!state_.collides) {
+        position = candidate;
         return false;
     }
     GameMap& map = arena.Map();
     ShotTrace trace;
-    map.TraceShot(Segment{position_, candidate}, trace, kTracePlatforms);
-    Float4 box{trace.point.x - box_.x, trace.point.y - box_.y, trace.point.x + box_.x,
-               trace.point.y + box_.y};
+    map.TraceShot(Segment{position, candidate}, trace, kTracePlatforms);
+    Float4 box{trace.point.x - state_.box.x, trace.point.y - state_.box.y,
+               trace.point.x + state_.box.x, trace.point.y + state_.box.y};
     PushResult push;
     map.CollideRect(box, push);
-    position_ = Vec2{(box.x1 + box.x2) / 2, (box.y1 + box.y2) / 2};
+    position = Vec2{(box.x1 + box.x2) / 2, (box.y1 + box.y2) / 2};
     if (push.platform == nullptr) return false;
     if (push.side == kSideLeft || push.side == kSideRight) {
-        velocity_.x = -velocity_.x;
+        velocity.x = -velocity.x;
     } else {
-        velocity_.y = -(velocity_.y * bounce_);
-        velocity_.x *= bounce_;
+        velocity.y = -(velocity.y * state_.bounce);
+        velocity.x *= state_.bounce;
     }
     return true;
 }
 
-void Particle::Draw(Arena& arena) const {
-    const View& view = arena.GetView();
-    const Sprite* sprite = view.GetSprite(sprite_);
+void Particle::Draw(const View& view) const {
+    const Sprite* sprite = view.GetSprite(state_.sprite);
     if (sprite == nullptr) return;
-    const Vec2 at = view.ToScreen(position_);
-    view.GetRenderer().DrawSpriteScaled(*sprite, at.x, at.y, scale_, scale_,
-                                        static_cast<std::uint8_t>(std::min(alpha_, 255.0f)),
-                                        rotation_);
+    const Vec2 at = view.ToScreen(state_.position);
+    view.GetRenderer().DrawSpriteScaled(*sprite, at.x, at.y, state_.scale, state_.scale,
+                                        static_cast<std::uint8_t>(std::min(state_.alpha, 255.0f)),
+                                        state_.rotation);
 }

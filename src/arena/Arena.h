@@ -1,9 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
-
-#include "player/AnimationSet.h"
 
 class Font;
 class GameMap;
@@ -12,6 +11,11 @@ class MouseLook;
 class Player;
 class View;
 class Weapon;
+struct ParticleSetup;
+template <std::size_t N>
+class AnimationSet;
+using LowerAnimationSet = AnimationSet<6>;
+using UpperAnimationSet = AnimationSet<5>;
 
 // Where the figures' sprites sit in the graphics table, found once per match.
 struct FigureSprites {
@@ -21,7 +25,8 @@ struct FigureSprites {
 };
 
 // The running match as the things that live in it see it: players, projectiles and particles
-// reach the map, each other and the camera through this, never the match's frame itself.
+// reach the map, each other and the camera through this, never the match's frame itself. The
+// const half is all a Draw may use.
 class Arena {
 public:
     virtual ~Arena() = default;
@@ -40,6 +45,8 @@ public:
     virtual bool BotChat() const = 0;
     // Takes ownership; the object is updated from this frame's pass on.
     virtual void AddObject(std::unique_ptr<LiveObject> object) = 0;
+    // A particle as described, added like any other object.
+    virtual void SpawnParticle(const ParticleSetup& setup) = 0;
     // A new weapon of the named section of the weapon file, or none.
     virtual std::unique_ptr<Weapon> CreateWeapon(const std::string& section) = 0;
     virtual void Shake(float amount) = 0;

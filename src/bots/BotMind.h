@@ -1,7 +1,8 @@
 #pragma once
 
-// What a bot keeps between frames to decide where to go and whom to fight. The human carries
-// one too, unused; the fields live with the player because the bot drives it.
+// What a bot keeps between frames to decide where to go and whom to fight. Every player carries
+// one (the human's stays unused); the player tells it of its new lives, jumps and walls, and the
+// bot's decisions read and write the rest.
 struct BotMind {
     float keepAway = 0.0f;  // keep-away distance, chosen once when the player is made
     float jumpTimer = 0.0f;
@@ -16,6 +17,12 @@ struct BotMind {
     int bestCandidate = -1;
     int sightCountdown = 5;
 
+    // When the player is made: the keep-away distance.
+    void ChooseKeepAway();
+    // At the start of a life, before the player picks its first direction.
+    void StartLife();
     // Where to go and whom to fight start again with a new life; the hit-wall flag stays.
     void ResetNavigation();
+    void OnJump() { jumpFlag = true; }
+    void OnHitWall() { hitWall = true; }
 };

@@ -1,9 +1,10 @@
 #pragma once
 
 class Arena;
+class View;
 
-// A projectile or particle: lives in the match's list, moves, collides and draws itself once
-// a frame, and is destroyed right after the update in which it finished.
+// A projectile or particle: lives in the match's list, moves and collides in its update, draws
+// itself in the draw pass, and is dropped at the end of the update pass in which it finished.
 class LiveObject {
 public:
     LiveObject() = default;
@@ -11,7 +12,10 @@ public:
     LiveObject(const LiveObject&) = delete;
     LiveObject& operator=(const LiveObject&) = delete;
 
+    // Moves the object by the match's step; may spawn others and draw random numbers.
     virtual void Update(Arena& arena) = 0;
+    // Draws what the last update left; changes nothing.
+    virtual void Draw(const View& view) const = 0;
 
     bool Finished() const { return finished_; }
     void SetFinished() { finished_ = true; }

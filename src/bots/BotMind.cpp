@@ -1,6 +1,14 @@
-#include "player/BotMind.h"
+#include "bots/BotMind.h"
 
 #include "core/Random.h"
+
+void BotMind::ChooseKeepAway() { keepAway = RandomRange(0.0f, 60.0f); }
+
+void BotMind::StartLife() {
+    jumpTimer = RandomRange(200.0f, 1000.0f);
+    jumpFlag = true;
+    camping = 0;
+}
 
 void BotMind::ResetNavigation() {
     profileSlot = 2;
