@@ -20,25 +20,23 @@ void WriteRaw(const std::filesystem::path& path, const std::string& bytes) {
 
 TEST(Preferences, ReadsTheFirstLineWithinItsLimits) {
     EXPECT_EQ(ReadPlayerName(Fresh("missing.dat")), "Player");
-
+    const struct {
+        std::string bytes;
+        std::string name;
+    } cases[] = {
+        {"Slasher\nignored second line\n", "Slasher"},
+        {"\nSecond\n", ""},  // an empty first line is an empty name
+        {"Dos name\r\n", "Dos name"},
+        {std::string(10000, 'n'), std::string(254, 'n')},
+        {std::string("Ab\0\xff\x01junk\n", 10), "Ab"},
+        {"", ""},
+    };
     const auto path = Fresh("Prefs.dat");
-    WriteRaw(path, "Slasher\nignored second line\n");
-    EXPECT_EQ(ReadPlayerName(path), "Slasher");
-
-    WriteRaw(path, "\nSecond\n");
-    EXPECT_EQ(ReadPlayerName(path), "");  // an empty first line is an empty name
-
-    WriteRaw(path, "Dos name\r\n");
-    EXPECT_EQ(ReadPlayerName(path), "Dos name");
-
-    WriteRaw(path, std::string(10000, 'n'));
-    EXPECT_EQ(ReadPlayerName(path), std::string(254, 'n'));
-
-    WriteRaw(path, std::string("Ab\0\xff\x01junk\n", 10));
-    EXPECT_EQ(ReadPlayerName(path), "Ab");
-
-    WriteRaw(path, "");
-    EXPECT_EQ(ReadPlayerName(path), "");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.substr(0, 20));
+        WriteRaw(path, c.bytes);
+        EXPECT_EQ(ReadPlayerName(path), c.name);
+    }
 }
 
 TEST(Preferences, WritingRoundTripsAndNeverLosesTheOldName) {

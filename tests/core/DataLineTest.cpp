@@ -5,27 +5,26 @@
 #include <sstream>
 #include <vector>
 
-namespace {
-std::vector<std::string> AllLines(const std::string& text, std::size_t limit = kMaxDataLine) {
-    std::istringstream in(text);
-    std::vector<std::string> lines;
-    for (std::string line; ReadDataLine(in, line, limit);)
-        lines.push_back(line);
-    return lines;
-}
-}  // namespace
-
-TEST(DataLine, SplitsAtLineFeedsDropsCarriageReturnsAndKeepsEmptyLines) {
-    EXPECT_EQ(AllLines("a\r\n\nb c\nlast"), (std::vector<std::string>{"a", "", "b c", "last"}));
-    EXPECT_EQ(AllLines("only\n"), (std::vector<std::string>{"only"}));
-    EXPECT_TRUE(AllLines("").empty());
-}
-
-TEST(DataLine, CutsALongLineAndGoesOnAtTheNextOne) {
+TEST(DataLine, SplitsAtLineFeedsDropsCarriageReturnsKeepsEmptyLinesAndCutsLongOnes) {
+    using Lines = std::vector<std::string>;
     const std::string longLine(10000, 'x');
-    const auto lines = AllLines(longLine + "\nnext\n");
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], std::string(kMaxDataLine, 'x'));
-    EXPECT_EQ(lines[1], "next");
-    EXPECT_EQ(AllLines("abcdef\r\ngh", 3), (std::vector<std::string>{"abc", "gh"}));
+    const struct {
+        std::string text;
+        std::size_t limit;
+        Lines lines;
+    } cases[] = {
+        {"a\r\n\nb c\nlast", kMaxDataLine, {"a", "", "b c", "last"}},
+        {"only\n", kMaxDataLine, {"only"}},
+        {"", kMaxDataLine, {}},
+        {longLine + "\nnext\n", kMaxDataLine, {std::string(kMaxDataLine, 'x'), "next"}},
+        {"abcdef\r\ngh", 3, {"abc", "gh"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
+        std::istringstream in(c.text);
+        Lines lines;
+        for (std::string line; ReadDataLine(in, line, c.limit);)
+            lines.push_back(line);
+        EXPECT_EQ(lines, c.lines);
+    }
 }

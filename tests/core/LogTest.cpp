@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/TextFormat.h"
 #include "support/FileText.h"
 
 TEST(Log, OneFlushedLinePerCallCutAt255AndEmptyFormatsWriteNothing) {
@@ -22,9 +21,4 @@ TEST(Log, OneFlushedLinePerCallCutAt255AndEmptyFormatsWriteNothing) {
     Log reopened(path);  // each run starts an empty log
     reopened.Close();
     EXPECT_EQ(ReadAll(path), "");
-}
-
-TEST(Log, FormatLineCutsLongResults) {
-    EXPECT_EQ(FormatLineF("%d-%s", 7, "x"), "7-x");
-    EXPECT_EQ(FormatLineF("%s", std::string(1000, 'a').c_str()).size(), kMaxLineLength);
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A match on the default map: F9 saves numbered screenshots that show the map, Escape ends the
 # match and returns to the menu. Numbering continues after the first gap among the files
-# already there; an unsupported game type and a missing map both leave the game on the menu.
+# already there. (A refused game type is the App test's; a missing map, the input script test's.)
 set -euo pipefail
 # shellcheck source=tests/e2e/scratch-game.sh
 . "$(dirname "$(readlink -f "$0")")/scratch-game.sh"
@@ -43,12 +43,6 @@ on_menu || fail "Escape did not return to the menu"
 # Every frame of -fixedstep is exactly one frame of the target rate.
 [ "$(grep -c "^Average SF for game: " Log.txt)" -eq 1 ] || fail "not one match ended"
 grep -qx "Average SF for game: 1.000000" Log.txt || fail "the fixed step did not average 1.0"
-# The sound system logs no plays or stops (the sound test listens to them); the names the match
-# plays must be in its table.
-for music in MenuMusic GameMusic01 GameMusicEnd; do
-    grep -qx "Loading \"Base/Sound/$music.wav\" to ID [0-9]*\.\.\." Log.txt ||
-        fail "$music.wav is not in the sound table"
-done
 
 # Files 0 to 2 and 4 exist: the next number is the gap, 3, and file 4 is left alone.
 rm -r Screenshots Log.txt
@@ -60,15 +54,4 @@ check_shot Screenshots/Screen3.tga
 [ "$(cat Screenshots/Screen4.tga)" = "old 4" ] || fail "Screen4.tga was overwritten"
 [ ! -e Screenshots/Screen5.tga ] || fail "a second screenshot was taken"
 
-# Capture the flag is refused in the match's first frame and the game goes back to the menu.
-rm -f Log.txt
-run -frames 10 -type ctf -script keys.txt || fail "the ctf run exited with $?"
-[ "$(grep -c "^Average SF for game: " Log.txt)" -eq 1 ] || fail "the ctf match did not end once"
-on_menu || fail "the ctf match did not return to the menu"
-
-# A map that is not there starts no match at all.
-rm -f Log.txt
-run -frames 10 -map nowhere.bwm -script keys.txt || fail "the missing map run exited with $?"
-if grep -q "^Average SF for game: " Log.txt; then fail "a match ran without its map"; fi
-on_menu || fail "the missing map left the menu"
 echo "PASS"

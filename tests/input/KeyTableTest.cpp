@@ -18,23 +18,18 @@ TEST(KeyTableTest, EveryKeyHasItsOwnScanCodeAndName) {
     EXPECT_EQ(KeyNumberByName("None"), 0);
     EXPECT_EQ(KeyNumberByName("NoSuchKey"), 0);
 
-    // Fixed points players' files and the command bindings rely on.
-    EXPECT_EQ(keys[Key::kGrave].scanCode, 41);
-    EXPECT_EQ(keys[Key::kF9].scanCode, 67);
-    EXPECT_EQ(keys[Key::kF11].scanCode, 87);
-    EXPECT_EQ(keys[Key::kDigit0].scanCode, 11);
-    EXPECT_EQ(keys[28].scanCode, 2);  // digit 1
-    EXPECT_EQ(keys[Key::kA].scanCode, 30);
-    EXPECT_EQ(keys[Key::kW].scanCode, 17);
-    EXPECT_EQ(keys[Key::kZ].scanCode, 44);
-    EXPECT_EQ(keys[66].scanCode, 82);  // keypad 0
+    // Fixed points players' files and the command bindings rely on: a swap inside the table
+    // passes every check above, and the round trip through SDL's codes too.
+    const struct {
+        int key;
+        int scanCode;
+    } fixed[] = {{Key::kGrave, 41},  {Key::kF9, 67},        {Key::kF11, 87},
+                 {Key::kDigit0, 11}, {28, 2} /* digit 1 */, {Key::kA, 30},
+                 {Key::kW, 17},      {Key::kZ, 44},         {66, 82} /* keypad 0 */};
+    for (const auto& [key, scanCode] : fixed)
+        EXPECT_EQ(keys[key].scanCode, scanCode) << keys[key].name;
     EXPECT_STREQ(keys[Key::kMinus].bindName, "-");
     EXPECT_EQ(keys[Key::kEscape].bindName, nullptr);
-
-    const auto& actions = ActionTable();
-    EXPECT_STREQ(actions[Action::kFirePrimary].name, "FirePrimary");
-    EXPECT_EQ(actions[Action::kFirePrimary].defaultKey, Key::kSpace);
-    EXPECT_EQ(actions[Action::kNextWeapon].defaultKey, Key::kNone);
-    EXPECT_EQ(actions[Action::kCrouch].name, nullptr);
-    EXPECT_EQ(actions[Action::kThrust].defaultKey, 9);  // left Control
+    // The other actions' defaults show in the input system's test; thrust has no name to bind.
+    EXPECT_EQ(ActionTable()[Action::kThrust].defaultKey, 9);  // left Control
 }

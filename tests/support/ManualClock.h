@@ -10,7 +10,6 @@ public:
     explicit ManualClock(std::int64_t frequency = 8000) : frequency_(frequency) {}
     std::int64_t Counter() override { return now_; }
     std::int64_t Frequency() override { return frequency_; }
-    void Advance(std::int64_t counts) { now_ += counts; }
     // Advances by the given number of frames of 80 per second.
     void AdvanceFrames(double frames) {
         now_ += static_cast<std::int64_t>(frames * static_cast<double>(frequency_) / 80.0);

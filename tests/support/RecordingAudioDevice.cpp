@@ -37,11 +37,6 @@ private:
 };
 }  // namespace
 
-void AudioRecord::FinishAll() {
-    for (auto& copiesOfSound : playing)
-        copiesOfSound.assign(copiesOfSound.size(), false);
-}
-
 std::ostream& operator<<(std::ostream& out, const AudioRecord::Event& event) {
     static const char* const kNames[] = {"Started", "Retuned", "Stopped"};
     return out << kNames[static_cast<int>(event.kind)] << "(sound " << event.sound << ", copy "

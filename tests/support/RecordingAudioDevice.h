@@ -27,9 +27,8 @@ struct AudioRecord {
         bool operator==(const Event&) const = default;
     };
 
-    // Marks a copy as played to its end, or every copy of every sound.
+    // Marks a copy as played to its end.
     void Finish(int sound, int copy) { playing.at(sound).at(copy) = false; }
-    void FinishAll();
 
     bool available = true;  // false: opening fails, as on a machine with no sound device
     bool open = false;

@@ -43,7 +43,6 @@ void RecordingRenderer::DrawTexturedQuad(float x1, float y1, float x2, float y2,
     const float values[] = {x1, y1, x2, y2, tx1, ty1, tx2, ty2, angle};
     std::copy(std::begin(values), std::end(values), call.v);
     call.alpha = alpha;
-    call.mirror = Mirror();
 }
 
 void RecordingRenderer::FillRect(float x1, float y1, float x2, float y2, Colour colour) {

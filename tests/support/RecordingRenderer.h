@@ -29,8 +29,7 @@ public:
         Colour colour;           // fill, line start or text colour
         std::uint8_t alpha = 0;  // textured quads
         const Image* image = nullptr;
-        bool mirror = false;  // the mirror flag when a quad was drawn
-        std::string text;     // text drawn or screenshot file name
+        std::string text;  // text drawn or screenshot file name
     };
 
     explicit RecordingRenderer(int width = 800, int height = 600, int depth = 32,
@@ -59,7 +58,6 @@ public:
     std::vector<Call> CallsOf(Kind kind) const;
     std::vector<std::string> Texts() const;
     void Clear() { calls_.clear(); }
-    int ImagesCreated() const { return imagesCreated_; }
 
     // Fixed metrics: every character is 8 pixels wide.
     static constexpr int kCharWidth = 8;

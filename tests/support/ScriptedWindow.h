@@ -23,8 +23,8 @@ public:
         }
         ++pumps_;
     }
-    void CaptureMouse(bool capture) override { captured = capture; }
-    void HideCursor() override { cursorHidden = true; }
+    void CaptureMouse(bool) override {}
+    void HideCursor() override {}
     void GetCursorPos(int& x, int& y) override {
         x = cursorX;
         y = cursorY;
@@ -36,8 +36,6 @@ public:
 
     int Pumps() const { return pumps_; }
 
-    bool captured = false;
-    bool cursorHidden = false;
     int cursorX = 0;
     int cursorY = 0;
 

@@ -87,7 +87,6 @@ TEST(AnimText, RefusesFaultsNamingTheFileAndLine) {
         std::string text;
         std::string error;
     } cases[] = {
-        {"", "test.anim: the text has no figure line"},
         {"# only a comment\n", "test.anim: the text has no figure line"},
         {"pose 1 2\n",
          "test.anim:1: unknown record \"pose\"; a line starts with figure, animation, speed or "
