@@ -10,6 +10,7 @@
 #include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
 #include "core/Random.h"
+#include "core/Screen.h"
 #include "game/Game.h"
 #include "game/GameType.h"
 #include "input/InputSystem.h"
@@ -22,8 +23,6 @@ App* g_app = nullptr;
 
 namespace {
 constexpr float kTargetFrameRate = 80.0f;
-constexpr float kMenuWidth = 800.0f;
-constexpr float kMenuHeight = 600.0f;
 constexpr const char* kMenuMusic = "MenuMusic.wav";
 // What every caller passes; the sound system explains why neither matters.
 constexpr int kSoundVolume = 5;
@@ -34,25 +33,25 @@ constexpr int kSoundFrequency = 22050;
 struct CommandBinding {
     bool isAction;
     int keyOrAction;
-    int command;
+    Command command;
 };
 
 constexpr CommandBinding kCommandBindings[] = {
-    {false, Key::kEscape, 1},
-    {false, Key::kEnter, 2},
-    {false, Key::kF9, 3},
-    {false, Key::kV, 13},
-    {false, Key::kF11, 21},
-    {false, Key::kF12, 22},
-    {false, Key::kU, 17},
-    {true, Action::kFirePrimary, 4},
-    {true, Action::kFireSecondary, 5},
-    {true, Action::kNextWeapon, 7},
-    {true, Action::kPrevWeapon, 8},
-    {true, Action::kCrouch, 6},
-    {false, Key::kF6, 20},
-    {false, Key::kFullStop, 23},
-    {false, Key::kKeypadPlus, 24},
+    {false, Key::kEscape, Command::Leave},
+    {false, Key::kEnter, Command::MuzzleFlash},
+    {false, Key::kF9, Command::Screenshot},
+    {false, Key::kV, Command::EditOrPreview},
+    {false, Key::kF11, Command::AnimEditor},
+    {false, Key::kF12, Command::MapEditor},
+    {false, Key::kU, Command::LegsOrArms},
+    {true, Action::kFirePrimary, Command::FirePrimary},
+    {true, Action::kFireSecondary, Command::FireSecondary},
+    {true, Action::kNextWeapon, Command::NextWeapon},
+    {true, Action::kPrevWeapon, Command::PrevWeapon},
+    {true, Action::kCrouch, Command::Crouch},
+    {false, Key::kF6, Command::SlowMotion},
+    {false, Key::kFullStop, Command::FullStop},
+    {false, Key::kKeypadPlus, Command::KeypadPlus},
 };
 }  // namespace
 
@@ -159,7 +158,7 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
     game_.reset();  // an old match's music must end before the new one's starts
     game_ = MakeGame(maxClients, fragLimit, emptyMap ? GameType::FreeForAll : GameTypeOf(typeWord));
     if (emptyMap) {
-        game_->OnCommand(22);  // the map editor, when the developer switch is on
+        game_->OnCommand(Command::MapEditor);  // when the developer switch is on
     } else if (!game_->LoadMap(file, mapName)) {
         // The console says why; a match on nothing would only show an empty screen.
         EndGame();
@@ -209,7 +208,7 @@ void App::Frame() {
 void App::DrawMenu() {
     renderer_->BeginFrame();
     if (const Sprite* menu = graphics_->GetSprite(menuSprite_)) {
-        renderer_->DrawSpriteStretched(*menu, 0.0f, 0.0f, kMenuWidth, kMenuHeight, 255);
+        renderer_->DrawSpriteStretched(*menu, 0.0f, 0.0f, kScreenWidth, kScreenHeight, 255);
     }
     console_->Draw(*renderer_);
     renderer_->Present();
@@ -243,15 +242,15 @@ void App::OnConsoleKey(int key) {
     console_->OnKey(key, shift);
 }
 
-void App::OnCommand(int command) {
-    if (command == 0) return;
+void App::OnCommand(Command command) {
+    if (command == Command::None) return;
     if (game_) {
         game_->OnCommand(command);
         return;
     }
     // On the menu commands are dropped, and the log says so, which is how a replayed script
     // shows its keys arrived.
-    log_.Line("Command %d: no match is running.", command);
+    log_.Line("Command %d: no match is running.", static_cast<int>(command));
 }
 
 // Unbound keys go to the running match; the menu has no use for them.

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/WindowSystem.h"
+#include "input/WindowSystem.h"
 #include "core/Log.h"
 #include "game/GameType.h"
 #include "input/InputListener.h"
@@ -66,7 +66,7 @@ public:
     bool IsConsoleOpen() const override;
     void ToggleConsole() override;
     void OnConsoleKey(int key) override;
-    void OnCommand(int command) override;
+    void OnCommand(Command command) override;
     void OnKeyDown(int key) override;
     void OnKeyUp(int key) override;
     void OnMouseButton(MouseButton button, bool down) override;

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Screen.h"
+
 namespace {
 template <typename T>
 std::optional<T> NumberAfter(const std::vector<std::string_view>& words, std::string_view flag) {
@@ -96,6 +98,6 @@ DisplaySize DisplaySizeFor(int resolutionIndex) {
         case 3:
             return {1024, 768};
         default:
-            return {800, 600};
+            return {kScreenWidth, kScreenHeight};
     }
 }

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "app/WindowSystem.h"
+#include "input/WindowSystem.h"
 #include "input/InputScript.h"
 
 class ScriptedKeyboard;

@@ -3,6 +3,7 @@
 #include <cstdarg>
 
 #include "content/GraphicsTable.h"
+#include "core/Screen.h"
 #include "core/TextFormat.h"
 #include "input/KeyTable.h"
 #include "render/Font.h"
@@ -13,8 +14,8 @@ constexpr int kLineX = 5;
 constexpr int kFirstLineY = 5;
 constexpr int kLineSpacing = 18;
 constexpr int kInputY = 280;
-constexpr float kPanelWidth = 800.0f;
-constexpr float kPanelHeight = 300.0f;
+constexpr float kPanelWidth = kScreenWidth;
+constexpr float kPanelHeight = kScreenHeight / 2;
 }  // namespace
 
 Console::Console(Renderer& renderer, const GraphicsTable& graphics)

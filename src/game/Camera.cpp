@@ -1,10 +1,11 @@
 #include "game/Camera.h"
 
 #include "core/Random.h"
+#include "core/Screen.h"
 
 namespace {
-constexpr float kHalfScreenWidth = 400.0f;
-constexpr float kHalfScreenHeight = 300.0f;
+constexpr float kHalfScreenWidth = kScreenWidth / 2;
+constexpr float kHalfScreenHeight = kScreenHeight / 2;
 constexpr float kRestDistance = 5.0f;
 constexpr float kFollowRate = 0.03f;
 constexpr float kShakeDecay = 0.2f;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/Screen.h"
 #include "core/Vec2.h"
 
 // The match camera: eases towards its target and shakes after explosions. Its position is
-// the world point shown at the centre of the 800 by 600 screen.
+// the world point shown at the centre of the screen.
 class Camera {
 public:
     Vec2 Position() const { return position_; }
@@ -23,7 +24,7 @@ public:
     void Shake(float amount);
 
 private:
-    Vec2 position_{400.0f, 300.0f};
-    Vec2 target_{400.0f, 300.0f};
+    Vec2 position_{kScreenWidth / 2, kScreenHeight / 2};
+    Vec2 target_{kScreenWidth / 2, kScreenHeight / 2};
     float shake_ = 0.0f;
 };

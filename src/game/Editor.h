@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 
+#include "input/Command.h"
+
 class Game;
 
 // A content editor that takes over the match's frame while it is open. It closes itself by
@@ -14,7 +16,7 @@ public:
     // One frame of the editor, drawn between the match's BeginFrame and Present; true once
     // the editor is done.
     virtual bool Frame(Game& game) = 0;
-    virtual void OnCommand(int command) = 0;
+    virtual void OnCommand(Command command) = 0;
     virtual void OnKeyDown(int key) { static_cast<void>(key); }
     virtual void OnKeyUp(int key) { static_cast<void>(key); }
     virtual void OnLeftButtonDown() {}

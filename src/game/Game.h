@@ -54,7 +54,7 @@ public:
     }
     bool IsFinished() const { return finished_; }
 
-    void OnCommand(int command);
+    void OnCommand(Command command);
     void OnKeyDown(int key);
     void OnKeyUp(int key);
     void OnLeftButtonDown();

@@ -8,7 +8,7 @@ constexpr float kSlowMotion = 0.25f;
 constexpr float kBulletTime = 1000.0f;
 }  // namespace
 
-void Game::OnCommand(int command) {
+void Game::OnCommand(Command command) {
     if (animEditor_) {
         animEditor_->OnCommand(command);
         return;
@@ -17,16 +17,21 @@ void Game::OnCommand(int command) {
         mapEditor_->OnCommand(command);
         return;
     }
-    // Command 2 (a muzzle flash at the screen's centre), 4 and 5 (fire presses) join this table
+    // The muzzle flash at the screen's centre and the fire presses join this table
     // with the effects and the weapons; until then they do nothing, like any command not listed.
     struct Entry {
-        int command;
+        Command command;
         void (Game::*run)();
     };
     static constexpr Entry kCommands[] = {
-        {1, &Game::Finish},          {3, &Game::TakeScreenshot}, {6, &Game::ToggleCrouch},
-        {7, &Game::NextWeapon},      {8, &Game::PrevWeapon},     {20, &Game::ToggleSlowMotion},
-        {21, &Game::OpenAnimEditor}, {22, &Game::OpenMapEditor},
+        {Command::Leave, &Game::Finish},
+        {Command::Screenshot, &Game::TakeScreenshot},
+        {Command::Crouch, &Game::ToggleCrouch},
+        {Command::NextWeapon, &Game::NextWeapon},
+        {Command::PrevWeapon, &Game::PrevWeapon},
+        {Command::SlowMotion, &Game::ToggleSlowMotion},
+        {Command::AnimEditor, &Game::OpenAnimEditor},
+        {Command::MapEditor, &Game::OpenMapEditor},
     };
     for (const Entry& entry : kCommands) {
         if (entry.command == command) (this->*entry.run)();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "input/Command.h"
+
 // Where the input system sends what the keys mean: the console while it takes typing, and the
 // program's command and key handlers otherwise.
 class InputListener {
@@ -8,7 +10,7 @@ public:
     virtual bool IsConsoleOpen() const = 0;
     virtual void ToggleConsole() = 0;
     virtual void OnConsoleKey(int key) = 0;
-    virtual void OnCommand(int command) = 0;
+    virtual void OnCommand(Command command) = 0;
     virtual void OnKeyDown(int key) = 0;
     virtual void OnKeyUp(int key) = 0;
 };

@@ -74,7 +74,7 @@ void InputSystem::Reacquire() {
 void InputSystem::Dispatch(const KeyEvent& event, InputListener& listener) const {
     const int key = scanToKey_[event.scanCode];
     if (!event.pressed) {
-        if (const int command = releaseCommands_[event.scanCode]) {
+        if (const Command command = releaseCommands_[event.scanCode]; command != Command::None) {
             listener.OnCommand(command);
         } else {
             listener.OnKeyUp(key);
@@ -86,7 +86,7 @@ void InputSystem::Dispatch(const KeyEvent& event, InputListener& listener) const
         listener.ToggleConsole();
     } else if (listener.IsConsoleOpen() && TakesConsoleTyping(key)) {
         listener.OnConsoleKey(key);
-    } else if (const int command = pressCommands_[event.scanCode]) {
+    } else if (const Command command = pressCommands_[event.scanCode]; command != Command::None) {
         listener.OnCommand(command);
     } else {
         listener.OnKeyDown(key);
@@ -106,24 +106,24 @@ int InputSystem::ActionKey(int action) const {
     return InRange(action, kActionCount) ? actions_[action] : Key::kNone;
 }
 
-void InputSystem::SetKeyPressCommand(int key, int command) {
+void InputSystem::SetKeyPressCommand(int key, Command command) {
     if (InRange(key, kKeyCount) && key != Key::kNone) pressCommands_[keyToScan_[key]] = command;
 }
 
-void InputSystem::SetKeyReleaseCommand(int key, int command) {
+void InputSystem::SetKeyReleaseCommand(int key, Command command) {
     if (InRange(key, kKeyCount) && key != Key::kNone) releaseCommands_[keyToScan_[key]] = command;
 }
 
-void InputSystem::SetActionPressCommand(int action, int command) {
+void InputSystem::SetActionPressCommand(int action, Command command) {
     SetKeyPressCommand(ActionKey(action), command);
 }
 
-void InputSystem::SetActionReleaseCommand(int action, int command) {
+void InputSystem::SetActionReleaseCommand(int action, Command command) {
     SetKeyReleaseCommand(ActionKey(action), command);
 }
 
-int InputSystem::PressCommandOfKey(int key) const {
-    if (!InRange(key, kKeyCount) || key == Key::kNone) return 0;
+Command InputSystem::PressCommandOfKey(int key) const {
+    if (!InRange(key, kKeyCount) || key == Key::kNone) return Command::None;
     return pressCommands_[keyToScan_[key]];
 }
 

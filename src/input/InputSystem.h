@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "input/Command.h"
 #include "input/KeyTable.h"
 #include "input/KeyboardDevice.h"
 
@@ -34,11 +35,11 @@ public:
     bool IsActionDown(int action) const;
     int ActionKey(int action) const;
 
-    void SetKeyPressCommand(int key, int command);
-    void SetKeyReleaseCommand(int key, int command);
-    void SetActionPressCommand(int action, int command);
-    void SetActionReleaseCommand(int action, int command);
-    int PressCommandOfKey(int key) const;
+    void SetKeyPressCommand(int key, Command command);
+    void SetKeyReleaseCommand(int key, Command command);
+    void SetActionPressCommand(int action, Command command);
+    void SetActionReleaseCommand(int action, Command command);
+    Command PressCommandOfKey(int key) const;
 
     // Reads a bindings file of lines "Action=Key"; a file that cannot be read keeps the
     // current bindings.
@@ -56,8 +57,8 @@ private:
     Log& log_;
     std::unique_ptr<KeyboardDevice> device_;
     KeyboardDevice::State state_{};
-    std::array<int, kScanCodeCount> pressCommands_{};
-    std::array<int, kScanCodeCount> releaseCommands_{};
+    std::array<Command, kScanCodeCount> pressCommands_{};
+    std::array<Command, kScanCodeCount> releaseCommands_{};
     std::array<int, kKeyCount> keyToScan_{};
     std::array<int, kScanCodeCount> scanToKey_{};
     std::array<int, kActionCount> actions_{};

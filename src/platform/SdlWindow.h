@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/WindowSystem.h"
+#include "input/WindowSystem.h"
 #include "render/RenderContext.h"
 
 class SdlKeyboard;

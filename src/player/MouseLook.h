@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Screen.h"
+
 class CursorDevice;
 class Player;
 
@@ -9,8 +11,8 @@ class MouseLook {
 public:
     // Sideways movement within this many pixels does not turn the player.
     static constexpr int kDeadZone = 6;
-    static constexpr int kCentreX = 400;
-    static constexpr int kCentreY = 300;
+    static constexpr int kCentreX = kScreenWidth / 2;
+    static constexpr int kCentreY = kScreenHeight / 2;
 
     explicit MouseLook(CursorDevice& cursor) : cursor_(cursor) {}
 

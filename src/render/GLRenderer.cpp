@@ -9,6 +9,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/Log.h"
+#include "core/Screen.h"
 #include "render/FontSource.h"
 #include "render/GLFont.h"
 #include "render/GLImage.h"
@@ -16,8 +17,8 @@
 
 namespace {
 constexpr double kRadiansPerDegree = 0.017453292519444445;
-constexpr int kShotWidth = 800;
-constexpr int kShotHeight = 600;
+constexpr int kShotWidth = kScreenWidth;
+constexpr int kShotHeight = kScreenHeight;
 constexpr std::size_t kTgaHeaderSize = 18;
 
 // Every drawing call starts from the identity and leaves the caller's transform as it found it.
@@ -33,7 +34,7 @@ void SetColour(Colour colour) { glColor4ub(colour.r, colour.g, colour.b, colour.
 
 float Byte(std::uint8_t value) { return static_cast<float>(value) / 255.0f; }
 
-// An uncompressed 24-bit TGA of the 800 x 600 frame, rows bottom-up as GL reads them.
+// An uncompressed 24-bit TGA of the screen's frame, rows bottom-up as GL reads them.
 std::vector<std::uint8_t> ReadScreenshot() {
     std::vector<std::uint8_t> bytes(kTgaHeaderSize + std::size_t{kShotWidth} * kShotHeight * 3, 0);
     bytes[2] = 2;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Float4.h"
+#include "core/Screen.h"
 #include "world/ItemSpawn.h"
 #include "world/Platform.h"
 #include "world/SpawnPoint.h"
@@ -16,7 +17,7 @@
 // Everything a map file holds, in file order.
 struct MapContents {
     std::string name = "Noname";
-    Float4 bounds{0.0f, 0.0f, 800.0f, 600.0f};
+    Float4 bounds{0.0f, 0.0f, kScreenWidth, kScreenHeight};
     std::vector<Platform> platforms;
     std::vector<SpawnPoint> spawnPoints;
     std::vector<ItemSpawn> items;

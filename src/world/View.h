@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Float4.h"
+#include "core/Screen.h"
 #include "core/Vec2.h"
 #include "render/Colour.h"
 
@@ -9,11 +10,11 @@ class Renderer;
 struct Sprite;
 
 // The window onto the world: the renderer and the integer scroll offset that world drawing
-// subtracts. The visible world rectangle is the offset plus 800 by 600.
+// subtracts. The visible world rectangle is the offset plus the screen.
 class View {
 public:
-    static constexpr float kWidth = 800.0f;
-    static constexpr float kHeight = 600.0f;
+    static constexpr float kWidth = kScreenWidth;
+    static constexpr float kHeight = kScreenHeight;
 
     View(Renderer& renderer, const GraphicsTable* sprites)
         : renderer_(renderer), sprites_(sprites) {}

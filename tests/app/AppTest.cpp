@@ -177,11 +177,11 @@ TEST_F(AppTest, KeysReachTheConsoleAndCommandsThroughTheBindingsFile) {
     ScriptedKeyboard& keys = *keyboard;
     app->LoadBindings(std::move(keyboard));
     InputSystem& input = *app->Input();
-    EXPECT_EQ(input.PressCommandOfKey(Key::kLeftShift), 4);
-    EXPECT_EQ(input.PressCommandOfKey(KeyNumberByName("E")), 7);
-    EXPECT_EQ(input.PressCommandOfKey(Key::kSpace), 0);  // FirePrimary moved away from it
-    EXPECT_EQ(input.PressCommandOfKey(66), 6);           // keypad 0 crouches
-    EXPECT_EQ(input.PressCommandOfKey(Key::kKeypadPlus), 24);
+    EXPECT_EQ(input.PressCommandOfKey(Key::kLeftShift), Command::FirePrimary);
+    EXPECT_EQ(input.PressCommandOfKey(KeyNumberByName("E")), Command::NextWeapon);
+    EXPECT_EQ(input.PressCommandOfKey(Key::kSpace), Command::None);  // FirePrimary moved away
+    EXPECT_EQ(input.PressCommandOfKey(66), Command::Crouch);         // keypad 0 crouches
+    EXPECT_EQ(input.PressCommandOfKey(Key::kKeypadPlus), Command::KeypadPlus);
 
     // Which keys reach commands, and the log lines they write, the input script end-to-end test
     // shows; here: the console's typing.
@@ -251,7 +251,7 @@ TEST_F(AppTest, AMatchTakesTheFrameAndTheInputUntilItEndsAndThenTheMenuAndItsMus
     renderer_->Clear();
     app->Frame();
     EXPECT_EQ(renderer_->Texts(), (std::vector<std::string>{"Box"}));  // the title, not the menu
-    app->OnCommand(3);
+    app->OnCommand(Command::Screenshot);
     app->Frame();
     EXPECT_EQ(renderer_->CallsOf(Kind::Screenshot).at(0).text,
               (root_ / "Screenshots" / "Screen0.tga").string());
@@ -261,7 +261,7 @@ TEST_F(AppTest, AMatchTakesTheFrameAndTheInputUntilItEndsAndThenTheMenuAndItsMus
     app->OnMouseButton(MouseButton::Left, true);  // a click in a match is not the menu's click
     EXPECT_TRUE(record.events.empty());
 
-    app->OnCommand(1);  // Escape: this frame still runs, then the match is gone
+    app->OnCommand(Command::Leave);  // Escape: this frame still runs, then the match is gone
     renderer_->Clear();
     app->Frame();
     EXPECT_EQ(app->CurrentGame(), nullptr);
@@ -286,7 +286,7 @@ TEST_F(AppTest, AMatchTakesTheFrameAndTheInputUntilItEndsAndThenTheMenuAndItsMus
     EXPECT_FALSE(app->CurrentGame()->MapEditorOpen());
 
     // The match's slow motion lowers the pitch of what it plays (F6 is command 20).
-    app->OnCommand(20);
+    app->OnCommand(Command::SlowMotion);
     for (int i = 0; i < 60; ++i) {
         clock_.AdvanceFrames(1);
         app->Frame();

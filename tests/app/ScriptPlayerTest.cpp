@@ -40,7 +40,7 @@ TEST(ScriptPlayerTest, ReplaysEachFrameThroughTheKeyboardAndTheWindowPaths) {
     const auto logPath = std::filesystem::path(testing::TempDir()) / "script-player-log.txt";
     Log log(logPath);
     InputSystem input(log, std::move(keyboard));
-    input.SetKeyPressCommand(Key::kF9, 3);
+    input.SetKeyPressCommand(Key::kF9, Command::Screenshot);
 
     EventLog events;
     RecordingListener listener;

@@ -63,7 +63,9 @@ public:
         calls_.push_back("frame");
         return done;
     }
-    void OnCommand(int command) override { calls_.push_back("command " + std::to_string(command)); }
+    void OnCommand(Command command) override {
+        calls_.push_back("command " + std::to_string(static_cast<int>(command)));
+    }
     void OnKeyDown(int key) override { calls_.push_back("down " + std::to_string(key)); }
     void OnLeftButtonDown() override { calls_.push_back("left"); }
     bool done = false;
@@ -106,7 +108,8 @@ TEST_F(GameTest, StartingMakesEveryPlayerOutOfPlayOnTheirTeamsAndRestartsTheSpee
     ASSERT_EQ(team->PlayerCount(), 6);
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(team->GetPlayer(i).Number(), i);
-        EXPECT_EQ(team->GetPlayer(i).Team(), i % 2 == 0 ? Team::Blue : Team::Red);  // the human is blue
+        EXPECT_EQ(team->GetPlayer(i).Team(),
+                  i % 2 == 0 ? Team::Blue : Team::Red);  // the human is blue
         EXPECT_FALSE(team->GetPlayer(i).InPlay());
     }
     EXPECT_TRUE(team->TeamGame());
@@ -224,8 +227,8 @@ TEST_F(GameTest, LiveObjectsRunInOrderWithNewcomersInTheSamePassAndFinishedOnesG
 
 TEST_F(GameTest, CommandsEndTheMatchTakeScreenshotsAndToggleSlowMotion) {
     auto game = rig_.MakeGame();
-    game->OnCommand(3);
-    game->OnCommand(3);
+    game->OnCommand(Command::Screenshot);
+    game->OnCommand(Command::Screenshot);
     EXPECT_TRUE(rig_.renderer.Calls().empty());
     // Shots are of the finished frame, just before it is shown.
     game->Frame();
@@ -240,13 +243,13 @@ TEST_F(GameTest, CommandsEndTheMatchTakeScreenshotsAndToggleSlowMotion) {
     EXPECT_EQ(rig_.renderer.CallsOf(Kind::Screenshot).size(), 2u);
 
     // Pressed twice in quick succession: the scale is still easing, so it turns back.
-    game->OnCommand(20);
+    game->OnCommand(Command::SlowMotion);
     rig_.Tick();
     EXPECT_FLOAT_EQ(rig_.timer.TimeScale(), 0.987f);
-    game->OnCommand(20);
+    game->OnCommand(Command::SlowMotion);
     rig_.Tick();
     EXPECT_EQ(rig_.timer.TimeScale(), 1.0f);
-    game->OnCommand(20);
+    game->OnCommand(Command::SlowMotion);
     for (int i = 0; i < 100; ++i)
         rig_.Tick();
     EXPECT_EQ(rig_.timer.TimeScale(), 0.25f);
@@ -257,9 +260,9 @@ TEST_F(GameTest, CommandsEndTheMatchTakeScreenshotsAndToggleSlowMotion) {
     EXPECT_FALSE(game->HideHud());
 
     for (int unknown : {0, 9, 13, 17, 99, -1})
-        game->OnCommand(unknown);
+        game->OnCommand(static_cast<Command>(unknown));
     EXPECT_FALSE(game->IsFinished());
-    game->OnCommand(1);
+    game->OnCommand(Command::Leave);
     EXPECT_TRUE(game->IsFinished());
 }
 
@@ -313,14 +316,14 @@ TEST_F(GameTest, EditorsOpenOnlyForDevelopersTakeOverTheFrameAndInputAndCloseThe
     game.LoadMap(map, "bwdm1.bwm");
     game.Start();
 
-    game.OnCommand(22);
-    game.OnCommand(21);
+    game.OnCommand(Command::MapEditor);
+    game.OnCommand(Command::AnimEditor);
     EXPECT_FALSE(game.MapEditorOpen() || game.AnimEditorOpen());
 
     rig_.developer = true;
-    game.OnCommand(22);
+    game.OnCommand(Command::MapEditor);
     ASSERT_TRUE(game.MapEditorOpen());
-    game.OnCommand(3);  // the editor's now, not a screenshot
+    game.OnCommand(Command::Screenshot);  // the editor's now, not a screenshot
     game.OnKeyDown(Key::kTab);
     game.OnLeftButtonDown();
     EXPECT_EQ(mapCalls, (std::vector<std::string>{"command 3", "down 63", "left"}));
@@ -348,9 +351,9 @@ TEST_F(GameTest, EditorsOpenOnlyForDevelopersTakeOverTheFrameAndInputAndCloseThe
     EXPECT_FALSE(rig_.renderer.CallsOf(Kind::FillRect).empty());  // the match is back
 
     // The animation editor takes commands and clicks, but keys still reach the match.
-    game.OnCommand(21);
-    game.OnCommand(21);
-    game.OnCommand(1);
+    game.OnCommand(Command::AnimEditor);
+    game.OnCommand(Command::AnimEditor);
+    game.OnCommand(Command::Leave);
     game.OnLeftButtonDown();
     game.OnKeyDown(Key::kTab);
     EXPECT_EQ(animCalls, (std::vector<std::string>{"command 21", "command 1", "left"}));

@@ -47,11 +47,11 @@ protected:
 TEST_F(InputSystemTest, BindingsMoveActionsAndTheirCommandsFollowTheNewKey) {
     EXPECT_EQ(input_->ActionKey(Action::kFirePrimary), Key::kSpace);
     Binds("FirePrimary=LeftControl\n");
-    input_->SetActionPressCommand(Action::kFirePrimary, 4);
+    input_->SetActionPressCommand(Action::kFirePrimary, Command::FirePrimary);
     // No line for NextWeapon: the action has no key, so its command lands nowhere.
-    input_->SetActionPressCommand(Action::kNextWeapon, 7);
+    input_->SetActionPressCommand(Action::kNextWeapon, Command::NextWeapon);
     for (int key = 0; key < kKeyCount; ++key)
-        EXPECT_NE(input_->PressCommandOfKey(key), 7);
+        EXPECT_NE(input_->PressCommandOfKey(key), Command::NextWeapon);
 
     keyboard_->Press(9);  // left Control
     EXPECT_EQ(Poll(), (Calls{"command 4"}));
@@ -140,11 +140,12 @@ TEST_F(InputSystemTest, LostInputIsAcquiredAgainAWhileThenGivenUpForTheFrame) {
 }
 
 TEST_F(InputSystemTest, ConsoleKeyAndConsoleTypingComeBeforeCommands) {
-    input_->SetKeyPressCommand(Key::kGrave, 99);  // never seen: the key is the console's
-    input_->SetKeyPressCommand(Key::kEscape, 1);
-    input_->SetKeyPressCommand(Key::kEnter, 2);
-    input_->SetKeyPressCommand(Key::kF9, 3);
-    input_->SetKeyReleaseCommand(Key::kF9, 30);
+    input_->SetKeyPressCommand(Key::kGrave,
+                               static_cast<Command>(99));  // never seen: the key is the console's
+    input_->SetKeyPressCommand(Key::kEscape, Command::Leave);
+    input_->SetKeyPressCommand(Key::kEnter, Command::MuzzleFlash);
+    input_->SetKeyPressCommand(Key::kF9, Command::Screenshot);
+    input_->SetKeyReleaseCommand(Key::kF9, static_cast<Command>(30));
 
     keyboard_->Press(Key::kGrave);
     keyboard_->Press(Key::kA);
@@ -167,8 +168,8 @@ TEST(InputSystemWithoutDevice, KeepsItsTablesAndReadsNothing) {
     {
         Log log(path);
         InputSystem input(log, nullptr);
-        input.SetKeyPressCommand(Key::kF9, 3);
-        EXPECT_EQ(input.PressCommandOfKey(Key::kF9), 3);
+        input.SetKeyPressCommand(Key::kF9, Command::Screenshot);
+        EXPECT_EQ(input.PressCommandOfKey(Key::kF9), Command::Screenshot);
         RecordingListener listener;
         input.Poll(listener);
         EXPECT_TRUE(listener.calls.empty());

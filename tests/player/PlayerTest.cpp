@@ -120,7 +120,7 @@ TEST_F(PlayerTest, CrouchingHoldsStillAndLowersTheFigure) {
     Player& human = Start();
     Frames(100);
     const float standingTop = human.Lower().Bounds().y1;
-    game_->OnCommand(6);
+    game_->OnCommand(Command::Crouch);
     EXPECT_TRUE(human.Crouched());
     EXPECT_EQ(human.LowerState().animation, kLowerCrouched);
     Frames(100);
@@ -135,13 +135,13 @@ TEST_F(PlayerTest, CrouchingHoldsStillAndLowersTheFigure) {
     EXPECT_FLOAT_EQ(human.Position().y, 488.0f);
     ReleaseAction(Action::kJump);
     ReleaseAction(Action::kMoveRight);
-    game_->OnCommand(6);
+    game_->OnCommand(Command::Crouch);
     EXPECT_EQ(human.LowerState().animation, kLowerStanding);
 
     // In the air there is no crouching.
     human.Jump();
     Frames(1);
-    game_->OnCommand(6);
+    game_->OnCommand(Command::Crouch);
     EXPECT_FALSE(human.Crouched());
 }
 
@@ -226,9 +226,9 @@ TEST_F(PlayerTest, WeaponCyclingWrapsAtBothEnds) {
     for (int id = 1; id <= 3; ++id)
         weapons.Add(std::make_unique<NumberedWeapon>(id));
     weapons.Select(0);
-    game_->OnCommand(8);
+    game_->OnCommand(Command::PrevWeapon);
     EXPECT_EQ(human.CurrentWeapon()->KindId(), 3);
-    game_->OnCommand(7);
+    game_->OnCommand(Command::NextWeapon);
     EXPECT_EQ(human.CurrentWeapon()->KindId(), 1);
 
     // The match copies one model player into every slot: the copy carries nothing.

@@ -14,7 +14,9 @@ public:
         calls.push_back("toggle");
     }
     void OnConsoleKey(int key) override { calls.push_back("console " + std::to_string(key)); }
-    void OnCommand(int command) override { calls.push_back("command " + std::to_string(command)); }
+    void OnCommand(Command command) override {
+        calls.push_back("command " + std::to_string(static_cast<int>(command)));
+    }
     void OnKeyDown(int key) override { calls.push_back("down " + std::to_string(key)); }
     void OnKeyUp(int key) override { calls.push_back("up " + std::to_string(key)); }
 

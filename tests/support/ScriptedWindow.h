@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/WindowSystem.h"
+#include "input/WindowSystem.h"
 
 // A window with no display: each PumpEvents call hands over the events queued for that pass.
 class ScriptedWindow final : public WindowSystem {
