@@ -69,53 +69,6 @@ private:
 };
 }  // namespace
 
-TEST_F(PlayerTest, LandsOnAPlatformTopAndStaysThere) {
-    Player& human = Start({1000.0f, 300.0f});
-    Frames(200);
-    ASSERT_TRUE(human.InPlay());
-    EXPECT_FLOAT_EQ(human.Position().y, 488.0f);  // box bottom on the floor's top
-    EXPECT_EQ(human.Ground(), &game_->Map().Platforms()[0]);
-    // Gravity pulls every frame and the floor takes it back every frame.
-    for (int i = 0; i < 50; ++i) {
-        Frames(1);
-        EXPECT_FLOAT_EQ(human.Position().y, 488.0f);
-        EXPECT_EQ(human.Velocity().y, 0.0f);
-    }
-
-    // A jump leaves the floor and comes back to it; a ledge's bottom stops a head from below.
-    HoldAction(Action::kJump);
-    Frames(1);
-    ReleaseAction(Action::kJump);
-    EXPECT_LT(human.Position().y, 488.0f);
-    EXPECT_EQ(human.Ground(), nullptr);
-    Frames(200);
-    EXPECT_FLOAT_EQ(human.Position().y, 488.0f);
-    human.SetPosition({700.0f, 430.0f});  // under the ledge, 18 below its bottom
-    human.Jump();
-    Frames(1);
-    EXPECT_GE(human.Position().y - 12.0f, 400.0f);
-}
-
-TEST_F(PlayerTest, AWallStopsTheRunnerFromEitherSide) {
-    Player& human = Start({1000.0f, 488.0f});
-    Frames(10);
-    HoldAction(Action::kMoveRight);
-    Frames(200);
-    EXPECT_FLOAT_EQ(human.Position().x, 1100.0f - 8.0f);
-    EXPECT_EQ(human.Velocity().x, 0.0f);
-    EXPECT_TRUE(human.Mind().hitWall);
-    EXPECT_EQ(human.Facing(), Facing::Right);
-    ReleaseAction(Action::kMoveRight);
-
-    human.SetPosition({1300.0f, 488.0f});
-    human.Mind().hitWall = false;
-    HoldAction(Action::kMoveLeft);
-    Frames(200);
-    EXPECT_FLOAT_EQ(human.Position().x, 1140.0f + 8.0f);
-    EXPECT_TRUE(human.Mind().hitWall);
-    EXPECT_FLOAT_EQ(human.Position().y, 488.0f);  // still on the floor
-}
-
 TEST_F(PlayerTest, CrouchingHoldsStillAndLowersTheFigure) {
     Player& human = Start();
     Frames(100);
@@ -143,16 +96,6 @@ TEST_F(PlayerTest, CrouchingHoldsStillAndLowersTheFigure) {
     Frames(1);
     game_->OnCommand(Command::Crouch);
     EXPECT_FALSE(human.Crouched());
-}
-
-TEST_F(PlayerTest, ThrustLiftsUpToItsCapBeforeGravityIsAdded) {
-    Player& human = Start();
-    Frames(5);
-    HoldAction(Action::kThrust);
-    Frames(40);
-    EXPECT_FLOAT_EQ(human.Velocity().y, -3.5f + Player::kGravity);
-    EXPECT_EQ(human.Ground(), nullptr);
-    EXPECT_FALSE(human.ThrustRequested());  // asked again every frame
 }
 
 TEST_F(PlayerTest, FallingOffTheMapKillsWithOneOfTheFallLinesAndCreditsNobody) {

@@ -1,0 +1,113 @@
+// A fighter moving against an arena double: no match, no input, only the player's own calls.
+#include <gtest/gtest.h>
+
+#include "core/Random.h"
+#include "player/Player.h"
+#include "support/TestArena.h"
+
+namespace {
+// A floor from x 0 to 2000 with its top at y 500, a wall standing on it at x 1100 to 1140, and
+// a ledge above, all inside a world 2000 by 1000.
+class PlayerMovementTest : public testing::Test {
+protected:
+    PlayerMovementTest() {
+        SeedRandom(7);
+        arena_.Map().Contents().bounds = Float4{0, 0, 2000, 1000};
+        arena_.AddPlatform(0, 500, 2000, 540);
+        arena_.AddPlatform(1100, 300, 1140, 500);
+        arena_.AddPlatform(600, 380, 800, 400);
+    }
+
+    // The human in play, standing still at `at`.
+    Player& Start(Vec2 at) {
+        Player& human = arena_.AddPlayer();
+        human.Spawn();
+        human.SetPosition(at);
+        human.SetMove(MoveDirection::None);
+        return human;
+    }
+    void Frames(Player& player, int count) {
+        for (int i = 0; i < count && player.InPlay(); ++i)
+            player.Update(arena_);
+    }
+
+    TestArena arena_;
+};
+}  // namespace
+
+TEST_F(PlayerMovementTest, LandsOnATopStaysThereJumpsAndBumpsItsHeadOnALedge) {
+    Player& human = Start({1000.0f, 300.0f});
+    Frames(human, 200);
+    EXPECT_FLOAT_EQ(human.Position().y, 488.0f);  // box bottom on the floor's top
+    EXPECT_EQ(human.Ground(), &arena_.Map().Platforms()[0]);
+    // Gravity pulls every frame and the floor takes it back every frame.
+    for (int i = 0; i < 50; ++i) {
+        Frames(human, 1);
+        ASSERT_FLOAT_EQ(human.Position().y, 488.0f);
+        ASSERT_EQ(human.Velocity().y, 0.0f);
+    }
+
+    human.Jump();
+    Frames(human, 1);
+    EXPECT_LT(human.Position().y, 488.0f);
+    EXPECT_EQ(human.Ground(), nullptr);
+    Frames(human, 200);
+    EXPECT_FLOAT_EQ(human.Position().y, 488.0f);
+    human.SetPosition({700.0f, 430.0f});  // under the ledge, 18 below its bottom
+    human.Jump();
+    Frames(human, 1);
+    EXPECT_GE(human.Position().y - 12.0f, 400.0f);
+}
+
+TEST_F(PlayerMovementTest, AWallStopsTheRunnerFromEitherSideAndTellsTheBot) {
+    struct Case {
+        float startX;
+        MoveDirection run;
+        float stopX;
+    };
+    for (const Case& c : {Case{1000.0f, MoveDirection::Right, 1092.0f},
+                          Case{1300.0f, MoveDirection::Left, 1148.0f}}) {
+        SCOPED_TRACE(c.startX);
+        Player& human = Start({c.startX, 488.0f});
+        human.SetMove(c.run);
+        Frames(human, 200);
+        EXPECT_FLOAT_EQ(human.Position().x, c.stopX);
+        EXPECT_FLOAT_EQ(human.Position().y, 488.0f);  // still on the floor
+        EXPECT_EQ(human.Velocity().x, 0.0f);
+        EXPECT_TRUE(human.Mind().hitWall);
+    }
+}
+
+TEST_F(PlayerMovementTest, ThrustLiftsUpToItsCapBeforeGravityIsAdded) {
+    Player& human = Start({1000.0f, 488.0f});
+    Frames(human, 5);
+    for (int i = 0; i < 40; ++i) {
+        human.Thrust();
+        Frames(human, 1);
+        EXPECT_FALSE(human.ThrustRequested());  // asked again every frame
+    }
+    EXPECT_FLOAT_EQ(human.Velocity().y, -3.5f + Player::kGravity);
+    EXPECT_EQ(human.Ground(), nullptr);
+}
+
+TEST_F(PlayerMovementTest, InBulletTimeTheCigaretteSmokesAndDrawingChangesNothing) {
+    Player& human = Start({1000.0f, 488.0f});
+    human.StartBulletTime(1000.0f, arena_);
+    EXPECT_EQ(arena_.timeScaleTarget, 0.25f);
+    Frames(human, 40);
+    ASSERT_FALSE(arena_.particles.empty());
+    EXPECT_FALSE(arena_.particles.front().collides);
+
+    // Drawing neither spawns, moves nor draws random numbers, however often it runs.
+    const std::size_t puffs = arena_.particles.size();
+    const Vec2 at = human.Position();
+    SeedRandom(3);
+    const int next = RandomInt();
+    SeedRandom(3);
+    for (int i = 0; i < 100; ++i)
+        human.Draw(arena_.GetView(), arena_);
+    EXPECT_EQ(RandomInt(), next);
+    EXPECT_EQ(arena_.particles.size(), puffs);
+    EXPECT_EQ(human.Position(), at);
+    EXPECT_FALSE(arena_.renderer.CallsOf(RecordingRenderer::Kind::Line).empty());
+}
