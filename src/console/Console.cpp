@@ -15,7 +15,7 @@ constexpr int kFirstLineY = 5;
 constexpr int kLineSpacing = 18;
 constexpr int kInputY = 280;
 constexpr float kPanelWidth = kScreenWidth;
-constexpr float kPanelHeight = kScreenHeight / 2;
+constexpr float kPanelHeight = kScreenHeight / 2.0f;
 }  // namespace
 
 Console::Console(Renderer& renderer, const GraphicsTable& graphics)

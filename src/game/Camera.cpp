@@ -4,8 +4,8 @@
 #include "core/Screen.h"
 
 namespace {
-constexpr float kHalfScreenWidth = kScreenWidth / 2;
-constexpr float kHalfScreenHeight = kScreenHeight / 2;
+constexpr float kHalfScreenWidth = kScreenWidth / 2.0f;
+constexpr float kHalfScreenHeight = kScreenHeight / 2.0f;
 constexpr float kRestDistance = 5.0f;
 constexpr float kFollowRate = 0.03f;
 constexpr float kShakeDecay = 0.2f;

@@ -24,7 +24,7 @@ public:
     void Shake(float amount);
 
 private:
-    Vec2 position_{kScreenWidth / 2, kScreenHeight / 2};
-    Vec2 target_{kScreenWidth / 2, kScreenHeight / 2};
+    Vec2 position_{kScreenWidth / 2.0f, kScreenHeight / 2.0f};
+    Vec2 target_{kScreenWidth / 2.0f, kScreenHeight / 2.0f};
     float shake_ = 0.0f;
 };
