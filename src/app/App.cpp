@@ -1,6 +1,7 @@
 #include "app/App.h"
 
 #include <cstdarg>
+#include <cstdio>
 #include <ctime>
 #include <fstream>
 
@@ -10,6 +11,7 @@
 #include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
 #include "core/Random.h"
+#include "core/TextFormat.h"
 #include "game/Game.h"
 #include "game/GameType.h"
 #include "input/InputSystem.h"
@@ -61,6 +63,10 @@ App::App(const std::filesystem::path& root, const std::filesystem::path& logPath
     : base_(root / "Base"), screenshots_(logPath.parent_path() / "Screenshots") {
     SeedRandom(seed ? *seed : static_cast<unsigned int>(std::time(nullptr)));
     log_.Open(logPath);
+    if (!log_.IsOpen()) {
+        std::fprintf(stderr, "brawlwick: cannot write %s; the game runs without a log.\n",
+                     logPath.c_str());
+    }
     timer_ = std::make_unique<FrameTimer>(kTargetFrameRate, clock);
     playerName_ = ReadPlayerName(base_ / "Prefs.dat");
 }
@@ -152,6 +158,7 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
         file.open(path, std::ios::binary);
         if (!file) {
             console_->Print("Unable to open map \"%s\"...", path.c_str());
+            log_.Line("Unable to open map \"%s\".", Printable(path.string()).c_str());
             return;
         }
     }

@@ -4,6 +4,7 @@
 #include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
 #include "core/Log.h"
+#include "core/TextFormat.h"
 #include "game/AnimationFiles.h"
 #include "game/GameType.h"
 #include "render/Font.h"
@@ -61,9 +62,15 @@ Game::~Game() {
 
 bool Game::LoadMap(std::istream& file, const std::string& fileName) {
     Console& console = services_.console;
+    std::string lastLine;  // on refusal, the reason: the log keeps it after the console is gone
     const bool loaded = map_.Load(
-        file, fileName, [&console](const std::string& line) { console.PrintText(line); },
+        file, fileName,
+        [&](const std::string& line) {
+            console.PrintText(line);
+            lastLine = line;
+        },
         services_.graphics);
+    if (!loaded) services_.log.Line("%s", Printable(lastLine).c_str());
     ShowTitle(map_.Name(), kTitleDuration);
     return loaded;
 }

@@ -66,6 +66,18 @@ TEST_F(AppTest, WritesThePlayerNameAtExitOrSaysWhyItCannot) {
     EXPECT_NE(ReadAll(root_ / "Log.txt").find("Couldn't save the player name"), std::string::npos);
 }
 
+TEST_F(AppTest, ALogThatCannotBeWrittenIsSaidOnStderrOnce) {
+    std::filesystem::create_directories(root_ / "Log.txt");  // a folder in its place
+    testing::internal::CaptureStderr();
+    {
+        auto app = MakeApp();
+        app->LogLine("nowhere to go");
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "brawlwick: cannot write " +
+                                                          (root_ / "Log.txt").string() +
+                                                          "; the game runs without a log.\n");
+}
+
 TEST_F(AppTest, MenuFrameClearsToWhiteAndDrawsTheConsoleBetweenBeginAndPresent) {
     auto app = MakeApp();
     ASSERT_NE(renderer_, nullptr);
@@ -94,6 +106,8 @@ TEST_F(AppTest, MissingMapLeavesTheMenuAndSaysWhereItLooked) {
     const std::string expected =
         "Unable to open map \"" + (root_ / "Base" / "Maps" / "bwdm1.bwm").string() + "\"...";
     EXPECT_EQ(history.back(), expected);
+    EXPECT_NE(ReadAll(root_ / "Log.txt").find(expected.substr(0, expected.size() - 3)),
+              std::string::npos);
 }
 
 TEST_F(AppTest, StepFollowsTheTimerAndTimeScale) {
@@ -174,6 +188,8 @@ TEST_F(AppTest, SoundsLoadWithLoopingMenuMusicAndAMenuClickPlaysSoundZero) {
         EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Stopped, 1, 0, 0, false},
                                                           {Sound::Started, 1, 0, 22050, true}}));
         EXPECT_NE(app->GetConsole()->History().back().find("Couldn't load map \"open.bwm\""),
+                  std::string::npos);
+        EXPECT_NE(ReadAll(root_ / "Log.txt").find("Couldn't load map \"open.bwm\":"),
                   std::string::npos);
         record.events.clear();
     }
