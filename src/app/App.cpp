@@ -86,8 +86,10 @@ App::~App() {
 }
 
 void App::SavePreferences() {
-    if (!WritePlayerName(base_ / "Prefs.dat", playerName_)) {
-        log_.Line("Couldn't save the player name to %s", (base_ / "Prefs.dat").c_str());
+    std::string why;
+    if (!WritePlayerName(base_ / "Prefs.dat", playerName_, &why)) {
+        log_.Line("Couldn't save the player name to %s: %s.", (base_ / "Prefs.dat").c_str(),
+                  Printable(why).c_str());
     }
 }
 
