@@ -1,6 +1,7 @@
 #include "app/App.h"
 
 #include <cstdarg>
+#include <cstdio>
 #include <ctime>
 #include <fstream>
 
@@ -11,6 +12,7 @@
 #include "core/FrameTimer.h"
 #include "core/Random.h"
 #include "core/Screen.h"
+#include "core/TextFormat.h"
 #include "game/Game.h"
 #include "game/GameType.h"
 #include "input/InputSystem.h"
@@ -60,6 +62,10 @@ App::App(const std::filesystem::path& root, const std::filesystem::path& logPath
     : base_(root / "Base"), screenshots_(logPath.parent_path() / "Screenshots") {
     SeedRandom(seed ? *seed : static_cast<unsigned int>(std::time(nullptr)));
     log_.Open(logPath);
+    if (!log_.IsOpen()) {
+        std::fprintf(stderr, "brawlwick: cannot write %s; the game runs without a log.\n",
+                     logPath.c_str());
+    }
     timer_ = std::make_unique<FrameTimer>(kTargetFrameRate, clock);
     playerName_ = ReadPlayerName(base_ / "Prefs.dat");
 }
@@ -79,8 +85,10 @@ App::~App() {
 }
 
 void App::SavePreferences() {
-    if (!WritePlayerName(base_ / "Prefs.dat", playerName_)) {
-        log_.Line("Couldn't save the player name to %s", (base_ / "Prefs.dat").c_str());
+    std::string why;
+    if (!WritePlayerName(base_ / "Prefs.dat", playerName_, &why)) {
+        log_.Line("Couldn't save the player name to %s: %s.", (base_ / "Prefs.dat").c_str(),
+                  Printable(why).c_str());
     }
 }
 
@@ -151,6 +159,7 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
         file.open(path, std::ios::binary);
         if (!file) {
             console_->Print("Unable to open map \"%s\"...", path.c_str());
+            log_.Line("Unable to open map \"%s\".", Printable(path.string()).c_str());
             return;
         }
     }

@@ -1,10 +1,12 @@
 #include "app/CommandLine.h"
 
 #include <charconv>
+#include <limits>
 #include <string_view>
 #include <vector>
 
 #include "core/Screen.h"
+#include "input/InputScript.h"
 
 namespace {
 template <typename T>
@@ -27,20 +29,37 @@ std::optional<std::string> WordAfter(const std::vector<std::string_view>& words,
     return std::nullopt;
 }
 
-// A whole number in [low, high] after the flag; anything else keeps `value` and says why.
-void ReadBoundedNumber(const std::vector<std::string_view>& words, std::string_view flag, int low,
-                       int high, int& value, std::vector<std::string>& problems) {
-    if (!WordAfter(words, flag)) return;
-    const std::optional<int> number = NumberAfter<int>(words, flag);
-    if (number && *number >= low && *number <= high) {
-        value = *number;
-        return;
-    }
+// A whole number in [low, high] after the flag. Anything else gives none and says why, ending
+// with what is done instead (`fallback`).
+template <typename T>
+std::optional<T> BoundedNumberAfter(const std::vector<std::string_view>& words,
+                                    std::string_view flag, T low, T high, std::string_view fallback,
+                                    std::vector<std::string>& problems) {
+    if (!WordAfter(words, flag)) return std::nullopt;
+    const std::optional<T> number = NumberAfter<T>(words, flag);
+    if (number && *number >= low && *number <= high) return number;
     std::string problem(flag);
     problem.append(" takes a whole number from ").append(std::to_string(low));
-    problem.append(" to ").append(std::to_string(high)).append("; using ");
-    problem.append(std::to_string(value)).append(".");
+    problem.append(" to ").append(std::to_string(high)).append("; ");
+    problem.append(fallback).append(".");
     problems.push_back(problem);
+    return std::nullopt;
+}
+
+void ReadBoundedNumber(const std::vector<std::string_view>& words, std::string_view flag, int low,
+                       int high, int& value, std::vector<std::string>& problems) {
+    const std::string fallback = "using " + std::to_string(value);
+    value = BoundedNumberAfter(words, flag, low, high, fallback, problems).value_or(value);
+}
+
+// "-map bwdm2" names the map as the console does; "-map bwdm2.bwm" names its file.
+std::string MapFileName(std::string name) {
+    constexpr std::string_view kExtension = ".bwm";
+    const bool hasExtension =
+        name.size() >= kExtension.size() &&
+        name.compare(name.size() - kExtension.size(), kExtension.size(), kExtension) == 0;
+    if (!hasExtension) name += kExtension;
+    return name;
 }
 
 // Values that are names of ours, not display flags: "-map arena-1024.bwm" must not pick a
@@ -78,10 +97,12 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
     }
     options.windowed = HasWord(words, "-window");
     options.fixedStep = HasWord(words, "-fixedstep");
-    options.frameLimit = NumberAfter<long>(words, "-frames");
-    options.seed = NumberAfter<unsigned int>(words, "-seed");
+    options.frameLimit = BoundedNumberAfter(words, "-frames", 1L, kLastRunFrame,
+                                            "running with no frame limit", options.problems);
+    options.seed = BoundedNumberAfter(words, "-seed", 0u, std::numeric_limits<unsigned int>::max(),
+                                      "seeding from the clock", options.problems);
     options.scriptPath = WordAfter(words, "-script");
-    options.mapName = WordAfter(words, "-map").value_or(options.mapName);
+    if (const auto map = WordAfter(words, "-map")) options.mapName = MapFileName(*map);
     options.gameType = WordAfter(words, "-type").value_or(options.gameType);
     ReadBoundedNumber(words, "-players", 1, kMaxLaunchPlayers, options.maxPlayers,
                       options.problems);

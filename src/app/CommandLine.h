@@ -10,11 +10,12 @@ struct LaunchOptions {
     int resolutionIndex = 2;  // 0: 320x240, 1: 640x480, 2: 800x600, 3: 1024x768
     int colourDepth = 32;
     bool windowed = false;                  // -window
-    std::optional<long> frameLimit;         // -frames N
+    std::optional<long> frameLimit;         // -frames N, 1 to kLastRunFrame
     std::optional<unsigned int> seed;       // -seed N
     bool fixedStep = false;                 // -fixedstep
     std::optional<std::string> scriptPath;  // -script FILE: replayed input
-    // The match started at launch: -map NAME, -players N, -fraglimit N, -type WORD.
+    // The match started at launch: -map NAME, -players N, -fraglimit N, -type WORD. The map is
+    // kept as its file name in Base/Maps.
     std::string mapName = "bwdm1.bwm";
     int maxPlayers = 6;
     int fragLimit = 32;

@@ -22,6 +22,6 @@ std::string ReadPlayerName(const std::filesystem::path& path) {
     return name;
 }
 
-bool WritePlayerName(const std::filesystem::path& path, const std::string& name) {
-    return WriteFileAtomically(path, name + "\n");
+bool WritePlayerName(const std::filesystem::path& path, const std::string& name, std::string* why) {
+    return WriteFileAtomically(path, name + "\n", why);
 }

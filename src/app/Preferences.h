@@ -11,5 +11,6 @@ std::string ReadPlayerName(const std::filesystem::path& path);
 
 // Replaces the file with the name and a line end. The new text goes to a temporary file that is
 // then renamed over the old one, so a crash or a full disk never loses the old name.
-// Returns false (the old file untouched) when writing failed.
-bool WritePlayerName(const std::filesystem::path& path, const std::string& name);
+// Returns false (the old file untouched) when writing failed, and says why in `why`.
+bool WritePlayerName(const std::filesystem::path& path, const std::string& name,
+                     std::string* why = nullptr);

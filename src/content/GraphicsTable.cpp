@@ -5,8 +5,10 @@
 
 #include "content/SpriteTableFile.h"
 #include "core/Log.h"
+#include "core/TextFormat.h"
 #include "render/Image.h"
 #include "render/Renderer.h"
+#include "render/TgaFile.h"
 
 namespace {
 
@@ -58,7 +60,16 @@ void GraphicsTable::LoadImageDirectory(const std::filesystem::path& directory) {
 void GraphicsTable::LoadImage(const std::filesystem::path& path) {
     std::unique_ptr<Image> image = renderer_.CreateImage(path.string());
     if (!image) {
-        log_.Line("Couldn't load %s", path.c_str());
+        // The renderer only says no; the reader says why, which is worth a second read.
+        TgaPixels header;
+        const TgaResult why = ReadTga(path, header);
+        const std::string shown = Printable(path.string());
+        if (why == TgaResult::Ok) {
+            log_.Line("Couldn't load %s", shown.c_str());
+        } else {
+            log_.Line("Couldn't load %s: %s.", shown.c_str(),
+                      DescribeTgaResult(why, header).c_str());
+        }
         return;
     }
     const std::string fileName = path.filename().string();
@@ -70,26 +81,41 @@ void GraphicsTable::LoadImage(const std::filesystem::path& path) {
 bool GraphicsTable::LoadSpriteTable(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
-    ReadSpriteTable(file, [this](const std::string& imageName, const SpriteLine& line) {
-        Image* image = FindImageToCut(imageName);
-        if (image == nullptr) {
-            log_.Line("Couldn't find %s", imageName.c_str());
-            return;
-        }
-        auto sprite = std::make_unique<Sprite>();
-        sprite->image = image;
-        sprite->x1 = line.x1;
-        sprite->y1 = line.y1;
-        sprite->x2 = line.x2;
-        sprite->y2 = line.y2;
-        sprite->tx1 = image->TexCoordU(line.x1);
-        sprite->ty1 = image->TexCoordV(line.y1);
-        sprite->tx2 = image->TexCoordU(line.x2);
-        sprite->ty2 = image->TexCoordV(line.y2);
-        sprites_.push_back(Entry{line.name, std::move(sprite)});
-        log_.Line("Loaded \"%s\" from \"%s\"", line.name.c_str(), imageName.c_str());
-    });
+    const SpriteTableReport report =
+        ReadSpriteTable(file, [this](const std::string& imageName, const SpriteLine& line) {
+            Image* image = FindImageToCut(imageName);
+            if (image == nullptr) {
+                log_.Line("Couldn't find %s", Printable(imageName).c_str());
+                return;
+            }
+            auto sprite = std::make_unique<Sprite>();
+            sprite->image = image;
+            sprite->x1 = line.x1;
+            sprite->y1 = line.y1;
+            sprite->x2 = line.x2;
+            sprite->y2 = line.y2;
+            sprite->tx1 = image->TexCoordU(line.x1);
+            sprite->ty1 = image->TexCoordV(line.y1);
+            sprite->tx2 = image->TexCoordU(line.x2);
+            sprite->ty2 = image->TexCoordV(line.y2);
+            sprites_.push_back(Entry{line.name, std::move(sprite)});
+            log_.Line("Loaded \"%s\" from \"%s\"", Printable(line.name).c_str(),
+                      Printable(imageName).c_str());
+        });
+    LogDamage(path, report);
     return true;
+}
+
+void GraphicsTable::LogDamage(const std::filesystem::path& path, const SpriteTableReport& report) {
+    const std::string shown = Printable(path.string());
+    if (report.unreadLines > 0) {
+        log_.Line(
+            "The sprite table %s is damaged: skipped %d unreadable line%s, the first is "
+            "line %d.",
+            shown.c_str(), report.unreadLines, report.unreadLines == 1 ? "" : "s",
+            report.firstUnreadLine);
+    }
+    if (report.sprites == 0) log_.Line("The sprite table %s names no sprites.", shown.c_str());
 }
 
 Image* GraphicsTable::FindImageToCut(const std::string& name) const {

@@ -10,6 +10,7 @@
 class Image;
 class Log;
 class Renderer;
+struct SpriteTableReport;
 
 // Owns every loaded image and the named sprites cut from them. A sprite's position in the
 // table is its handle: callers look a name up once and fetch by position every frame.
@@ -24,7 +25,7 @@ public:
     // Loads every "*.tga" file of the folder (not of its subfolders), named by its file name.
     void LoadImageDirectory(const std::filesystem::path& directory);
     // Cuts the sprites a table names out of the images loaded so far; false when the file
-    // cannot be opened.
+    // cannot be opened. An empty table, or lines that do not read, are said in the log.
     bool LoadSpriteTable(const std::filesystem::path& path);
     // Everything the game draws, from a Base folder: the images of it and of its MapObjects
     // folder, then BWgfx.gtb before BWents.etb, so the first wins a name both give.
@@ -45,6 +46,8 @@ private:
     };
 
     void LoadImage(const std::filesystem::path& path);
+    // Says in the log when a table is empty or has lines that do not read.
+    void LogDamage(const std::filesystem::path& path, const SpriteTableReport& report);
     Image* FindImageToCut(const std::string& name) const;
 
     std::vector<Entry> sprites_;

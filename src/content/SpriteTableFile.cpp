@@ -55,16 +55,21 @@ std::optional<SpriteLine> ParseSpriteLine(std::string_view line) {
     return sprite;
 }
 
-void ReadSpriteTable(std::istream& in, const SpriteLineHandler& onSprite) {
+SpriteTableReport ReadSpriteTable(std::istream& in, const SpriteLineHandler& onSprite) {
+    SpriteTableReport report;
     std::string imageName(kUndefinedImage);
     std::string line;
-    while (ReadDataLine(in, line)) {
+    for (int number = 1; ReadDataLine(in, line); ++number) {
         // Lines are text: a stray NUL ends one, as it would end a C string.
         line.resize(std::strlen(line.c_str()));
         if (std::optional<std::string> section = ParseSectionLine(line)) {
             imageName = std::move(*section);
         } else if (std::optional<SpriteLine> sprite = ParseSpriteLine(line)) {
             onSprite(imageName, *sprite);
+            ++report.sprites;
+        } else if (!SkipBlanks(line).empty()) {
+            if (report.unreadLines++ == 0) report.firstUnreadLine = number;
         }
     }
+    return report;
 }

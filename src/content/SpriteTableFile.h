@@ -30,7 +30,14 @@ std::optional<std::string> ParseSectionLine(std::string_view line);
 // None when the line does not give all five, or gives a name or a number that does not fit.
 std::optional<SpriteLine> ParseSpriteLine(std::string_view line);
 
+// What a walk through a table found, so an empty or damaged table can be told apart.
+struct SpriteTableReport {
+    int sprites = 0;
+    int unreadLines = 0;      // neither blank, nor a section, nor a sprite line
+    int firstUnreadLine = 0;  // from 1; 0 when every line read
+};
+
 // Walks a table: for every sprite line, tells which image it refers to.
 using SpriteLineHandler =
     std::function<void(const std::string& imageName, const SpriteLine& sprite)>;
-void ReadSpriteTable(std::istream& in, const SpriteLineHandler& onSprite);
+SpriteTableReport ReadSpriteTable(std::istream& in, const SpriteLineHandler& onSprite);

@@ -3,6 +3,7 @@
 #include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
 #include "core/Log.h"
+#include "core/TextFormat.h"
 #include "game/AnimationFiles.h"
 #include "game/GameType.h"
 #include "render/Font.h"
@@ -60,8 +61,15 @@ Game::~Game() {
 }
 
 bool Game::LoadMap(std::istream& file, const std::string& fileName) {
+    std::string lastLine;  // on refusal, the reason: the log keeps it after the console is gone
     const bool loaded = map_.Load(
-        file, fileName, [this](const std::string& line) { Print(line); }, services_.graphics);
+        file, fileName,
+        [&](const std::string& line) {
+            Print(line);
+            lastLine = line;
+        },
+        services_.graphics);
+    if (!loaded) services_.log.Line("%s", Printable(lastLine).c_str());
     ShowTitle(map_.Name(), kTitleDuration);
     return loaded;
 }

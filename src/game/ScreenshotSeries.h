@@ -4,8 +4,8 @@
 
 class Renderer;
 
-// Numbered screenshots "Screen0.tga" to "Screen255.tga" in one folder. Numbering continues
-// after the first gap among the files already there; when all 256 exist, no more are taken.
+// Numbered screenshots "Screen0.tga" to "Screen255.tga" in one folder. Every number whose file
+// already exists is skipped, so a shot never replaces one; when all 256 exist, no more are taken.
 class ScreenshotSeries {
 public:
     static constexpr int kLimit = 256;
@@ -15,10 +15,13 @@ public:
 
     int Next() const { return next_; }
     std::filesystem::path PathOf(int number) const;
-    // Saves the frame under the next number and moves on; nothing once the series is full.
+    // Saves the frame under the next free number and moves on; nothing once the series is full.
     void Take(Renderer& renderer);
 
 private:
+    // Moves next_ past numbers whose files exist (kept since start-up or written since).
+    void SkipTaken();
+
     std::filesystem::path directory_;
     int next_ = 0;
 };

@@ -80,8 +80,9 @@ InputScript ParseInputScript(std::string_view text) {
         ScriptEvent event;
         bool tap = false;
         std::string error;
-        if (!ReadNumber(words[0], event.frame) || event.frame < 0) {
-            error = "expected a frame number, not \"" + std::string(words[0]) + "\"";
+        if (!ReadNumber(words[0], event.frame) || event.frame < 0 || event.frame > kLastRunFrame) {
+            error = "expected a frame number from 0 to " + std::to_string(kLastRunFrame) +
+                    ", not \"" + std::string(words[0]) + "\"";
         } else if (words.size() < 2) {
             error = "expected an event after the frame number";
         } else {

@@ -16,6 +16,10 @@ struct ScriptEvent {
     int y = 0;
 };
 
+// The last frame a run can reach (over 300 days at 80 frames a second): -frames stops there at
+// the latest, and a later event would never be delivered.
+inline constexpr long kLastRunFrame = 2'147'483'647;
+
 struct ScriptError {
     int line;  // from 1
     std::string message;
@@ -30,5 +34,6 @@ struct InputScript {
 //   <frame> key down|up|tap <KeyName>     (tap: down at <frame>, up one frame later)
 //   <frame> mouse down|up left|right|middle
 //   <frame> cursor <x> <y>
-// A line that does not read is reported with its number and skipped.
+// A line that does not read, or names a frame past kLastRunFrame, is reported with its number
+// and skipped.
 InputScript ParseInputScript(std::string_view text);

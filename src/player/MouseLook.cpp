@@ -1,5 +1,7 @@
 #include "player/MouseLook.h"
 
+#include <algorithm>
+
 #include "input/CursorDevice.h"
 #include "player/Player.h"
 
@@ -7,6 +9,8 @@ void MouseLook::Apply(Player& player, float step) {
     int x = 0;
     int y = 0;
     cursor_.GetCursorPos(x, y);
+    x = std::clamp(x, -kCursorReach, kCursorReach);
+    y = std::clamp(y, -kCursorReach, kCursorReach);
     if (rememberedX_ != -1) {
         if (rememberedX_ < x - kDeadZone) {
             player.SetFacing(Facing::Right);

@@ -13,6 +13,9 @@ public:
     static constexpr int kDeadZone = 6;
     static constexpr int kCentreX = kScreenWidth / 2;
     static constexpr int kCentreY = kScreenHeight / 2;
+    // Cursor positions are held within this far of 0, beyond any window, so the dead-zone sums
+    // cannot overflow whatever a device or a script reports.
+    static constexpr int kCursorReach = 1 << 20;
 
     explicit MouseLook(CursorDevice& cursor) : cursor_(cursor) {}
 

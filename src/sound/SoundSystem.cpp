@@ -36,12 +36,15 @@ void SoundSystem::LoadSoundTable(const std::string& path) {
         log_.Line("Couldn't load the sound table \"%s\": there are no sounds.", path.c_str());
         return;
     }
-    LoadSoundTable(table);
+    if (LoadSoundTable(table) == 0)
+        log_.Line("The sound table \"%s\" names no sounds: the game runs silently.", path.c_str());
 }
 
-void SoundSystem::LoadSoundTable(std::istream& table) {
+int SoundSystem::LoadSoundTable(std::istream& table) {
+    int lines = 0;
     bool full = false;
     ReadSoundTable(table, [&](const SoundTableLine& line) {
+        ++lines;
         if (Count() >= kMaxSounds) {
             if (!full)
                 log_.Line("The sound table stops at %d sounds; the rest is not read.", kMaxSounds);
@@ -49,26 +52,29 @@ void SoundSystem::LoadSoundTable(std::istream& table) {
             return;
         }
         const std::string path = kSoundDirectory + line.fileName;
-        const auto failure = Append(path, line.copies);
-        log_.Line("Loading \"%s\" to ID %d...", path.c_str(), Count() - 1);
-        if (failure) log_.Line("Couldn't load \"%s\": %s.", path.c_str(), failure->c_str());
+        const std::string shown = Printable(path);  // a garbled table holds any bytes
+        const auto failure = Append(path, line.copies, line.copiesAsWritten);
+        log_.Line("Loading \"%s\" to ID %d...", shown.c_str(), Count() - 1);
+        if (failure) log_.Line("Couldn't load \"%s\": %s.", shown.c_str(), failure->c_str());
         if (line.copies > kMaxSoundCopies) {
-            log_.Line("\"%s\" asks for %d copies and gets %d.", path.c_str(), line.copies,
-                      kMaxSoundCopies);
+            log_.Line("\"%s\" asks for %s copies and gets %d.", shown.c_str(),
+                      line.copiesAsWritten.c_str(), kMaxSoundCopies);
         }
     });
+    return lines;
 }
 
 int SoundSystem::LoadSound(const std::string& path, int copies) {
-    if (const auto failure = Append(path, copies)) {
-        log_.Line("Couldn't load \"%s\": %s.", path.c_str(), failure->c_str());
+    if (const auto failure = Append(path, copies, std::to_string(copies))) {
+        log_.Line("Couldn't load \"%s\": %s.", Printable(path).c_str(), failure->c_str());
     }
     return Count() - 1;
 }
 
-std::optional<std::string> SoundSystem::Append(const std::string& path, int copies) {
+std::optional<std::string> SoundSystem::Append(const std::string& path, int copies,
+                                               const std::string& copiesAsWritten) {
     Entry& entry = entries_.emplace_back(Entry{nullptr, path});
-    if (copies < 1) return FormatLineF("a copies count of %d", copies);
+    if (copies < 1) return "a copies count of " + copiesAsWritten;
     // Without an output nothing is loaded; Initialize has said so once.
     if (!deviceOpen_) return std::nullopt;
     WaveFile wave;

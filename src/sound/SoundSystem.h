@@ -29,7 +29,8 @@ public:
     void Initialize();
     // Reads the table at `path` (under the root) and loads each line's file from Base/Sound/.
     void LoadSoundTable(const std::string& path);
-    void LoadSoundTable(std::istream& table);
+    // The same from a stream; the number of lines that named a sound.
+    int LoadSoundTable(std::istream& table);
     // Appends an entry for `path` (under the root) and returns its ID, loaded or not.
     int LoadSound(const std::string& path, int copies);
     void Play(int id, int volume, bool loop);
@@ -51,8 +52,10 @@ private:
         std::string name;
     };
 
-    // Appends an entry; the reason when its file could not be loaded.
-    std::optional<std::string> Append(const std::string& path, int copies);
+    // Appends an entry; the reason when its file could not be loaded. The count is shown as
+    // the table wrote it.
+    std::optional<std::string> Append(const std::string& path, int copies,
+                                      const std::string& copiesAsWritten);
     SoundCopies* Sound(int id) const;
     int PlaybackRate() const;
 

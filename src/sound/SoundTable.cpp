@@ -10,16 +10,22 @@ namespace {
 // Larger counts are held at this; nothing can use more copies.
 constexpr long kCopiesLimit = 1'000'000;
 
-// A decimal number with an optional sign, as a formatted scan reads it; none without digits.
-std::optional<int> ReadCount(std::string_view text) {
-    std::size_t at = 0;
-    const bool negative = at < text.size() && text[at] == '-';
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
-    if (at >= text.size() || text[at] < '0' || text[at] > '9') return std::nullopt;
+// The text of a decimal number with an optional sign at the start, as a formatted scan reads
+// it; empty without digits.
+std::string_view CountText(std::string_view text) {
+    const std::size_t digitsAt = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    std::size_t end = digitsAt;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+        ++end;
+    return end > digitsAt ? text.substr(0, end) : std::string_view();
+}
+
+// The value of CountText's text, held within kCopiesLimit.
+int ReadCount(std::string_view text) {
+    const bool negative = text.front() == '-';
     long value = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-        value = value * 10 + (text[at] - '0');
-        if (value > kCopiesLimit) value = kCopiesLimit;
+    for (const char c : text.substr(text.front() == '-' || text.front() == '+' ? 1 : 0)) {
+        value = std::min(value * 10 + (c - '0'), kCopiesLimit);
     }
     return static_cast<int>(negative ? -value : value);
 }
@@ -32,7 +38,11 @@ std::optional<SoundTableLine> ParseSoundTableLine(std::string_view line) {
     if (nameLength == 0) return std::nullopt;
     SoundTableLine parsed;
     parsed.fileName = rest.substr(0, std::min(nameLength, kMaxSoundFileName));
-    parsed.copies = ReadCount(SkipBlanks(rest.substr(nameLength))).value_or(1);
+    const std::string_view count = CountText(SkipBlanks(rest.substr(nameLength)));
+    if (!count.empty()) {
+        parsed.copies = ReadCount(count);
+        parsed.copiesAsWritten = count;
+    }
     return parsed;
 }
 

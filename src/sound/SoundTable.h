@@ -11,7 +11,8 @@
 // once, as written (the sound system decides what a count of 0, a negative or a huge one gets).
 struct SoundTableLine {
     std::string fileName;
-    int copies = 1;
+    int copies = 1;                     // held within a million either way
+    std::string copiesAsWritten = "1";  // the count's text, for messages about it
 };
 
 // Longest file name kept; a longer name is cut to this.

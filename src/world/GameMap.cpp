@@ -41,8 +41,10 @@ bool GameMap::Load(std::istream& in, const std::string& fileName, const Print& p
 bool GameMap::Save(const std::filesystem::path& path, const Print& print) const {
     const std::vector<std::uint8_t> bytes = WriteMapFile(contents_);
     const std::string shown = path.string();
-    if (!WriteFileAtomically(path, bytes.data(), bytes.size())) {
-        print(FormatLineF("Could not save \"%s\"; the old file is unchanged.", shown.c_str()));
+    std::string why;
+    if (!WriteFileAtomically(path, bytes.data(), bytes.size(), &why)) {
+        print(FormatLineF("Could not save \"%s\": %s; the old file is unchanged.", shown.c_str(),
+                          why.c_str()));
         return false;
     }
     print(FormatLineF("Saved map to \"%s\".", shown.c_str()));

@@ -74,6 +74,18 @@ TEST_F(AppTest, WritesThePlayerNameAtExitEvenWithoutADrawingContextOrSaysWhyItCa
     EXPECT_NE(ReadAll(root_ / "Log.txt").find("Couldn't save the player name"), std::string::npos);
 }
 
+TEST_F(AppTest, ALogThatCannotBeWrittenIsSaidOnStderrOnce) {
+    std::filesystem::create_directories(root_ / "Log.txt");  // a folder in its place
+    testing::internal::CaptureStderr();
+    {
+        auto app = MakeApp();
+        app->LogLine("nowhere to go");
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "brawlwick: cannot write " +
+                                                          (root_ / "Log.txt").string() +
+                                                          "; the game runs without a log.\n");
+}
+
 TEST_F(AppTest, MenuFrameClearsToWhiteAndDrawsTheConsoleBetweenBeginAndPresent) {
     auto app = MakeApp();
     ASSERT_NE(renderer_, nullptr);
@@ -153,15 +165,18 @@ TEST_F(AppTest, SoundsLoadWithLoopingMenuMusicAndAMenuClickPlaysSoundZero) {
         record.events.clear();
         app->StartMap("nowhere.bwm", 6, 32, "ffa");
         EXPECT_TRUE(record.events.empty());
-        EXPECT_EQ(
-            app->GetConsole()->History().back(),
-            "Unable to open map \"" + (root_ / "Base" / "Maps" / "nowhere.bwm").string() + "\"...");
+        const std::string missing =
+            "Unable to open map \"" + (root_ / "Base" / "Maps" / "nowhere.bwm").string() + "\"";
+        EXPECT_EQ(app->GetConsole()->History().back(), missing + "...");
+        EXPECT_NE(ReadAll(root_ / "Log.txt").find(missing), std::string::npos);
         WriteBytes(root_ / "Base" / "Maps" / "open.bwm", {});
         app->StartMap("open.bwm", 6, 32, "ffa");
         EXPECT_EQ(app->CurrentGame(), nullptr);
         EXPECT_EQ(record.events, (std::vector<SoundEvent>{{Sound::Stopped, 1, 0, 0, false},
                                                           {Sound::Started, 1, 0, 22050, true}}));
         EXPECT_NE(app->GetConsole()->History().back().find("Couldn't load map \"open.bwm\""),
+                  std::string::npos);
+        EXPECT_NE(ReadAll(root_ / "Log.txt").find("Couldn't load map \"open.bwm\":"),
                   std::string::npos);
         record.events.clear();
     }

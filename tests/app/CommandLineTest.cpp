@@ -42,7 +42,6 @@ TEST(CommandLine, TestingFlagsTakeWholeWordsAndBadNumbersAreIgnored) {
     EXPECT_TRUE(options.fixedStep);
     EXPECT_EQ(options.resolutionIndex, 2);
 
-    EXPECT_FALSE(Parse({"-frames", "12x"}).frameLimit);
     EXPECT_FALSE(Parse({"-frames"}).frameLimit);
     EXPECT_FALSE(Parse({"-windowed"}).windowed);
     // A number after a flag does not turn into a display flag.
@@ -83,4 +82,28 @@ TEST(CommandLine, TheLaunchMatchIsNamedByWordsAndOutOfRangeNumbersAreRefusedAlou
                                 "-fraglimit takes a whole number from 1 to 100000; using 32."}));
     EXPECT_EQ(Parse({"-players", "65"}).maxPlayers, 6);
     EXPECT_EQ(Parse({"-players", "64"}).maxPlayers, 64);
+    EXPECT_EQ(Parse({"-map", "bwdm2"}).mapName, "bwdm2.bwm");  // by name, as the console
+}
+
+TEST(CommandLine, TestingNumbersThatDoNotFitAreSaidAndLeftUnset) {
+    const struct {
+        std::vector<const char*> args;
+        const char* problem;
+    } cases[] = {
+        {{"-frames", "abc"},
+         "-frames takes a whole number from 1 to 2147483647; running with no frame limit."},
+        {{"-frames", "-1"},
+         "-frames takes a whole number from 1 to 2147483647; running with no frame limit."},
+        {{"-frames", "2147483648"},
+         "-frames takes a whole number from 1 to 2147483647; running with no frame limit."},
+        {{"-seed", "abc"},
+         "-seed takes a whole number from 0 to 4294967295; seeding from the clock."},
+        {{"-seed", "4294967296"},
+         "-seed takes a whole number from 0 to 4294967295; seeding from the clock."},
+    };
+    for (const auto& c : cases) {
+        const LaunchOptions options = Parse(c.args);
+        EXPECT_FALSE(options.frameLimit || options.seed) << c.problem;
+        EXPECT_EQ(options.problems, std::vector<std::string>{c.problem});
+    }
 }

@@ -56,7 +56,8 @@ TEST_F(GraphicsTableTest, LoadsEveryTgaOfAFolderByFileNameAndLogsEachOne) {
     EXPECT_EQ(table.FindImage("deep.tga"), nullptr);
     const std::vector<std::string> expected = {
         "Loaded A.TGA (2 x 2)", "Loaded b.tga (4 x 2)",
-        "Couldn't load " + (root_ / "Base" / "odd.tga").string()};
+        "Couldn't load " + (root_ / "Base" / "odd.tga").string() +
+            ": it is 3 x 3; each side must be a power of two from 2 to 512."};
     EXPECT_EQ(LogLines(), expected);
 }
 
@@ -69,11 +70,16 @@ TEST_F(GraphicsTableTest, CutsSpritesByTheTableLineRules) {
                "menu 0,0,512,384\n"
                "spaced 0, 128, 256, 256\n"
                "[gone.tga]\n"
-               "lost 0,0,1,1\n");
+               "lost 0,0,1,1\n"
+               "[g\x01\xff]\n"
+               "x 0,0,1,1\n"
+               "garbled\n");
+    WriteTable("empty.gtb", "\n  \n");
     GraphicsTable table(renderer_, log_);
     table.LoadImageDirectory(root_ / "Base");
     EXPECT_TRUE(table.LoadSpriteTable(root_ / "Base" / "t.gtb"));
     EXPECT_FALSE(table.LoadSpriteTable(root_ / "Base" / "none.gtb"));
+    EXPECT_TRUE(table.LoadSpriteTable(root_ / "Base" / "empty.gtb"));
 
     ASSERT_EQ(table.SpriteCount(), 2);
     const Sprite* menu = table.GetSprite(table.FindSpriteIndex("menu"));
@@ -91,9 +97,15 @@ TEST_F(GraphicsTableTest, CutsSpritesByTheTableLineRules) {
     EXPECT_EQ(spaced->ty1, 0.5f);
 
     const std::vector<std::string> expected = {
-        "Loaded sheet.tga (512 x 256)", "Couldn't find UNDEFINED",
-        "Loaded \"menu\" from \"sheet.tga\"", "Loaded \"spaced\" from \"sheet.tga\"",
-        "Couldn't find gone.tga"};
+        "Loaded sheet.tga (512 x 256)",
+        "Couldn't find UNDEFINED",
+        "Loaded \"menu\" from \"sheet.tga\"",
+        "Loaded \"spaced\" from \"sheet.tga\"",
+        "Couldn't find gone.tga",
+        "Couldn't find g\\x01\\xff",  // no raw bytes in the log
+        "The sprite table " + (root_ / "Base" / "t.gtb").string() +
+            " is damaged: skipped 1 unreadable line, the first is line 9.",
+        "The sprite table " + (root_ / "Base" / "empty.gtb").string() + " names no sprites."};
     EXPECT_EQ(LogLines(), expected);
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A match on the default map: F9 saves numbered screenshots that show the map, Escape ends the
-# match and returns to the menu. Numbering continues after the first gap among the files
-# already there. (A refused game type is the App test's; a missing map, the input script test's.)
+# match and returns to the menu. Numbering skips every file already there. (A refused game type
+# is the App test's; a missing map, the input script test's.)
 set -euo pipefail
 # shellcheck source=tests/e2e/scratch-game.sh
 . "$(dirname "$(readlink -f "$0")")/scratch-game.sh"

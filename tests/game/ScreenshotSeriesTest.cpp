@@ -6,7 +6,7 @@
 #include "support/RecordingRenderer.h"
 #include "support/TestFolder.h"
 
-TEST(ScreenshotSeries, NumberingContinuesAtTheFirstGapAndStopsWhenAllAreTaken) {
+TEST(ScreenshotSeries, NumberingSkipsEveryTakenNumberAndStopsWhenAllAreTaken) {
     const auto folder = FreshTestFolder("screenshots") / "Screenshots";
     ScreenshotSeries fresh(folder);
     EXPECT_TRUE(std::filesystem::is_directory(folder));  // made when missing
@@ -15,12 +15,16 @@ TEST(ScreenshotSeries, NumberingContinuesAtTheFirstGapAndStopsWhenAllAreTaken) {
     for (int n : {0, 1, 2, 3, 4, 7})
         WriteBytes(folder / ("Screen" + std::to_string(n) + ".tga"), {});
     ScreenshotSeries gap(folder);
-    EXPECT_EQ(gap.Next(), 5);  // even though 7 exists
+    EXPECT_EQ(gap.Next(), 5);
     RecordingRenderer renderer;
-    gap.Take(renderer);
-    EXPECT_EQ(gap.Next(), 6);
-    EXPECT_EQ(renderer.CallsOf(RecordingRenderer::Kind::Screenshot).at(0).text,
-              (folder / "Screen5.tga").string());
+    for (int press = 0; press < 3; ++press)
+        gap.Take(renderer);
+    const auto shots = renderer.CallsOf(RecordingRenderer::Kind::Screenshot);
+    const int expected[] = {5, 6, 8};  // Screen7 is kept, not replaced
+    ASSERT_EQ(shots.size(), 3u);
+    for (size_t i = 0; i < shots.size(); ++i)
+        EXPECT_EQ(shots[i].text,
+                  (folder / ("Screen" + std::to_string(expected[i]) + ".tga")).string());
 
     for (int n = 0; n < 256; ++n)
         WriteBytes(folder / ("Screen" + std::to_string(n) + ".tga"), {});

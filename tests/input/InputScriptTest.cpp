@@ -25,7 +25,8 @@ TEST(InputScriptTest, ReadsEventsInFrameOrderAndReportsBadLinesByNumber) {
         "9\n"
         "99999999999999999999999 key down A\n"
         "4 key press A\n"
-        "4 key down A extra words here\n");
+        "4 key down A extra words here\n"
+        "9223372036854775807 key tap A\n");  // its release would overflow
 
     ASSERT_EQ(script.events.size(), 7u);
     EXPECT_EQ(script.events[0].frame, 2);
@@ -46,5 +47,5 @@ TEST(InputScriptTest, ReadsEventsInFrameOrderAndReportsBadLinesByNumber) {
     for (const auto& error : script.errors)
         badLines.push_back(error.line);
     // The messages' text is shown by the input script end-to-end test.
-    EXPECT_EQ(badLines, (std::vector<int>{9, 10, 11, 12, 13, 14, 15, 16, 17, 18}));
+    EXPECT_EQ(badLines, (std::vector<int>{9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
 }

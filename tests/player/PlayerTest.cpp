@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 
 #include "core/Random.h"
 #include "input/KeyTable.h"
@@ -147,6 +148,14 @@ TEST_F(PlayerTest, TheMouseTurnsPastSixPixelsAndAimsTwiceAsFastAsTheKeys) {
     EXPECT_FLOAT_EQ(human.Aim(), 1.25f);
     Frames(100);
     EXPECT_FLOAT_EQ(human.Aim(), -60.0f);
+
+    // The ends of the int range turn the player like any far position, with no overflow.
+    rig_.cursor.cursorX = std::numeric_limits<int>::min();
+    Frames(1);
+    EXPECT_EQ(human.Facing(), Facing::Left);
+    rig_.cursor.cursorX = std::numeric_limits<int>::max();
+    Frames(1);
+    EXPECT_EQ(human.Facing(), Facing::Right);
 }
 
 TEST_F(PlayerTest, ArmsAimedUpRiseOnTheSideThePlayerFaces) {

@@ -51,28 +51,80 @@ TEST(TgaFile, SidesMustBePowersOfTwoFrom2To512AndTheSizeIsKeptWhenRefused) {
     }
 }
 
-TEST(TgaFile, RefusesOtherTypesDepthsAndShortFiles) {
+TEST(TgaFile, ReadsPicturesAsCommonToolsWriteThem) {
+    // Bottom row two blue-ish pixels, top row two others; read bottom row first, in RGB.
+    const std::vector<std::uint8_t> expected = {3, 2, 1, 3, 2, 1, 9, 8, 7, 12, 11, 10};
+    constexpr std::uint8_t kTopLeft = 0x20;
+    constexpr std::uint8_t kRightToLeft = 0x10;
+    const struct {
+        const char* what;
+        std::uint8_t type;
+        std::uint8_t descriptor;
+        std::vector<std::uint8_t> stored;
+    } cases[] = {
+        {"plain", 2, 0, {1, 2, 3, 1, 2, 3, 7, 8, 9, 10, 11, 12}},
+        {"top-left origin", 2, kTopLeft, {7, 8, 9, 10, 11, 12, 1, 2, 3, 1, 2, 3}},
+        {"right-to-left", 2, kRightToLeft, {1, 2, 3, 1, 2, 3, 10, 11, 12, 7, 8, 9}},
+        {"run-length", 10, 0, {0x81, 1, 2, 3, 0x01, 7, 8, 9, 10, 11, 12}},
+        {"run-length top-left", 10, kTopLeft, {0x01, 7, 8, 9, 10, 11, 12, 0x81, 1, 2, 3}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::uint8_t> file = TgaBytes(2, 2, 24, c.stored, c.type);
+        file[17] = c.descriptor;
+        for (const auto& bytes : {file, WithImageId(file, std::vector<std::uint8_t>(12, 'c'))}) {
+            TgaPixels pixels;
+            ASSERT_EQ(Parse(bytes, pixels), TgaResult::Ok) << c.what;
+            EXPECT_EQ(pixels.data, expected) << c.what << ", ID of " << int{bytes[0]};
+        }
+    }
+}
+
+TEST(TgaFile, RefusesOtherTypesDepthsAndShortFilesSayingWhy) {
     TgaPixels pixels;
-    EXPECT_EQ(Parse(TgaBytes(2, 2, 24, std::vector<std::uint8_t>(12), 10), pixels),
-              TgaResult::WrongType);  // run-length encoded
-    std::vector<std::uint8_t> colourMapped = TgaBytes(2, 2, 24, std::vector<std::uint8_t>(12));
-    colourMapped[1] = 1;
-    EXPECT_EQ(Parse(colourMapped, pixels), TgaResult::WrongType);
+    EXPECT_EQ(Parse(TgaBytes(2, 2, 24, std::vector<std::uint8_t>(4), 9), pixels),
+              TgaResult::WrongType);  // colour-mapped, run-length
+    EXPECT_EQ(DescribeTgaResult(TgaResult::WrongType, pixels),
+              "image type 9; only true colour, plain (2) or run-length (10), is read");
 
     EXPECT_EQ(Parse(TgaBytes(2, 2, 16, std::vector<std::uint8_t>(8)), pixels),
               TgaResult::UnsupportedDepth);
+    EXPECT_EQ(DescribeTgaResult(TgaResult::UnsupportedDepth, pixels),
+              "16 bits a pixel; only 24 and 32 are read");
     EXPECT_EQ(Parse(TgaBytes(2, 2, 8, std::vector<std::uint8_t>(4)), pixels),
               TgaResult::UnsupportedDepth);
+    EXPECT_EQ(Parse(TgaBytes(3, 2, 24, std::vector<std::uint8_t>(18)), pixels),
+              TgaResult::NotPowerOfTwo);
+    EXPECT_EQ(DescribeTgaResult(TgaResult::NotPowerOfTwo, pixels),
+              "it is 3 x 2; each side must be a power of two from 2 to 512");
 
-    EXPECT_EQ(Parse(TgaBytes(2, 2, 32, std::vector<std::uint8_t>(15)), pixels),
-              TgaResult::PixelDataShort);
-    EXPECT_EQ(Parse(TgaBytes(2, 2, 24, {}), pixels), TgaResult::PixelDataShort);
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        TgaResult result;
+    } refused[] = {
+        {"pixels missing", TgaBytes(2, 2, 32, std::vector<std::uint8_t>(15)), TgaResult::CutShort},
+        {"no pixels", TgaBytes(2, 2, 24, {}), TgaResult::CutShort},
+        {"ID past the end", WithImageId(TgaBytes(2, 2, 24, {}), std::vector<std::uint8_t>(5)),
+         TgaResult::CutShort},
+        {"runs end early", TgaBytes(2, 2, 24, {0x82, 1, 2, 3}, 10), TgaResult::CutShort},
+        {"raw packet cut", TgaBytes(2, 2, 24, {0x03, 1, 2, 3}, 10), TgaResult::CutShort},
+        {"run past the picture", TgaBytes(2, 2, 24, {0x84, 1, 2, 3}, 10),
+         TgaResult::RunPastPicture},
+        {"raw past the picture", TgaBytes(2, 2, 24, std::vector<std::uint8_t>(16, 0x04), 10),
+         TgaResult::RunPastPicture},
+    };
+    for (const auto& r : refused) {
+        TgaPixels refusedPixels;
+        EXPECT_EQ(Parse(r.bytes, refusedPixels), r.result) << r.what;
+        EXPECT_TRUE(refusedPixels.data.empty()) << r.what;
+    }
+    EXPECT_EQ(DescribeTgaResult(TgaResult::CutShort, pixels), "the file is cut short");
 
     // Headers cut anywhere are refused, never read past.
     const std::vector<std::uint8_t> whole = TgaBytes(2, 2, 24, std::vector<std::uint8_t>(12));
     for (std::size_t size = 0; size < 18; ++size) {
         TgaPixels cut;
-        EXPECT_NE(ParseTga(whole.data(), size, cut), TgaResult::Ok) << size;
+        EXPECT_EQ(ParseTga(whole.data(), size, cut), TgaResult::CutShort) << size;
     }
 }
 

@@ -96,13 +96,14 @@ TEST_F(SoundSystemTest, BadFilesAndCountsKeepTheirIdsAndSayWhy) {
     cut.resize(100);
     AddSound("Short.wav", cut);
     const std::string longName(60, 'x');
-    auto sound = MakeWithTable("Short.wav\nGood.wav 0\nGood.wav -3\nGood.wav 500\nOdd.wav\n" +
-                               longName + " 2\nGood.wav 2\n");
-    ASSERT_EQ(sound->Count(), 7);
-    for (int id = 0; id < 7; ++id)
-        EXPECT_EQ(sound->IsLoaded(id), id == 3 || id == 4 || id == 6) << id;
+    auto sound =
+        MakeWithTable("Short.wav\nGood.wav 0\nGood.wav -3\nGood.wav 500\nOdd.wav\n" + longName +
+                      " 2\nGood.wav 2\nGood.wav 99999999999999999999\nBad\x01\xff.wav\n");
+    ASSERT_EQ(sound->Count(), 9);
+    for (int id = 0; id < 9; ++id)
+        EXPECT_EQ(sound->IsLoaded(id), id == 3 || id == 4 || id == 6 || id == 7) << id;
     // Huge counts are held at the cap; an 8-bit stereo 11025 Hz file loads like any other.
-    EXPECT_EQ(record_.copies, (std::vector<int>{kMaxSoundCopies, 1, 2}));
+    EXPECT_EQ(record_.copies, (std::vector<int>{kMaxSoundCopies, 1, 2, kMaxSoundCopies}));
     EXPECT_EQ(record_.loaded[1].bitsPerSample, 8);
     EXPECT_EQ(sound->FindSound("Base/Sound/" + longName.substr(0, 39)), 5);
 
@@ -113,6 +114,9 @@ TEST_F(SoundSystemTest, BadFilesAndCountsKeepTheirIdsAndSayWhy) {
              "Couldn't load \"Base/Sound/Good.wav\": a copies count of -3.",
              "\"Base/Sound/Good.wav\" asks for 500 copies and gets 16.",
              "Loading \"Base/Sound/Good.wav\" to ID 6...",
+             // Counts as written, names with no raw bytes.
+             "\"Base/Sound/Good.wav\" asks for 99999999999999999999 copies and gets 16.",
+             "Couldn't load \"Base/Sound/Bad\\x01\\xff.wav\": cannot open the file.",
          }) {
         EXPECT_NE(log.find(expected), std::string::npos) << expected;
     }
@@ -203,11 +207,15 @@ TEST_F(SoundSystemTest, WithoutAnOutputTheGameRunsSilentlyAndSaysSoOnce) {
                           }));
 }
 
-TEST_F(SoundSystemTest, MissingOrEndlessTablesAreBoundedAndSaySo) {
+TEST_F(SoundSystemTest, MissingEmptyOrEndlessTablesAreBoundedAndSaySo) {
     auto sound = Make();
     sound->LoadSoundTable("Base/BWsnd.stb");
     EXPECT_EQ(sound->Count(), 0);
     EXPECT_NE(ReadAll(root_ / "Log.txt").find("Couldn't load the sound table \"Base/BWsnd.stb\""),
+              std::string::npos);
+    WriteBytes(root_ / "Base" / "BWsnd.stb", {';', '\n', '\n'});
+    sound->LoadSoundTable("Base/BWsnd.stb");
+    EXPECT_NE(ReadAll(root_ / "Log.txt").find("The sound table \"Base/BWsnd.stb\" names no sounds"),
               std::string::npos);
 
     std::string table;

@@ -21,6 +21,14 @@ inline std::vector<std::uint8_t> TgaBytes(int width, int height, int bitsPerPixe
     return bytes;
 }
 
+// The same file with an image ID (a comment, as some tools write) between header and pixels.
+inline std::vector<std::uint8_t> WithImageId(std::vector<std::uint8_t> tga,
+                                             const std::vector<std::uint8_t>& id) {
+    tga[0] = static_cast<std::uint8_t>(id.size());
+    tga.insert(tga.begin() + 18, id.begin(), id.end());
+    return tga;
+}
+
 // A picture of one colour, every pixel the given BGR(A) bytes.
 inline std::vector<std::uint8_t> SolidTga(int width, int height,
                                           const std::vector<std::uint8_t>& pixel) {

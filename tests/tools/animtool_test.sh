@@ -29,5 +29,11 @@ grep -q 'junk.bwv: animation 0 "Standing" ends inside its frame count' "$work/er
     fail "$(cat "$work/err")"
 if "$animtool" print sideways "$work/a.bwv" 2>/dev/null; then fail "an unknown figure printed"; fi
 if "$animtool" svg upper "$work/a.bwv" 10 2>/dev/null; then fail "ten blends were drawn"; fi
+if "$animtool" svg upper "$work/a.bwv" >/dev/full 2>"$work/err"; then fail "svg into a full disk succeeded"; fi
+grep -q "cannot write the output" "$work/err" || fail "no message for a full disk: $(cat "$work/err")"
+mkdir "$work/folder.bwv"
+if "$animtool" build "$anims/LDefault.anim" "$work/folder.bwv" 2>"$work/err"; then fail "replaced a folder"; fi
+grep -q "folder.bwv is a folder, not a file" "$work/err" || fail "no message for a folder: $(cat "$work/err")"
+[ -d "$work/folder.bwv" ] || fail "the folder is gone"
 if "$animtool" frobnicate 2>/dev/null; then fail "an unknown command succeeded"; fi
 echo "animtool ok"

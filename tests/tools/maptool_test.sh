@@ -12,6 +12,8 @@ fail() { echo "FAIL: $*" >&2 && exit 1; }
 cmp "$work/a.bwm" "$work/b.bwm" || fail "print and build again changed the bytes"
 "$maptool" svg "$work/a.bwm" >"$work/a.svg"
 grep -q '^<svg ' "$work/a.svg" || fail "svg printed no picture"
+if "$maptool" svg "$work/a.bwm" >/dev/full 2>"$work/err"; then fail "svg into a full disk succeeded"; fi
+grep -q "cannot write the output" "$work/err" || fail "no message for a full disk: $(cat "$work/err")"
 
 printf 'name bad\nworld 0 0 800 600\nplatform 1 2 3\n' >"$work/bad.map"
 if "$maptool" build "$work/bad.map" "$work/bad.bwm" 2>"$work/err"; then fail "built a bad map"; fi

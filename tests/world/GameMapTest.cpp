@@ -61,7 +61,8 @@ TEST(GameMap, SavesThroughATemporaryFileAndKeepsTheOldMapWhenThatFails) {
     EXPECT_EQ(ReadAll(path), Text(SmallMapBytes()));
     EXPECT_EQ(printed, (std::vector<std::string>{
                            "Saved map to \"" + path.string() + "\".",
-                           "Could not save \"" + path.string() + "\"; the old file is unchanged.",
+                           "Could not save \"" + path.string() + "\": cannot write " +
+                               path.string() + ".tmp: Is a directory; the old file is unchanged.",
                        }));
 }
 

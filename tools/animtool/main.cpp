@@ -2,8 +2,10 @@
 //   animtool build IN.anim OUT.bwv
 //   animtool print lower|upper IN.bwv           (the text, to stdout)
 //   animtool svg lower|upper IN.bwv [BLENDS]    (a picture, to stdout)
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -59,9 +61,19 @@ int Build(const std::string& inPath, const std::string& outPath) {
     const std::string fault = std::visit(
         [&](const auto& set) { return LoadsBack<std::decay_t<decltype(set)>>(bytes); }, *text.set);
     if (!fault.empty()) return Fail(inPath, "the built file would not load: " + fault);
-    if (!WriteFileAtomically(outPath, bytes.data(), bytes.size()))
-        return Fail(outPath, "cannot write");
+    std::string why;
+    if (!WriteFileAtomically(outPath, bytes.data(), bytes.size(), &why)) {
+        std::fprintf(stderr, "%s\n", why.c_str());  // it names the file
+        return 1;
+    }
     return 0;
+}
+
+// A failed write may empty the buffer, so the flush alone does not tell.
+int WriteOutput(const std::string& path, const std::string& text) {
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    if (written && std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    return Fail(path, std::string("cannot write the output: ") + std::strerror(errno));
 }
 
 // Prints what a built file turns into; a file the game would not read whole is refused.
@@ -75,8 +87,7 @@ int Show(const std::string& path, Render render) {
     const AnimationLoadReport report = set.Load(*bytes);
     if (!report.problems.empty()) return Fail(path, report.problems.front());
     const std::string text = render(set);
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : Fail(path, "cannot write the output");
+    return WriteOutput(path, text);
 }
 
 // Runs `run` with the point count of the figure named `word` as a compile-time constant.

@@ -2,7 +2,9 @@
 //   maptool build IN.map OUT.bwm
 //   maptool print IN.bwm      (the text, to stdout)
 //   maptool svg IN.bwm        (a picture, to stdout)
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -41,9 +43,19 @@ int Build(const std::string& inPath, const std::string& outPath) {
     // What the game would refuse is never written.
     const MapReadResult check = ReadMapFile(bytes);
     if (!check.contents) return Fail(inPath, "the built map would not load: " + check.error);
-    if (!WriteFileAtomically(outPath, bytes.data(), bytes.size()))
-        return Fail(outPath, "cannot write");
+    std::string why;
+    if (!WriteFileAtomically(outPath, bytes.data(), bytes.size(), &why)) {
+        std::fprintf(stderr, "%s\n", why.c_str());  // it names the file
+        return 1;
+    }
     return 0;
+}
+
+// A failed write may empty the buffer, so the flush alone does not tell.
+int WriteOutput(const std::string& path, const std::string& text) {
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    if (written && std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    return Fail(path, std::string("cannot write the output: ") + std::strerror(errno));
 }
 
 // Prints what a built map turns into.
@@ -54,8 +66,7 @@ int Show(const std::string& path, Render render) {
     const MapReadResult map = ReadMapFile(in);
     if (!map.contents) return Fail(path, map.error);
     const std::string text = render(*map.contents);
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : Fail(path, "cannot write the output");
+    return WriteOutput(path, text);
 }
 
 }  // namespace
