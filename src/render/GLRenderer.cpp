@@ -191,11 +191,12 @@ std::unique_ptr<Font> GLRenderer::MakeFont(const std::string& typeface, int heig
 }
 
 bool GLRenderer::SaveScreenshot(const std::string& fileName) {
+    std::string why = "there is no drawing context";
     if (hasContext_) {
         const std::vector<std::uint8_t> bytes = ReadScreenshot();
-        if (WriteFileAtomically(fileName, bytes.data(), bytes.size())) return true;
+        if (WriteFileAtomically(fileName, bytes.data(), bytes.size(), &why)) return true;
     }
-    ReportError("Unable to write screenshot " + fileName + ".", false);
+    ReportError("Unable to write screenshot " + fileName + ": " + why + ".", false);
     return false;
 }
 

@@ -100,13 +100,14 @@ TEST(GLRendererWithoutContext, FallsBackToAWindowLogsBothFailuresAndDrawsNothing
     EXPECT_EQ(fonts.calls, 0);
     EXPECT_EQ(context.calls.back(), "restore");  // and no "destroy": there was nothing to destroy
     EXPECT_EQ(context.calls.size(), 4u);
-    EXPECT_EQ(ReadLines(logPath), (std::vector<std::string>{
-                                      "Initializing OpenGL...",
-                                      "FATAL ERROR: Unable to set display mode.",
-                                      "FATAL ERROR: Unable to create an OpenGL context.",
-                                      "ERROR: Unable to write screenshot " + shot + ".",
-                                      "Shutting down OpenGL...",
-                                  }));
+    EXPECT_EQ(ReadLines(logPath),
+              (std::vector<std::string>{
+                  "Initializing OpenGL...",
+                  "FATAL ERROR: Unable to set display mode.",
+                  "FATAL ERROR: Unable to create an OpenGL context.",
+                  "ERROR: Unable to write screenshot " + shot + ": there is no drawing context.",
+                  "Shutting down OpenGL...",
+              }));
 }
 
 TEST(GLRendererWithoutContext, AskedModesAreTheOnesUsed) {
