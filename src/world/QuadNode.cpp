@@ -67,13 +67,15 @@ void QuadNode::FindDeepest(const Segment& segment, const QuadNode*& result) cons
         child.FindDeepest(segment, result);
 }
 
-void QuadNode::CollectLeaves(const Float4& a, const Float4& b, std::vector<QuadNode*>& list) {
+// Every platform touching a node is listed in it, so the leaves overlapping an area hold every
+// platform that area reaches.
+void QuadNode::CollectLeaves(const Float4& area, std::vector<QuadNode*>& list) {
     if (platforms_.empty()) return;
     bool found = false;
     if (children_) {
         for (QuadNode& child : *children_) {
-            if (!StrictlyOverlaps(a, child.rect_) || !StrictlyOverlaps(b, child.rect_)) continue;
-            child.CollectLeaves(a, b, list);
+            if (!StrictlyOverlaps(area, child.rect_)) continue;
+            child.CollectLeaves(area, list);
             found = true;
         }
     }
