@@ -59,7 +59,10 @@ public:
 
     // Every platform with Draw, then every one with DrawFill.
     void Draw(const View& view) const;
-    void DrawTree(const View& view, bool drawAll);
+    // The tree's nodes: every one, or the leaves this frame's collision queries visited.
+    void DrawTree(const View& view, bool drawAll) const;
+    // Forgets the leaves the queries visited; the start of each frame's update pass calls it.
+    void ClearTreeMarks();
 
     MapContents& Contents() { return contents_; }
     const MapContents& Contents() const { return contents_; }

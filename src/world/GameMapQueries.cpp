@@ -68,6 +68,10 @@ void GameMap::CollideRect(Float4& rect, PushResult& result) {
     }
 }
 
-void GameMap::DrawTree(const View& view, bool drawAll) {
+void GameMap::DrawTree(const View& view, bool drawAll) const {
     if (tree_) tree_->DrawDebug(view, drawAll);
+}
+
+void GameMap::ClearTreeMarks() {
+    if (tree_) tree_->ClearMarks();
 }

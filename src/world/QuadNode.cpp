@@ -84,9 +84,16 @@ void QuadNode::CollectLeaves(const Float4& area, std::vector<QuadNode*>& list) {
     list.push_back(this);
 }
 
-void QuadNode::DrawDebug(const View& view, bool drawAll) {
+void QuadNode::ClearMarks() {
+    marked_ = false;
+    if (!children_) return;
+    for (QuadNode& child : *children_)
+        child.ClearMarks();
+}
+
+void QuadNode::DrawDebug(const View& view, bool drawAll) const {
     if (children_) {
-        for (QuadNode& child : *children_)
+        for (const QuadNode& child : *children_)
             child.DrawDebug(view, drawAll);
     }
     if (!marked_ && !drawAll) return;
@@ -100,5 +107,4 @@ void QuadNode::DrawDebug(const View& view, bool drawAll) {
     renderer.DrawRectOutline(screen.x1, screen.y1, screen.x2, screen.y2, kNodeOutline);
     renderer.SetLineWidth(1.0f);
     renderer.SetLineSmooth(false);
-    marked_ = false;
 }

@@ -163,7 +163,7 @@ void ExpectNode(std::vector<std::string>& out, Float4 r, int level, bool empty) 
 }
 }  // namespace
 
-TEST_F(BuiltTree, DrawDebugDrawsEveryNodeChildrenFirstOrOnlyTheMarkedOnes) {
+TEST_F(BuiltTree, DrawDebugDrawsEveryNodeChildrenFirstOrOnlyTheMarkedOnesUntilCleared) {
     RecordingRenderer renderer;
     View view(renderer, nullptr);
     root.DrawDebug(view, true);  // the editor's view
@@ -179,17 +179,20 @@ TEST_F(BuiltTree, DrawDebugDrawsEveryNodeChildrenFirstOrOnlyTheMarkedOnes) {
     ExpectNode(expected, kWorld, 4, false);
     EXPECT_EQ(Drawn(renderer), expected);
 
-    // The match's view: only what CollectLeaves marked, through the scroll offset, once.
-    renderer.Clear();
+    // The match's view: only what CollectLeaves marked, through the scroll offset, drawn alike
+    // every time until the marks are cleared.
     view.SetOffset(100, 50);
-    const Float4 inFirst{10, 10, 50, 50};
-    ASSERT_EQ(Leaves(root, inFirst).size(), 1u);
-    root.DrawDebug(view, false);
+    ASSERT_EQ(Leaves(root, {10, 10, 50, 50}).size(), 1u);
     expected.clear();
     ExpectNode(expected, {-100, -50, 100, 100}, 2, false);
-    EXPECT_EQ(Drawn(renderer), expected);
+    for (int draw = 0; draw < 2; ++draw) {
+        renderer.Clear();
+        root.DrawDebug(view, false);
+        EXPECT_EQ(Drawn(renderer), expected);
+    }
     EXPECT_EQ(renderer.LineWidth(), 1.0f);
     renderer.Clear();
+    root.ClearMarks();
     root.DrawDebug(view, false);
     EXPECT_TRUE(renderer.Calls().empty());
 }
