@@ -1,8 +1,10 @@
 // Collision queries through the quad tree against a plain scan of every platform, on the built
 // deathmatch map and on a generated 5,000-platform world, plus the cost of building the tree.
+// A moving body's sweep also counts the moves where the tree misses a platform the scan meets.
 // Each iteration is one query, cycling through a fixed set, so the time is per query.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -17,6 +19,7 @@
 #include "world/GameMap.h"
 #include "world/PushResult.h"
 #include "world/SegmentHit.h"
+#include "world/SweepHit.h"
 
 namespace {
 constexpr unsigned int kSeed = 20260;
@@ -32,10 +35,17 @@ struct ShotSet {
 constexpr ShotSet kShotSets[] = {
     {Shots::Short, "short"}, {Shots::Long, "long"}, {Shots::AcrossCentre, "across_centre"}};
 
+// A body box and where it wants to go this frame.
+struct BoxMove {
+    Float4 from;
+    Float4 to;
+};
+
 struct World {
     GameMap map;
     std::vector<Segment> shots[std::size(kShotSets)];
     std::vector<Float4> rects;
+    std::vector<BoxMove> moves;
 };
 
 Segment RandomShot(const Float4& bounds, Shots kind) {
@@ -62,6 +72,18 @@ Float4 RandomBox(const std::vector<Platform>& platforms) {
     return {x, y, x + w, y + h};
 }
 
+// A player's box near a random platform, running and falling or rising as fast as it does at
+// a slow frame: up to 7 across, 14 up or 60 down.
+BoxMove RandomMove(const std::vector<Platform>& platforms) {
+    const auto index = static_cast<std::size_t>(RandomInt()) % platforms.size();
+    const Vec2 near = platforms[index].Centre();
+    const float x = near.x + RandomRange(-60.0f, 60.0f);
+    const float y = near.y + RandomRange(-80.0f, 40.0f);
+    const float dx = RandomRange(-7.0f, 7.0f);
+    const float dy = RandomRange(-14.0f, 60.0f);
+    return {{x, y, x + 16, y + 24}, {x + dx, y + dy, x + 16 + dx, y + 24 + dy}};
+}
+
 void FillQueries(World& world) {
     SeedRandom(kSeed);
     const Float4 bounds = world.map.Bounds();
@@ -71,6 +93,8 @@ void FillQueries(World& world) {
     }
     for (std::size_t i = 0; i < kQueries; ++i)
         world.rects.push_back(RandomBox(world.map.Platforms()));
+    for (std::size_t i = 0; i < kQueries; ++i)
+        world.moves.push_back(RandomMove(world.map.Platforms()));
 }
 
 // 70 x 70 small ledges on a grid, with 100 long floors and walls laid over them at random.
@@ -158,6 +182,43 @@ void PushAll(const GameMap& map, Float4& rect, PushResult& result) {
         platform.PushOutRect(rect, result);
 }
 
+// The first contact of a moving box, as the players' collision looks for it: through the leaves
+// the tree returns for the move, or through every platform.
+float SweepLeaves(GameMap& map, const BoxMove& move, std::size_t& tested) {
+    float first = 1.0f;
+    for (const QuadNode* leaf : map.LeavesTouching(move.from, move.to)) {
+        for (const Platform* platform : leaf->Platforms()) {
+            SweepHit hit;
+            platform->SweepBox(move.from, move.to, hit);
+            first = std::min(first, hit.t);
+            ++tested;
+        }
+    }
+    return first;
+}
+
+float SweepAll(const GameMap& map, const BoxMove& move) {
+    float first = 1.0f;
+    for (const Platform& platform : map.Platforms()) {
+        SweepHit hit;
+        platform.SweepBox(move.from, move.to, hit);
+        first = std::min(first, hit.t);
+    }
+    return first;
+}
+
+// Platforms the tree has a move test, on average, and the share of moves whose first contact
+// it misses.
+void CountSweepWork(benchmark::State& state, World& world) {
+    std::size_t tested = 0;
+    double missed = 0;
+    for (const BoxMove& move : world.moves)
+        missed += SweepLeaves(world.map, move, tested) != SweepAll(world.map, move) ? 1 : 0;
+    const auto count = static_cast<double>(world.moves.size());
+    state.counters["platforms_tested"] = static_cast<double>(tested) / count;
+    state.counters["missed_share"] = missed / count;
+}
+
 // How many platforms the tree has a shot test, on average, and how often that is the root's
 // whole list.
 void CountTreeWork(benchmark::State& state, const World& world, const std::vector<Segment>& shots) {
@@ -222,6 +283,23 @@ void CollideQuery(benchmark::State& state, MapKind mapKind, bool tree) {
     }
 }
 
+void SweepQuery(benchmark::State& state, MapKind mapKind, bool tree) {
+    World* world = GetWorld(mapKind);
+    if (world == nullptr) {
+        state.SkipWithError("Base/Maps/bwdm1.bwm is missing or empty");
+        return;
+    }
+    std::size_t i = 0;
+    std::size_t tested = 0;
+    for (auto _ : state) {
+        const BoxMove& move = world->moves[i];
+        i = (i + 1) % world->moves.size();
+        float first = tree ? SweepLeaves(world->map, move, tested) : SweepAll(world->map, move);
+        benchmark::DoNotOptimize(first);
+    }
+    if (tree) CountSweepWork(state, *world);
+}
+
 void BuildTree(benchmark::State& state, MapKind mapKind) {
     World* world = GetWorld(mapKind);
     if (world == nullptr) {
@@ -253,6 +331,8 @@ void BuildTree(benchmark::State& state, MapKind mapKind) {
         for (const bool tree : {true, false}) {
             benchmark::RegisterBenchmark(("CollideRect" + at + (tree ? "/tree" : "/scan")).c_str(),
                                          CollideQuery, map.kind, tree);
+            benchmark::RegisterBenchmark(("SweepBox" + at + (tree ? "/tree" : "/scan")).c_str(),
+                                         SweepQuery, map.kind, tree);
         }
         benchmark::RegisterBenchmark(("BuildTree" + at).c_str(), BuildTree, map.kind)
             ->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,7 @@
 #include "core/FrameTimer.h"
 
+#include <algorithm>
+
 #include "core/Clock.h"
 
 namespace {
@@ -16,9 +18,9 @@ void FrameTimer::Tick() {
     now_ = clock_.Counter();
     const auto elapsed = static_cast<double>(now_ - last_);
     const double countsPerFrame = static_cast<double>(frequency_) / targetRate_;
-    speed_ = static_cast<float>(elapsed / countsPerFrame);
-    frameRate_ = targetRate_ / speed_;  // not finite when the counter did not move
-    if (!(speed_ > 0.0f)) speed_ = 1.0f;
+    const auto measured = static_cast<float>(elapsed / countsPerFrame);
+    frameRate_ = targetRate_ / measured;  // not finite when the counter did not move
+    speed_ = measured > 0.0f ? std::min(measured, kMaxSpeed) : 1.0f;
     speedSum_ += speed_;
     frameCount_ += 1;
     EaseTimeScale();

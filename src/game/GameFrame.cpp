@@ -44,6 +44,8 @@ bool Game::Playable() {
 
 void Game::Update() {
     if (!Playable()) return;
+    // The tree's marks show the leaves this frame's collision queries visited.
+    map_.ClearTreeMarks();
     AimHuman();
     MoveCamera();
     ControlHuman();
@@ -174,7 +176,7 @@ void Game::UpdateFade() {
 
 void Game::DrawWorld() const {
     if (map_.Tree() && KeyHeld(Key::kG) && Developer())
-        const_cast<GameMap&>(map_).DrawTree(*view_, false);
+        map_.DrawTree(*view_, false);
     map_.Draw(*view_);
 }
 

@@ -51,14 +51,18 @@ public:
     // Nearest platform hit of a shot (kTracePlatforms), starting the result afresh.
     void TraceShot(const Segment& segment, ShotTrace& result, int flags) const;
     bool SegmentHitsPlatform(const Segment& segment) const;
-    // The non-empty leaves overlapping both rectangles; valid until the next query.
+    // The non-empty leaves a move from box `a` to box `b` passes through: those overlapping the
+    // rectangle covering both. Valid until the next query.
     const std::vector<QuadNode*>& LeavesTouching(const Float4& a, const Float4& b);
     // Pushes the rectangle out of every platform it overlaps, in place.
     void CollideRect(Float4& rect, PushResult& result);
 
     // Every platform with Draw, then every one with DrawFill.
     void Draw(const View& view) const;
-    void DrawTree(const View& view, bool drawAll);
+    // The tree's nodes: every one, or the leaves this frame's collision queries visited.
+    void DrawTree(const View& view, bool drawAll) const;
+    // Forgets the leaves the queries visited; the start of each frame's update pass calls it.
+    void ClearTreeMarks();
 
     MapContents& Contents() { return contents_; }
     const MapContents& Contents() const { return contents_; }

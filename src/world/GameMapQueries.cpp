@@ -1,6 +1,7 @@
 #include "world/GameMap.h"
 #include "world/Platform.h"
 #include "world/PushResult.h"
+#include "world/RectRelations.h"
 #include "world/SegmentHit.h"
 
 namespace {
@@ -50,7 +51,7 @@ bool GameMap::SegmentHitsPlatform(const Segment& segment) const {
 
 const std::vector<QuadNode*>& GameMap::LeavesTouching(const Float4& a, const Float4& b) {
     leaves_.clear();
-    if (tree_) tree_->CollectLeaves(a, b, leaves_);
+    if (tree_) tree_->CollectLeaves(Covering(a, b), leaves_);
     return leaves_;
 }
 
@@ -58,7 +59,7 @@ void GameMap::CollideRect(Float4& rect, PushResult& result) {
     result = PushResult{};
     leaves_.clear();
     if (!tree_) return;
-    tree_->CollectLeaves(rect, rect, leaves_);
+    tree_->CollectLeaves(rect, leaves_);
     // The rectangle moves as it is pushed, so later platforms see where the earlier ones put
     // it; a platform in several leaves is met once per leaf.
     for (const QuadNode* leaf : leaves_) {
@@ -67,6 +68,10 @@ void GameMap::CollideRect(Float4& rect, PushResult& result) {
     }
 }
 
-void GameMap::DrawTree(const View& view, bool drawAll) {
+void GameMap::DrawTree(const View& view, bool drawAll) const {
     if (tree_) tree_->DrawDebug(view, drawAll);
+}
+
+void GameMap::ClearTreeMarks() {
+    if (tree_) tree_->ClearMarks();
 }

@@ -67,13 +67,15 @@ void QuadNode::FindDeepest(const Segment& segment, const QuadNode*& result) cons
         child.FindDeepest(segment, result);
 }
 
-void QuadNode::CollectLeaves(const Float4& a, const Float4& b, std::vector<QuadNode*>& list) {
+// Every platform touching a node is listed in it, so the leaves overlapping an area hold every
+// platform that area reaches.
+void QuadNode::CollectLeaves(const Float4& area, std::vector<QuadNode*>& list) {
     if (platforms_.empty()) return;
     bool found = false;
     if (children_) {
         for (QuadNode& child : *children_) {
-            if (!StrictlyOverlaps(a, child.rect_) || !StrictlyOverlaps(b, child.rect_)) continue;
-            child.CollectLeaves(a, b, list);
+            if (!StrictlyOverlaps(area, child.rect_)) continue;
+            child.CollectLeaves(area, list);
             found = true;
         }
     }
@@ -82,9 +84,16 @@ void QuadNode::CollectLeaves(const Float4& a, const Float4& b, std::vector<QuadN
     list.push_back(this);
 }
 
-void QuadNode::DrawDebug(const View& view, bool drawAll) {
+void QuadNode::ClearMarks() {
+    marked_ = false;
+    if (!children_) return;
+    for (QuadNode& child : *children_)
+        child.ClearMarks();
+}
+
+void QuadNode::DrawDebug(const View& view, bool drawAll) const {
     if (children_) {
-        for (QuadNode& child : *children_)
+        for (const QuadNode& child : *children_)
             child.DrawDebug(view, drawAll);
     }
     if (!marked_ && !drawAll) return;
@@ -98,5 +107,4 @@ void QuadNode::DrawDebug(const View& view, bool drawAll) {
     renderer.DrawRectOutline(screen.x1, screen.y1, screen.x2, screen.y2, kNodeOutline);
     renderer.SetLineWidth(1.0f);
     renderer.SetLineSmooth(false);
-    marked_ = false;
 }

@@ -22,10 +22,13 @@ public:
 
     // Moves `result` to the deepest node, in visiting order, that holds both end points.
     void FindDeepest(const Segment& segment, const QuadNode*& result) const;
-    // Appends the non-empty leaves strictly overlapping both rectangles, marking each.
-    void CollectLeaves(const Float4& a, const Float4& b, std::vector<QuadNode*>& list);
+    // Appends the non-empty leaves strictly overlapping `area`, marking each; a node none of
+    // whose children overlaps it stands in for them.
+    void CollectLeaves(const Float4& area, std::vector<QuadNode*>& list);
+    // Unmarks this node and those under it.
+    void ClearMarks();
     // Children first; a node is drawn when marked or when every node is wanted (the editor).
-    void DrawDebug(const View& view, bool drawAll);
+    void DrawDebug(const View& view, bool drawAll) const;
 
     int Level() const { return level_; }
     bool Marked() const { return marked_; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include "core/Float4.h"
 
 // The rectangle relations collision is built on; edges matter, so each says how it treats them.
@@ -12,6 +14,11 @@ inline bool RectContains(const Float4& r, float x, float y) {
 // Touching along an edge or a corner does not count.
 inline bool StrictlyOverlaps(const Float4& q, const Float4& r) {
     return q.x1 < r.x2 && q.x2 > r.x1 && q.y1 < r.y2 && q.y2 > r.y1;
+}
+
+// The smallest rectangle holding both: all a move from one to the other passes through.
+inline Float4 Covering(const Float4& a, const Float4& b) {
+    return {std::min(a.x1, b.x1), std::min(a.y1, b.y1), std::max(a.x2, b.x2), std::max(a.y2, b.y2)};
 }
 
 // Touching counts.
