@@ -1,12 +1,9 @@
 #!/usr/bin/env python3
-"""Which music a capture holds, told by the shape of its loudness.
+"""usage: music_match.py CAPTURE SECONDS EXPECTED [OTHER...]
 
-usage: music_match.py CAPTURE SECONDS EXPECTED [OTHER...]
-
-Each reference's first SECONDS seconds are laid over the capture at every start within its
-first second, comparing the loudness of 10 ms blocks (Pearson correlation); a reference's fit
-is its best start. Passes when EXPECTED fits at 0.9 or better and every OTHER at least 0.05
-worse. Files are read through sox, so any rate and channel count will do.
+Which music a capture holds: each reference's first SECONDS seconds are laid over the capture
+at every start within its first second, correlating the loudness of 10 ms blocks. Passes when
+EXPECTED fits at 0.9 or better and every OTHER at least 0.05 worse.
 """
 import array
 import os
@@ -54,6 +51,4 @@ def main(capture_path, seconds, expected, *others):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 4:
-        sys.exit(__doc__)
     main(*sys.argv[1:])

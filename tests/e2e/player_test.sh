@@ -6,9 +6,8 @@ set -euo pipefail
 # shellcheck source=tests/e2e/scratch-game.sh
 . "$(dirname "$(readlink -f "$0")")/scratch-game.sh"
 
-# He appears 300 steps into the match; the keys are those of Base/binds.cfg, and crouching
-# keeps its built-in key. By frame 800 the camera has come to rest on him, and crouching does
-# not move his body box, so the last two frames differ only by his pose.
+# He appears 300 steps in; the keys are those of Base/binds.cfg. By frame 800 the camera rests
+# on him, and crouching does not move his body box, so the last two frames differ by his pose.
 cat > keys.txt <<'SCRIPT'
 380 key down D
 440 key tap Space
@@ -17,13 +16,8 @@ cat > keys.txt <<'SCRIPT'
 800 key tap F9
 810 key tap Keypad0
 900 key tap F9
-910 key tap Escape
 SCRIPT
-"$work/game/brawlwick" -window -fixedstep -seed 1 -frames 920 -script keys.txt ||
-    fail "the game exited with $?"
-for n in 0 1 2; do
-    [ -s "Screenshots/Screen$n.tga" ] || fail "Screen$n.tga was not written"
-done
+game -fixedstep -frames 920 -script keys.txt || fail "the game exited with $?"
 
 # The head's skin colour, found in each frame: where it is, and how much of it there is.
 python3 - Screenshots/Screen0.tga Screenshots/Screen1.tga Screenshots/Screen2.tga <<'PY' ||
@@ -46,4 +40,3 @@ assert jumping < standing - 20, "the jump did not lift him"
 assert crouched > standing + 2, "crouching did not lower his head"
 PY
     fail "the screenshots do not show the figure running, jumping and crouching"
-grep -qx "Average SF for game: 1.000000" Log.txt || fail "the match did not end with Escape"

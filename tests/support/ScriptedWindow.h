@@ -34,8 +34,6 @@ public:
         cursorY = y;
     }
 
-    int Pumps() const { return pumps_; }
-
     int cursorX = 0;
     int cursorY = 0;
 
