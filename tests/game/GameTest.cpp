@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "game/GameType.h"
 #include "input/KeyTable.h"
@@ -76,6 +77,16 @@ TEST_F(GameTest, StartingPutsEveryPlayerOutOfPlayOnAlternateTeamsAndEndsOldSlowM
         EXPECT_FALSE(team->GetPlayer(i).InPlay());
     }
     EXPECT_EQ(rig_.StartGame(kFoundry, 3)->GetPlayer(2).Team(), Team::None);
+}
+
+TEST_F(GameTest, ARefusedMapSaysWhyOnTheConsoleAndInTheLog) {
+    auto game = rig_.MakeGame();
+    std::istringstream cut("short");
+    EXPECT_FALSE(game->LoadMap(cut, "cut.bwm"));
+    const std::string why = rig_.console->History().back();
+    EXPECT_NE(why.find("Couldn't load map \"cut.bwm\""), std::string::npos);
+    game.reset();
+    EXPECT_NE(rig_.LogText().find(why), std::string::npos);
 }
 
 TEST_F(GameTest, AFrameDrawsTheMapThenTheTitleThenTheConsoleBetweenBeginAndPresent) {
