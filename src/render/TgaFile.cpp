@@ -115,7 +115,7 @@ TgaResult ReadTga(const std::filesystem::path& path, TgaPixels& out) {
     // Never more than the largest file that can hold an allowed picture (every pixel its own
     // run-length packet, after the longest image ID and colour map), nor than the file holds.
     constexpr std::size_t kMaxPixels = std::size_t{kMaxTextureSide} * kMaxTextureSide;
-    constexpr std::size_t kMaxBytes = kHeaderSize + 255 + 65535 * 32 + kMaxPixels * 5;
+    constexpr std::size_t kMaxBytes = kHeaderSize + 255 + std::size_t{65535} * 32 + kMaxPixels * 5;
     const std::streamoff end = file.tellg();
     const std::size_t size = end > 0 ? std::min(static_cast<std::size_t>(end), kMaxBytes) : 0;
     file.seekg(0);

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -124,9 +125,15 @@ int Svg(std::string_view figure, const std::string& path, std::string_view blend
 
 int main(int argc, char** argv) {
     const std::string_view command = argc > 1 ? argv[1] : "";
-    if (command == "build" && argc == 4) return Build(argv[2], argv[3]);
-    if (command == "print" && argc == 4) return Print(argv[2], argv[3]);
-    if (command == "svg" && (argc == 4 || argc == 5))
-        return Svg(argv[2], argv[3], argc == 5 ? argv[4] : "0");
+    try {
+        if (command == "build" && argc == 4) return Build(argv[2], argv[3]);
+        if (command == "print" && argc == 4) return Print(argv[2], argv[3]);
+        if (command == "svg" && (argc == 4 || argc == 5))
+            return Svg(argv[2], argv[3], argc == 5 ? argv[4] : "0");
+    } catch (const std::exception& error) {
+        // Out of memory on a huge file, say: a message and a failure, never an abort.
+        std::fprintf(stderr, "animtool: %s\n", error.what());
+        return 1;
+    }
     return Usage();
 }
