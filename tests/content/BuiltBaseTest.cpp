@@ -36,43 +36,29 @@ protected:
 }  // namespace
 
 TEST_F(BuiltBaseTest, EveryRequiredSpriteExistsInsideItsImage) {
-    ASSERT_GT(table_.SpriteCount(), 0);
-    for (const char* name : kRequiredSprites) {
-        SCOPED_TRACE(name);
-        // Position 0 is the stand-in for names no table defines, so no real sprite sits there.
-        const int position = table_.FindSpriteIndex(name);
-        EXPECT_GT(position, 0);
-    }
+    // Position 0 is the stand-in for names no table defines, so no real sprite sits there.
+    for (const char* name : kRequiredSprites)
+        EXPECT_GT(table_.FindSpriteIndex(name), 0) << name;
     for (int i = 0; i < table_.SpriteCount(); ++i) {
         const Sprite* sprite = table_.GetSprite(i);
-        ASSERT_NE(sprite, nullptr);
         ASSERT_NE(sprite->image, nullptr);
-        SCOPED_TRACE(sprite->image->Name() + " sprite " + std::to_string(i));
-        EXPECT_GE(sprite->x1, 0);
-        EXPECT_GE(sprite->y1, 0);
-        EXPECT_GT(sprite->x2, sprite->x1);
-        EXPECT_GT(sprite->y2, sprite->y1);
-        EXPECT_LE(sprite->x2, sprite->image->Width());
-        EXPECT_LE(sprite->y2, sprite->image->Height());
+        EXPECT_TRUE(0 <= sprite->x1 && sprite->x1 < sprite->x2 &&
+                    sprite->x2 <= sprite->image->Width() && 0 <= sprite->y1 &&
+                    sprite->y1 < sprite->y2 && sprite->y2 <= sprite->image->Height())
+            << sprite->image->Name() << " sprite " << i;
     }
 }
 
 TEST_F(BuiltBaseTest, SpritesHaveTheSizesTheGameDrawsThemAt) {
     const auto size = [&](const char* name) {
         const Sprite* sprite = table_.GetSprite(table_.FindSpriteIndex(name));
-        return sprite ? std::make_pair(sprite->NaturalWidth(), sprite->NaturalHeight())
-                      : std::make_pair(0, 0);
+        return std::make_pair(sprite->NaturalWidth(), sprite->NaturalHeight());
     };
-    // The title screen is 512 x 384, stretched to 800 x 600.
-    EXPECT_EQ(size("menu"), std::make_pair(512, 384));
-    // The head is drawn from 4 left of and 8 above the neck, the helmet from 5 left, 10 above.
-    EXPECT_EQ(size("Head"), std::make_pair(8, 8));
-    EXPECT_EQ(size("helmet").first, 10);
-    // Weapons sit 33 pixels apart on the weapon bar.
+    EXPECT_EQ(size("menu"), std::make_pair(512, 384));   // stretched to 800 x 600
+    EXPECT_EQ(size("Head"), std::make_pair(8, 8));       // drawn from 4 left, 8 above the neck
+    EXPECT_EQ(size("Flame01"), std::make_pair(32, 32));  // a flame burns within 16 x its scale
     for (const char* weapon : {"w_pistol", "w_rifle", "w_sniper", "w_shotgun", "w_grenadelauncher",
                                "w_flamer", "w_blaster"}) {
-        EXPECT_LE(size(weapon).first, 33) << weapon;
+        EXPECT_LE(size(weapon).first, 33) << weapon;  // 33 pixels apart on the weapon bar
     }
-    // A flame burns within 16 times its scale: the picture's radius.
-    EXPECT_EQ(size("Flame01"), std::make_pair(32, 32));
 }

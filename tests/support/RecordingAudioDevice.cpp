@@ -49,14 +49,13 @@ std::optional<std::string> RecordingAudioDevice::Open() {
     return std::nullopt;
 }
 
-std::unique_ptr<SoundCopies> RecordingAudioDevice::Load(const WaveFile& wave, int copies,
+std::unique_ptr<SoundCopies> RecordingAudioDevice::Load(const WaveFile& /*wave*/, int copies,
                                                         std::string& why) {
     if (!record_.open) {
         why = "not open";
         return nullptr;
     }
-    const int sound = static_cast<int>(record_.loaded.size());
-    record_.loaded.push_back(wave.format);
+    const int sound = static_cast<int>(record_.copies.size());
     record_.copies.push_back(copies);
     record_.playing.emplace_back(static_cast<std::size_t>(copies), false);
     return std::make_unique<RecordedCopies>(record_, sound);

@@ -32,8 +32,7 @@ struct AudioRecord {
 
     bool available = true;  // false: opening fails, as on a machine with no sound device
     bool open = false;
-    int liveSounds = 0;  // loaded sounds not yet released
-    std::vector<WaveFormat> loaded;
+    int liveSounds = 0;       // loaded sounds not yet released
     std::vector<int> copies;  // per loaded sound
     std::vector<std::vector<bool>> playing;
     std::vector<Event> events;
