@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "core/Log.h"
 #include "input/InputSystem.h"
 #include "input/ScriptedKeyboard.h"
@@ -12,8 +9,7 @@
 #include "support/ScriptedWindow.h"
 
 namespace {
-class EventLog final : public WindowEvents {
-public:
+struct EventLog final : WindowEvents {
     void OnMouseButton(MouseButton button, bool down) override {
         calls.push_back("mouse " + std::to_string(static_cast<int>(button)) +
                         (down ? " down" : " up"));
@@ -29,16 +25,12 @@ TEST(ScriptPlayerTest, ReplaysEachFrameThroughTheKeyboardAndTheWindowPaths) {
     window.At(1, [](WindowEvents& sink) { sink.OnMouseButton(MouseButton::Right, true); });
     window.At(3, [](WindowEvents& sink) { sink.OnQuitRequest(); });
 
-    const InputScript script = ParseInputScript(
-        "1 key tap F9\n"
-        "1 cursor 10 20\n"
-        "2 mouse down left\n"
-        "2 mouse up left\n");
+    const InputScript script =
+        ParseInputScript("1 key tap F9\n1 cursor 10 20\n2 mouse down left\n2 mouse up left\n");
     ASSERT_TRUE(script.errors.empty());
     auto keyboard = std::make_unique<ScriptedKeyboard>();
     ScriptPlayer player(window, script.events, *keyboard);
-    const auto logPath = std::filesystem::path(testing::TempDir()) / "script-player-log.txt";
-    Log log(logPath);
+    Log log;  // never opened
     InputSystem input(log, std::move(keyboard));
     input.SetKeyPressCommand(Key::kF9, Command::Screenshot);
 
@@ -56,10 +48,5 @@ TEST(ScriptPlayerTest, ReplaysEachFrameThroughTheKeyboardAndTheWindowPaths) {
     using Calls = std::vector<std::string>;
     EXPECT_EQ(keysPerFrame, (std::vector<Calls>{{}, {"command 3"}, {"up 23"}, {}}));
     EXPECT_EQ(events.calls, (Calls{"mouse 0 down", "mouse 0 up", "quit"}));
-    EXPECT_EQ(x, 10);
-    EXPECT_EQ(y, 20);
-    player.SetCursorPos(400, 300);  // the game re-centres the pointer for mouse look
-    player.GetCursorPos(x, y);
-    EXPECT_EQ(x, 400);
-    EXPECT_EQ(player.Frame(), 4);
+    EXPECT_EQ(std::pair(x, y), std::pair(10, 20));
 }

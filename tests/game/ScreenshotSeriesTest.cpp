@@ -8,29 +8,24 @@
 
 TEST(ScreenshotSeries, NumberingSkipsEveryTakenNumberAndStopsWhenAllAreTaken) {
     const auto folder = FreshTestFolder("screenshots") / "Screenshots";
-    ScreenshotSeries fresh(folder);
+    const auto file = [&](int n) { return folder / ("Screen" + std::to_string(n) + ".tga"); };
+    ScreenshotSeries(folder).Next();
     EXPECT_TRUE(std::filesystem::is_directory(folder));  // made when missing
-    EXPECT_EQ(fresh.Next(), 0);
-
     for (int n : {0, 1, 2, 3, 4, 7})
-        WriteBytes(folder / ("Screen" + std::to_string(n) + ".tga"), {});
+        WriteBytes(file(n), {});
     ScreenshotSeries gap(folder);
-    EXPECT_EQ(gap.Next(), 5);
     RecordingRenderer renderer;
     for (int press = 0; press < 3; ++press)
         gap.Take(renderer);
-    const auto shots = renderer.CallsOf(RecordingRenderer::Kind::Screenshot);
-    const int expected[] = {5, 6, 8};  // Screen7 is kept, not replaced
-    ASSERT_EQ(shots.size(), 3u);
-    for (size_t i = 0; i < shots.size(); ++i)
-        EXPECT_EQ(shots[i].text,
-                  (folder / ("Screen" + std::to_string(expected[i]) + ".tga")).string());
+    std::vector<std::string> shots;
+    for (const auto& shot : renderer.CallsOf(RecordingRenderer::Kind::Screenshot))
+        shots.push_back(shot.text);
+    // Screen7 is kept, not replaced.
+    EXPECT_EQ(shots, (std::vector{file(5).string(), file(6).string(), file(8).string()}));
 
     for (int n = 0; n < 256; ++n)
-        WriteBytes(folder / ("Screen" + std::to_string(n) + ".tga"), {});
-    ScreenshotSeries full(folder);
-    EXPECT_EQ(full.Next(), 256);
+        WriteBytes(file(n), {});
     renderer.Clear();
-    full.Take(renderer);
+    ScreenshotSeries(folder).Take(renderer);
     EXPECT_TRUE(renderer.Calls().empty());
 }

@@ -16,36 +16,27 @@ TEST(InputScriptTest, ReadsEventsInFrameOrderAndReportsBadLinesByNumber) {
         "11 cursor 400 300\n"
         "12 mouse down left\n"
         "12 mouse up middle\n"
-        "x key down A\n"
         "5 key down Hyperspace\n"
         "6 mouse down thumb\n"
         "7 cursor 1\n"
         "8 jump\n"
         "-1 key down A\n"
-        "9\n"
         "99999999999999999999999 key down A\n"
-        "4 key press A\n"
         "4 key down A extra words here\n"
         "9223372036854775807 key tap A\n");  // its release would overflow
 
     ASSERT_EQ(script.events.size(), 7u);
-    EXPECT_EQ(script.events[0].frame, 2);
-    EXPECT_EQ(script.events[0].key, Key::kGrave);
-    EXPECT_EQ(script.events[1].kind, Kind::KeyUp);
-    EXPECT_EQ(script.events[2].kind, Kind::KeyDown);  // the tap's press at 10...
-    EXPECT_EQ(script.events[2].key, Key::kF9);
-    EXPECT_EQ(script.events[3].frame, 11);  // ...and its release one frame later,
-    EXPECT_EQ(script.events[3].kind, Kind::KeyUp);
-    EXPECT_EQ(script.events[4].kind, Kind::Cursor);  // before later lines of that frame
-    EXPECT_EQ(script.events[4].x, 400);
-    EXPECT_EQ(script.events[4].y, 300);
-    EXPECT_EQ(script.events[5].button, 0);
-    EXPECT_EQ(script.events[6].kind, Kind::MouseUp);
-    EXPECT_EQ(script.events[6].button, 2);
+    const auto& e = script.events;
+    EXPECT_EQ(std::tuple(e[0].frame, e[0].key, e[1].kind), std::tuple(2, Key::kGrave, Kind::KeyUp));
+    // The tap's press at 10 and its release one frame later, before later lines of that frame.
+    EXPECT_EQ(std::tuple(e[2].kind, e[2].key, e[3].frame, e[3].kind),
+              std::tuple(Kind::KeyDown, Key::kF9, 11, Kind::KeyUp));
+    EXPECT_EQ(std::tuple(e[4].kind, e[4].x, e[4].y), std::tuple(Kind::Cursor, 400, 300));
+    EXPECT_EQ(std::tuple(e[5].button, e[6].kind, e[6].button), std::tuple(0, Kind::MouseUp, 2));
 
     std::vector<int> badLines;
     for (const auto& error : script.errors)
         badLines.push_back(error.line);
     // The messages' text is shown by the input script end-to-end test.
-    EXPECT_EQ(badLines, (std::vector<int>{9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
+    EXPECT_EQ(badLines, (std::vector<int>{9, 10, 11, 12, 13, 14, 15, 16}));
 }

@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-#include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/RecordingRenderer.h"
-#include "world/Float4Compare.h"
 #include "world/Platform.h"
 #include "world/View.h"
 
@@ -15,14 +13,6 @@ namespace {
 constexpr Float4 kWorld{0, 0, 800, 600};
 
 const QuadNode& Child(const QuadNode& node, std::size_t i) { return (*node.Children())[i]; }
-
-std::vector<const Platform*> Pointers(const std::vector<Platform>& all,
-                                      std::initializer_list<std::size_t> which) {
-    std::vector<const Platform*> out;
-    for (std::size_t i : which)
-        out.push_back(&all[i]);
-    return out;
-}
 
 std::vector<const QuadNode*> Leaves(QuadNode& root, const Float4& area) {
     std::vector<QuadNode*> list;
@@ -46,120 +36,48 @@ protected:
     QuadNode root;
     const QuadNode& c0() const { return Child(root, 0); }
     const QuadNode& c1() const { return Child(root, 1); }
-    const QuadNode& c3() const { return Child(root, 3); }
-    const QuadNode& g0() const { return Child(c0(), 0); }
-    const QuadNode& g1() const { return Child(c0(), 1); }
 };
 }  // namespace
 
-// The shape of the tree (which nodes split, their levels) shows in the editor's drawing below.
-TEST_F(BuiltTree, ListsWhatTouchesEachNode) {
-    EXPECT_EQ(root.Platforms(), Pointers(platforms, {0, 1, 2}));
-    EXPECT_EQ(c0().Platforms(), Pointers(platforms, {0, 1}));
-    EXPECT_EQ(c1().Platforms(), Pointers(platforms, {1}));
-    EXPECT_EQ(g1().Platforms(), Pointers(platforms, {1}));
-    EXPECT_EQ(c3().Platforms(), Pointers(platforms, {2}));
-}
-
-TEST(QuadNode, BuildLimits) {
-    // One platform: the root stays a leaf.
-    std::vector<Platform> some{Platform(0, 100, 10, 110)};
-    QuadNode root;
-    root.Build(some, kWorld, 4);
-    EXPECT_EQ(root.Children(), nullptr);
-    EXPECT_EQ(root.Level(), 4);
-
-    // Depth 0 keeps level 1 and never splits; scenery is listed like any platform.
-    some.emplace_back(200, 200, 210, 210).SetSolid(false);
-    root.Build(some, kWorld, 0);
-    EXPECT_EQ(root.Children(), nullptr);
-    EXPECT_EQ(root.Level(), 1);
-    EXPECT_EQ(root.Platforms(), Pointers(some, {0, 1}));
-
-    // Centres away from the origin.
-    root.Build(some, {-100, 50, 300, 250}, 1);
-    ASSERT_NE(root.Children(), nullptr);
-    EXPECT_EQ(Child(root, 0).Rect(), (Float4{-100, 50, 100, 150}));
-    EXPECT_EQ(Child(root, 3).Rect(), (Float4{100, 150, 300, 250}));
-
-    // An inverted world still lists, in each node, whatever touches it by the same test,
-    // even a platform that does not touch the root.
-    std::vector<Platform> wide{Platform(-1000, -1000, 1000, 1000), Platform(100, 100, 900, 700)};
-    root.Build(wide, {800, 600, 0, 0}, 1);
-    EXPECT_EQ(root.Platforms(), Pointers(wide, {0}));
-    EXPECT_EQ(root.Children(), nullptr);
-    wide.push_back(Platform(-5, -5, 805, 605));
-    root.Build(wide, {800, 600, 0, 0}, 1);
-    ASSERT_NE(root.Children(), nullptr);
-    EXPECT_EQ(Child(root, 0).Platforms(), Pointers(wide, {0, 1, 2}));
-}
-
-TEST_F(BuiltTree, FindDeepestKeepsTheLastNodeHoldingBothEnds) {
-    const auto deepest = [&](Segment segment) {
-        const QuadNode* node = &root;
-        root.FindDeepest(segment, node);
-        return node;
-    };
-    EXPECT_EQ(deepest({{10, 10}, {150, 140}}), &g0());
-    EXPECT_EQ(deepest({{10, 10}, {50, 250}}), &c0());
-    // Across the root's centre lines: the root and all its platforms.
-    EXPECT_EQ(deepest({{100, 100}, {700, 500}}), &root);
-    // On the line x = 400 both top quarters hold it; the later one wins.
-    EXPECT_EQ(deepest({{400, 10}, {400, 100}}), &c1());
-}
-
+// B lies across x = 400, so both top quarters list it and return it as a leaf.
 TEST_F(BuiltTree, CollectLeavesSkipsEmptyNodesAndMarksWhatItReturns) {
-    const Float4 wide{150, 100, 650, 500};
-    EXPECT_EQ(Leaves(root, wide), (std::vector<const QuadNode*>{&g0(), &g1(), &c1(), &c3()}));
-    EXPECT_TRUE(g0().Marked());
+    const QuadNode &g0 = Child(c0(), 0), &g1 = Child(c0(), 1);
+    EXPECT_EQ(Leaves(root, {150, 100, 650, 500}),
+              (std::vector<const QuadNode*>{&g0, &g1, &c1(), &Child(root, 3)}));
+    EXPECT_TRUE(g0.Marked());
     EXPECT_FALSE(root.Marked() || c0().Marked() || Child(c0(), 2).Marked());
 
     // Only an empty node overlapped: nothing, not even its parent.
-    const Float4 inEmpty{10, 160, 50, 200};
-    EXPECT_TRUE(Leaves(root, inEmpty).empty());
+    EXPECT_TRUE(Leaves(root, {10, 160, 50, 200}).empty());
     // Touching x = 400 from the right does not overlap the left quarter.
-    const Float4 onLine{400, 10, 500, 20};
-    EXPECT_EQ(Leaves(root, onLine), (std::vector<const QuadNode*>{&c1()}));
-    // Outside the world no child overlaps, so the root itself is returned.
-    const Float4 outside{1000, 1000, 1100, 1100};
-    EXPECT_EQ(Leaves(root, outside), (std::vector<const QuadNode*>{&root}));
+    EXPECT_EQ(Leaves(root, {400, 10, 500, 20}), (std::vector<const QuadNode*>{&c1()}));
 }
 
 namespace {
-std::string Text(const char* what, const std::vector<float>& numbers, Colour colour) {
-    std::ostringstream out;
-    out << what;
-    for (const float n : numbers)
-        out << ' ' << n;
-    out << " rgba " << int{colour.r} << ',' << int{colour.g} << ',' << int{colour.b} << ','
-        << int{colour.a};
-    return out.str();
-}
+using Kind = RecordingRenderer::Kind;
+using Call = std::tuple<Kind, std::vector<float>, Colour>;
 
-// Fills, lines (their width last) and smoothing, as text.
-std::vector<std::string> Drawn(const RecordingRenderer& renderer) {
-    std::vector<std::string> out;
+// Fills, lines (their width last) and smoothing.
+std::vector<Call> Drawn(const RecordingRenderer& renderer) {
+    std::vector<Call> out;
     for (const auto& c : renderer.Calls()) {
-        const bool fill = c.kind == RecordingRenderer::Kind::FillRect;
-        if (c.kind == RecordingRenderer::Kind::LineSmooth)
-            out.push_back(c.v[0] != 0.0f ? "smooth on" : "smooth off");
-        else
-            out.push_back(Text(fill ? "fill" : "line", {c.v, c.v + (fill ? 4 : 5)}, c.colour));
+        const int n = c.kind == Kind::LineSmooth ? 1 : c.kind == Kind::FillRect ? 4 : 5;
+        out.emplace_back(c.kind, std::vector(c.v, c.v + n), n == 1 ? Colour{} : c.colour);
     }
     return out;
 }
 
 // What one node draws, given its rectangle on screen: a red fill when it holds nothing, then a
 // green outline as wide as its level, smoothed.
-void ExpectNode(std::vector<std::string>& out, Float4 r, int level, bool empty) {
-    if (empty) out.push_back(Text("fill", {r.x1, r.y1, r.x2, r.y2}, {255, 0, 0, 255}));
-    out.push_back("smooth on");
+void ExpectNode(std::vector<Call>& out, Float4 r, float level, bool empty) {
+    if (empty) out.emplace_back(Kind::FillRect, std::vector{r.x1, r.y1, r.x2, r.y2}, Colour{255});
+    out.emplace_back(Kind::LineSmooth, std::vector{1.0f}, Colour{});
     const Vec2 c[] = {{r.x1, r.y1}, {r.x2, r.y1}, {r.x2, r.y2}, {r.x1, r.y2}, {r.x1, r.y1}};
     for (int i = 0; i < 4; ++i) {
-        const std::vector<float> line{c[i].x, c[i].y, c[i + 1].x, c[i + 1].y, float(level)};
-        out.push_back(Text("line", line, {0, 255, 0, 255}));
+        const std::vector line{c[i].x, c[i].y, c[i + 1].x, c[i + 1].y, level};
+        out.emplace_back(Kind::Line, line, Colour{0, 255});
     }
-    out.push_back("smooth off");
+    out.emplace_back(Kind::LineSmooth, std::vector{0.0f}, Colour{});
 }
 }  // namespace
 
@@ -167,7 +85,7 @@ TEST_F(BuiltTree, DrawDebugDrawsEveryNodeChildrenFirstOrOnlyTheMarkedOnesUntilCl
     RecordingRenderer renderer;
     View view(renderer, nullptr);
     root.DrawDebug(view, true);  // the editor's view
-    std::vector<std::string> expected;
+    std::vector<Call> expected;
     ExpectNode(expected, {0, 0, 200, 150}, 2, false);
     ExpectNode(expected, {200, 0, 400, 150}, 2, false);
     ExpectNode(expected, {0, 150, 200, 300}, 2, true);
@@ -190,7 +108,6 @@ TEST_F(BuiltTree, DrawDebugDrawsEveryNodeChildrenFirstOrOnlyTheMarkedOnesUntilCl
         root.DrawDebug(view, false);
         EXPECT_EQ(Drawn(renderer), expected);
     }
-    EXPECT_EQ(renderer.LineWidth(), 1.0f);
     renderer.Clear();
     root.ClearMarks();
     root.DrawDebug(view, false);
