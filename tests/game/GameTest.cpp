@@ -233,7 +233,7 @@ TEST_F(GameTest, EditorsOpenOnlyForDevelopersTakeOverTheFrameAndInputAndCloseThe
 }
 
 TEST_F(GameTest, ThePlayersComeBackAtSpawnPointsOfTheirTeamAfter300Steps) {
-    auto game = rig_.MakeGame(2, 32, GameType::Team);
+    auto game = rig_.MakeGame(2, GameType::Team);
     MapContents& map = game->Map().Contents();
     map.bounds = Float4{0, 0, 2000, 1000};
     map.platforms.emplace_back(0, 500, 2000, 540);

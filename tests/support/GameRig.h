@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "console/Console.h"
@@ -14,21 +13,18 @@
 #include "game/GameType.h"
 #include "input/InputSystem.h"
 #include "input/ScriptedKeyboard.h"
-#include "sound/SoundSystem.h"
 #include "support/FileText.h"
 #include "support/ManualClock.h"
-#include "support/RecordingAudioDevice.h"
 #include "support/RecordingListener.h"
 #include "support/RecordingRenderer.h"
 #include "support/ScriptedWindow.h"
-#include "support/WaveBytes.h"
 
-// Everything a match needs, with no display, sound card or wall clock: a recording renderer, a
-// scripted keyboard, a silent sound output that records, a manual clock. Sprites and skeleton
-// files come from a Base folder when one is given (the built one, for whole maps).
+// Everything a match needs, with no display, sound or wall clock: a recording renderer, a
+// scripted keyboard, a manual clock. Sprites and skeleton files come from a Base folder when one
+// is given (the built one, for whole maps). The App's test hears the match's music.
 class GameRig {
 public:
-    // `folder` receives Log.txt, the music files and Screenshots/.
+    // `folder` receives Log.txt and Screenshots/.
     explicit GameRig(const std::filesystem::path& folder,
                      const std::filesystem::path& spriteBase = {})
         : folder_(folder),
@@ -38,16 +34,14 @@ public:
         if (!spriteBase.empty()) graphics_.LoadBase(spriteBase);
         console = std::make_unique<Console>(renderer, graphics_);
         auto keys = std::make_unique<ScriptedKeyboard>();
-        keyboard = keys.get();
+        keyboard_ = keys.get();
         input = std::make_unique<InputSystem>(log_, std::move(keys));
         input->Initialize();
-        LoadMusic();
     }
 
     GameServices Services() {
         GameServices services(renderer, timer, log_);
         services.graphics = &graphics_;
-        services.sound = sound.get();
         services.input = input.get();
         services.cursor = &cursor;
         services.developer = [this] { return developer; };
@@ -58,15 +52,14 @@ public:
         return services;
     }
 
-    std::unique_ptr<Game> MakeGame(int players = 6, int fragLimit = 32,
-                                   GameType type = GameType::FreeForAll) {
-        return std::make_unique<Game>(Services(), players, fragLimit, type);
+    std::unique_ptr<Game> MakeGame(int players = 6, GameType type = GameType::FreeForAll) {
+        return std::make_unique<Game>(Services(), players, 32, type);
     }
 
     // A match on a map file, started.
     std::unique_ptr<Game> StartGame(const std::filesystem::path& map, int players = 6,
                                     GameType type = GameType::FreeForAll) {
-        auto game = MakeGame(players, 32, type);
+        auto game = MakeGame(players, type);
         std::ifstream file(map, std::ios::binary);
         game->LoadMap(file, map.filename().string());
         game->Start();
@@ -75,10 +68,7 @@ public:
 
     // Holds a key through the input system's next poll.
     void Hold(int key) {
-        keyboard->Press(key);
-        Poll();
-    }
-    void Poll() {
+        keyboard_->Press(key);
         RecordingListener ignored;
         input->Poll(ignored);
     }
@@ -97,32 +87,15 @@ public:
     ManualClock clock;
     FrameTimer timer{80.0f, clock};
     RecordingRenderer renderer;
-    AudioRecord audio;
     ScriptedWindow cursor;  // only its cursor is used
     bool developer = false;
-    ScriptedKeyboard* keyboard = nullptr;
     std::unique_ptr<InputSystem> input;
     std::unique_ptr<Console> console;
-    std::unique_ptr<SoundSystem> sound;
-
-    // Sound places on the output, in table order.
-    static constexpr int kGameMusic = 0;
-    static constexpr int kEndMusic = 1;
 
 private:
-    void LoadMusic() {
-        for (const char* name : {"GameMusic01.wav", "GameMusicEnd.wav"}) {
-            WriteBytes(folder_ / "Base" / "Sound" / name, WaveBytes::Pcm(22050, 1, 16, 100));
-        }
-        sound = std::make_unique<SoundSystem>(std::make_unique<RecordingAudioDevice>(audio), log_,
-                                              folder_, nullptr);
-        sound->Initialize();
-        std::istringstream table("GameMusic01.wav\nGameMusicEnd.wav\n");
-        sound->LoadSoundTable(table);
-    }
-
     std::filesystem::path folder_;
     std::filesystem::path base_;  // skeleton files
     Log log_;
     GraphicsTable graphics_;
+    ScriptedKeyboard* keyboard_ = nullptr;
 };

@@ -12,23 +12,19 @@ public:
 
     int Count() const override { return record_.copies.at(sound_); }
     bool IsPlaying(int copy) const override { return Playing(copy); }
-
     void Play(int copy, int rate, bool loop) override {
-        const auto kind = Playing(copy) ? AudioRecord::Kind::Retuned : AudioRecord::Kind::Started;
+        const auto kind = IsPlaying(copy) ? AudioRecord::Kind::Retuned : AudioRecord::Kind::Started;
         record_.events.push_back({kind, sound_, copy, rate, loop});
         Playing(copy) = true;
     }
-
     void Stop(int copy) override {
         record_.events.push_back({AudioRecord::Kind::Stopped, sound_, copy, 0, false});
         Playing(copy) = false;
     }
 
 private:
-    std::vector<bool>::reference Playing(int copy) {
-        return record_.playing.at(sound_).at(static_cast<std::size_t>(copy));
-    }
-    bool Playing(int copy) const {
+    // Looked up each time: loading another sound may move the lists.
+    std::vector<bool>::reference Playing(int copy) const {
         return record_.playing.at(sound_).at(static_cast<std::size_t>(copy));
     }
 
@@ -43,13 +39,7 @@ std::ostream& operator<<(std::ostream& out, const AudioRecord::Event& event) {
                << event.copy << ", rate " << event.rate << (event.loop ? ", loop)" : ")");
 }
 
-std::optional<std::string> RecordingAudioDevice::Open() {
-    if (!record_.available) return std::string("the test took the output away");
-    record_.open = true;
-    return std::nullopt;
-}
-
-std::unique_ptr<SoundCopies> RecordingAudioDevice::Load(const WaveFile& /*wave*/, int copies,
+std::unique_ptr<SoundCopies> RecordingAudioDevice::Load(const WaveFile&, int copies,
                                                         std::string& why) {
     if (!record_.open) {
         why = "not open";

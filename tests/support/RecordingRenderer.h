@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -20,15 +21,13 @@ public:
         Text,
         Screenshot,
         TextureFilter,
-        LineSmooth,
+        LineSmooth
     };
 
     struct Call {
         Kind kind = Kind::BeginFrame;
-        float v[10] = {};        // coordinates, texture coordinates, angle, as passed
-        Colour colour;           // fill, line start or text colour
-        std::uint8_t alpha = 0;  // textured quads
-        const Image* image = nullptr;
+        float v[9] = {};   // coordinates, texture coordinates, angle or flag, as passed
+        Colour colour;     // fill, line start or text colour
         std::string text;  // text drawn or screenshot file name
     };
 
@@ -36,7 +35,10 @@ public:
                                Log* log = nullptr)
         : Renderer(width, height, depth, log) {}
 
-    void SetClearColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
+    void SetClearColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override {
+        Renderer::SetClearColor(red, green, blue);
+        Record(Kind::SetClearColor, {}, Colour{red, green, blue, 0});
+    }
     void BeginFrame() override { Record(Kind::BeginFrame); }
     bool Present() override {
         Record(Kind::Present);
@@ -44,31 +46,45 @@ public:
     }
     // Reads the TGA with the real rules, so tests see the same refusals as the game.
     std::unique_ptr<Image> CreateImage(const std::string& fileName) override;
-    void BindImage(const Image* image) override;
+    void BindImage(const Image*) override { Record(Kind::BindImage); }
     void DrawTexturedQuad(float x1, float y1, float x2, float y2, float tx1, float ty1, float tx2,
-                          float ty2, std::uint8_t alpha, float angle) override;
-    void FillRect(float x1, float y1, float x2, float y2, Colour colour) override;
-    void DrawLine(float x1, float y1, float x2, float y2, Colour start, Colour end) override;
+                          float ty2, std::uint8_t, float angle) override {
+        Record(Kind::TexturedQuad, {x1, y1, x2, y2, tx1, ty1, tx2, ty2, angle});
+    }
+    void FillRect(float x1, float y1, float x2, float y2, Colour colour) override {
+        Record(Kind::FillRect, {x1, y1, x2, y2}, colour);
+    }
+    void DrawLine(float x1, float y1, float x2, float y2, Colour start, Colour) override {
+        Record(Kind::Line, {x1, y1, x2, y2, LineWidth()}, start);
+    }
     std::unique_ptr<Font> MakeFont(const std::string& typeface, int height, int flags) override;
-    bool SaveScreenshot(const std::string& fileName) override;
-    void SetTextureFilter(bool smooth) override;
-    void SetLineSmooth(bool smooth) override;
+    bool SaveScreenshot(const std::string& fileName) override {
+        Record(Kind::Screenshot, {}, {}, fileName);
+        return true;
+    }
+    void SetTextureFilter(bool smooth) override {
+        Record(Kind::TextureFilter, {smooth ? 1.f : 0.f});
+    }
+    void SetLineSmooth(bool smooth) override {
+        Renderer::SetLineSmooth(smooth);
+        Record(Kind::LineSmooth, {smooth ? 1.0f : 0.0f});
+    }
 
     const std::vector<Call>& Calls() const { return calls_; }
     std::vector<Call> CallsOf(Kind kind) const;
     std::vector<std::string> Texts() const;
     void Clear() { calls_.clear(); }
 
-    // Fixed metrics: every character is 8 pixels wide.
-    static constexpr int kCharWidth = 8;
-
 protected:
-    void DrawText(const Font& font, int x, int y, Colour colour, const std::string& text) override;
+    void DrawText(const Font&, int x, int y, Colour colour, const std::string& text) override {
+        Record(Kind::Text, {static_cast<float>(x), static_cast<float>(y)}, colour, text);
+    }
+    // Fixed metrics: every character is 8 pixels wide.
     void MeasureText(const Font& font, const std::string& text, int& width, int& height) override;
 
 private:
-    Call& Record(Kind kind);
+    void Record(Kind kind, std::initializer_list<float> v = {}, Colour colour = {},
+                std::string text = {});
 
     std::vector<Call> calls_;
-    int imagesCreated_ = 0;
 };

@@ -15,8 +15,8 @@
 #include "world/View.h"
 
 // A match as the things in it see it, with nothing behind it: a map the test fills, a view on
-// a recording renderer, a fixed step, and lists of what was spawned, said and shown. Players
-// and weapons are tested against it without a Game.
+// a recording renderer, a fixed step, and lists of the particles spawned and the messages said.
+// Players are tested against it without a Game; objects, shakes and titles go nowhere.
 class TestArena final : public Arena {
 public:
     TestArena() {
@@ -47,17 +47,13 @@ public:
     std::string PlayerName(int number) const override { return "P" + std::to_string(number); }
     int BotProfileCount() const override { return 0; }
     bool BotChat() const override { return false; }
-    void AddObject(std::unique_ptr<LiveObject> object) override {
-        if (object) objects.push_back(std::move(object));
-    }
+    void AddObject(std::unique_ptr<LiveObject>) override {}
     void SpawnParticle(const ParticleSetup& setup) override { particles.push_back(setup); }
-    std::unique_ptr<Weapon> CreateWeapon(const std::string& /*section*/) override {
-        return nullptr;
-    }
-    void Shake(float amount) override { shake = amount; }
-    void ShowTitle(const std::string& text, float /*duration*/) override { titles.push_back(text); }
+    std::unique_ptr<Weapon> CreateWeapon(const std::string&) override { return nullptr; }
+    void Shake(float) override {}
+    void ShowTitle(const std::string&, float) override {}
     void AddMessage(const std::string& text) override { messages.push_back(text); }
-    bool HideHud() const override { return hideHud; }
+    bool HideHud() const override { return false; }
     const Font* SmallFont() const override { return nullptr; }
     const Font* SmallBoldFont() const override { return nullptr; }
     const LowerAnimationSet& LowerAnimations() const override { return lower_; }
@@ -67,12 +63,8 @@ public:
 
     float step = 1.0f;
     float timeScaleTarget = 1.0f;
-    float shake = 0.0f;
-    bool hideHud = false;
     RecordingRenderer renderer;
-    std::vector<std::unique_ptr<LiveObject>> objects;
     std::vector<ParticleSetup> particles;
-    std::vector<std::string> titles;
     std::vector<std::string> messages;
 
 private:
