@@ -3,44 +3,21 @@
 # Usage: with-xvfb.sh COMMAND [ARGS...]; exits with the command's status.
 set -u
 
-xvfb_pid=""
-stop_xvfb() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-        xvfb_pid=""
-    fi
-}
-trap stop_xvfb EXIT
+# Xvfb takes a free display itself and writes its number once it listens, so tests running at
+# the same time never share one.
+number=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+xvfb_pid=$!
+trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; rm -f "$number"' EXIT
 trap 'exit 130' INT TERM
-
-# Starts Xvfb on :$1 and waits until it is ours and listening; fails if another server won it.
-start_xvfb() {
-    local n=$1
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 200); do
-        kill -0 "$xvfb_pid" 2>/dev/null || return 1
-        if [ -S "/tmp/.X11-unix/X$n" ] && [ -f "/tmp/.X$n-lock" ] &&
-            [ "$(tr -d ' \n' < "/tmp/.X$n-lock")" = "$xvfb_pid" ]; then
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
-}
-
-display=""
-for n in $(seq 140 239); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    if start_xvfb "$n"; then
-        display=$n
-        break
-    fi
-    stop_xvfb
+for _ in $(seq 200); do
+    grep -q '^[0-9]*$' "$number" && [ -s "$number" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.05
 done
+display=$(tr -d '\n' < "$number")
 if [ -z "$display" ]; then
-    echo "with-xvfb.sh: could not start Xvfb on any display from :140 to :239" >&2
+    echo "with-xvfb.sh: Xvfb did not start" >&2
     exit 1
 fi
 
