@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <limits>
 
 #include "core/Random.h"
@@ -50,43 +49,6 @@ struct NumberedWeapon final : Weapon {
 };
 }  // namespace
 
-// That crouching lowers the head, the end-to-end player test sees.
-TEST_F(PlayerTest, CrouchingHoldsStillAndNeedsTheGround) {
-    Player& human = game_->GetPlayer(0);
-    Frames(1);
-    game_->OnCommand(Command::Crouch);
-    HoldAction(Action::kMoveRight);
-    HoldAction(Action::kJump);
-    Frames(20);
-    EXPECT_EQ(human.Position(), (Vec2{1000.0f, 488.0f}));
-
-    game_->OnCommand(Command::Crouch);
-    human.Jump();
-    Frames(1);
-    game_->OnCommand(Command::Crouch);  // in the air there is no crouching
-    EXPECT_FALSE(human.Crouched());
-}
-
-TEST_F(PlayerTest, FallingOffTheMapIsSaidWithOneOfTheFallLinesAndCreditsNobody) {
-    Player& human = game_->GetPlayer(0);
-    human.SetPosition({1900.0f, 488.0f});
-    game_->Map().Platforms()[0].SetRect(0, 500, 1500, 540);
-    game_->BuildQuadTree(4);
-    for (int i = 0; i < 2000 && human.InPlay(); ++i)
-        Frames(1);
-    ASSERT_FALSE(human.InPlay());
-    EXPECT_EQ(human.LastKiller(), -1);
-    EXPECT_EQ(human.Frags(), 0);
-    const std::array<std::string, 7> lines = {
-        "*** Player fell through the ice***",    "*** Player fell to his death***",
-        "*** Player dropped of the earth***",    "*** Player couldn't take it anymore***",
-        "*** Player tried to fly like bird***",  "*** Player isnt any good at flying***",
-        "*** Player fell off the tight rope***",
-    };
-    const std::string& said = game_->Messages().Lines()[0];
-    EXPECT_NE(std::find(lines.begin(), lines.end(), said), lines.end()) << said;
-}
-
 TEST_F(PlayerTest, TheMouseTurnsPastSixPixelsAndAimsTwiceAsFastAsTheKeys) {
     Player& human = game_->GetPlayer(0);
     human.SetFacing(Facing::Left);
@@ -133,21 +95,6 @@ TEST_F(PlayerTest, WeaponCyclingWrapsAtBothEnds) {
     EXPECT_EQ(human.CurrentWeapon()->KindId(), 3);
     game_->OnCommand(Command::NextWeapon);
     EXPECT_EQ(human.CurrentWeapon()->KindId(), 1);
-}
-
-TEST_F(PlayerTest, BulletTimeRunsOutOnTheMatchClockAndEndsWithDeath) {
-    Player& human = game_->GetPlayer(0);
-    game_->OnKeyDown(Key::kW);
-    EXPECT_EQ(human.BulletTime(), 1000.0f);
-    for (int i = 0; i < 20000 && human.BulletTime() > 0.0f; ++i)
-        Frames(1);
-    EXPECT_EQ(human.BulletTime(), 0.0f);
-    Frames(400);
-    EXPECT_FLOAT_EQ(rig_.timer.TimeScale(), 1.0f);  // the world speeds up again
-
-    game_->OnKeyDown(Key::kW);
-    human.Die(-1, *game_);
-    EXPECT_EQ(human.BulletTime(), 0.0f);
 }
 
 // The figure's lines and head are seen in the fighters' own test and the end-to-end one.
