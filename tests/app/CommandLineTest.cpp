@@ -12,7 +12,6 @@ LaunchOptions Parse(std::vector<const char*> args) {
 }  // namespace
 
 TEST(CommandLine, DisplayFlagsAreSubstringsAndTheFirstResolutionWins) {
-    EXPECT_EQ(Parse({}).resolutionIndex, 2);
     EXPECT_EQ(Parse({"-1024", "-320"}).resolutionIndex, 0);  // -320 is tested first
     EXPECT_EQ(Parse({"x-16y"}).colourDepth, 16);             // anywhere, even inside another word
     const auto size = DisplaySizeFor(Parse({"-1024"}).resolutionIndex);

@@ -39,19 +39,12 @@ void ExpectSame(const Animation<N>& a, const Animation<N>& b) {
         }
     }
 }
-
-// A lower set whose first three animations differ from the defaults.
-LowerAnimationSet ThreeMade() {
-    LowerAnimationSet set;
-    set.Get(0) = Made<6>(0.01f, {1, 2});
-    set.Get(1) = Made<6>(0.2f, {3, 4, 5});
-    set.Get(2) = Made<6>(0.03f, {6, 7});
-    return set;
-}
 }  // namespace
 
 TEST(AnimationFile, SavedSetsLoadBackBitForBit) {
-    LowerAnimationSet set = ThreeMade();
+    LowerAnimationSet set;
+    set.Get(0) = Made<6>(0.01f, {1, 2});
+    set.Get(1) = Made<6>(0.2f, {3, 4, 5});
     set.Get(3) = Made<6>(0.5f, {});     // no frames
     set.Get(4) = Made<6>(1e-40f, {8});  // one frame, a speed below the normal floats
     set.Get(9).frames[0].SetPoint(5, Vec2{-0.0f, std::numeric_limits<float>::max()});
@@ -84,7 +77,9 @@ TEST(AnimationFile, ARecordIsSpeedCountAndPointsLittleEndian) {
 }
 
 TEST(AnimationFile, AFileStopsWhereItEndsOrGoesWrongNamesThatAnimationAndLeavesTheRest) {
-    const LowerAnimationSet made = ThreeMade();
+    LowerAnimationSet made;
+    made.Get(0) = Made<6>(0.01f, {1, 2});
+    made.Get(1) = Made<6>(0.2f, {3, 4, 5});  // cut inside its third frame below
     const Bytes all = made.Save();
     const std::size_t second = 8 + 2 * 48;  // where "Running" starts
     const auto cut = [&](std::size_t size) {
