@@ -43,7 +43,9 @@ void Player::Update(Arena& arena) {
 void Player::CountDownBulletTime(Arena& arena) {
     if (bulletTime_ <= 0.0f) return;
     bulletTime_ -= arena.Step();
-    if (bulletTime_ < 0.0f) EndBulletTime(arena);
+    // Landing exactly on zero ends it too: the next frame would not count down again, and the
+    // world would stay slow for good.
+    if (bulletTime_ <= 0.0f) EndBulletTime(arena);
 }
 
 void Player::Accelerate(float step) {
