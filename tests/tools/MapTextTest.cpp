@@ -83,8 +83,6 @@ TEST(MapText, RefusesFaultsNamingTheFileAndLine) {
         {head + "item health 1 2\n",
          "test.map:3: unknown item kind \"health\"; the kinds are small-health, ammo, armour, "
          "weapon, medium-health or mega-health"},
-        {head + "spawn 1 2 green\n",
-         "test.map:3: unknown team \"green\"; a spawn's team is red or blue"},
         {head + "spawn 1 2 99999999999\n",
          "test.map:3: \"99999999999\" is not a whole number of 32 bits"},
         {"name \"open\n", "test.map:1: quoted text is not closed"},
