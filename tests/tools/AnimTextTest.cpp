@@ -3,10 +3,8 @@
 #include <bit>
 #include <sstream>
 
-#include "AnimSvg.h"
 #include "AnimTextReader.h"
 #include "AnimTextWriter.h"
-#include "support/FileText.h"
 
 namespace {
 
@@ -84,18 +82,4 @@ TEST(AnimText, RefusesFaultsNamingTheFileAndLine) {
         EXPECT_FALSE(read.set) << text;
         EXPECT_EQ(read.error, error) << text;
     }
-}
-
-TEST(AnimText, SvgDrawsEveryFrameAndTheBlendsOnlyWhenAsked) {
-    UpperAnimationSet set;
-    set.Get(3).frames.resize(1000);  // more than a row shows
-    const std::string frameLine = "stroke=\"#000000\"";
-    const std::string blendLine = "stroke=\"#5878b0\"";
-    const std::string plain = DrawAnimSvg(set, 0);
-    EXPECT_NE(plain.find(">2 Reload Platinum</text>"), std::string::npos);
-    EXPECT_EQ(CountOf(plain, blendLine), 0u);
-    // Four segments a frame: 2 frames in each of 9 animations, a row's worth of the long one.
-    const std::string blended = DrawAnimSvg(set, 2);
-    EXPECT_EQ(CountOf(blended, frameLine), 4u * (9 * 2 + 40));
-    EXPECT_EQ(CountOf(blended, blendLine), 2 * 4u * (9 * 2 + 40));
 }
