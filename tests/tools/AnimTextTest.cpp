@@ -61,10 +61,7 @@ TEST(AnimText, ReadsPrintsAndBuildsTheSameBytes) {
 
 TEST(AnimText, RefusesFaultsNamingTheFileAndLine) {
     const std::string legs = "figure lower\nanimation 1\n";
-    const struct {
-        std::string text;
-        std::string error;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"# only a comment\n", "test.anim: the text has no figure line"},
         {"figure middle\n", "test.anim:1: unknown figure \"middle\"; a figure is lower or upper"},
         {"figure lower\nanimation 10\n", "test.anim:2: animation 10 is not one of 0 to 9"},

@@ -67,10 +67,7 @@ TEST(MapText, ReadsEveryRecordAndPrintsItBackTheSame) {
 TEST(MapText, RefusesFaultsNamingTheFileAndLine) {
     const std::string head = "name a\nworld 0 0 800 600\n";
     const std::string longName(256, 'n');
-    const struct {
-        std::string text;
-        std::string error;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {head + "wall 1 2 3 4\n",
          "test.map:3: unknown record \"wall\"; a line starts with name, world, platform, "
          "scenery, spawn or item"},
