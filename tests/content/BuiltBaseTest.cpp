@@ -48,17 +48,3 @@ TEST_F(BuiltBaseTest, EveryRequiredSpriteExistsInsideItsImage) {
             << sprite->image->Name() << " sprite " << i;
     }
 }
-
-TEST_F(BuiltBaseTest, SpritesHaveTheSizesTheGameDrawsThemAt) {
-    const auto size = [&](const char* name) {
-        const Sprite* sprite = table_.GetSprite(table_.FindSpriteIndex(name));
-        return std::make_pair(sprite->NaturalWidth(), sprite->NaturalHeight());
-    };
-    EXPECT_EQ(size("menu"), std::make_pair(512, 384));   // stretched to 800 x 600
-    EXPECT_EQ(size("Head"), std::make_pair(8, 8));       // drawn from 4 left, 8 above the neck
-    EXPECT_EQ(size("Flame01"), std::make_pair(32, 32));  // a flame burns within 16 x its scale
-    for (const char* weapon : {"w_pistol", "w_rifle", "w_sniper", "w_shotgun", "w_grenadelauncher",
-                               "w_flamer", "w_blaster"}) {
-        EXPECT_LE(size(weapon).first, 33) << weapon;  // 33 pixels apart on the weapon bar
-    }
-}

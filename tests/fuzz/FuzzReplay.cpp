@@ -13,45 +13,38 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;
-constexpr std::size_t kMaxSeedBytes = 1 << 20;
-
-void AddSeed(const std::filesystem::path& path, std::vector<Bytes>& seeds) {
-    std::ifstream in(path, std::ios::binary);
-    Bytes& bytes =
-        seeds.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    bytes.resize(std::min(bytes.size(), kMaxSeedBytes));
-}
 
 // xorshift32: the mutations must not depend on the platform's generator.
-std::uint32_t state = 2463534242u;
 std::uint32_t Next() {
+    static std::uint32_t state = 2463534242u;
     state ^= state << 13;
     state ^= state >> 17;
     state ^= state << 5;
     return state;
 }
 std::size_t Below(std::size_t limit) { return limit == 0 ? 0 : Next() % limit; }
-std::uint8_t Byte() { return static_cast<std::uint8_t>(Next()); }
 
 Bytes Mutate(Bytes out) {
     switch (Next() % 5) {
-        case 0:  // truncate
+        case 0:  // cut short
             out.resize(Below(out.size() + 1));
             break;
-        case 1:  // flip a few bytes
+        case 1:  // a few bytes flipped
             for (int i = 0; i < 4 && !out.empty(); ++i)
-                out[Below(out.size())] ^= Byte();
+                out[Below(out.size())] ^= std::uint8_t(Next());
             break;
         case 2:  // extreme values in the first bytes, where headers and counts live
-            for (std::size_t i = 0; i < 8 && !out.empty(); ++i)
+            for (int i = 0; i < 8 && !out.empty(); ++i)
                 out[Below(std::min<std::size_t>(out.size(), 64))] = (Next() & 1) ? 0xff : 0;
             break;
-        case 3:  // junk inserted
-            out.insert(out.begin() + static_cast<long>(Below(out.size() + 1)), Below(300), Byte());
+        case 3: {  // junk inserted
+            const auto at = static_cast<long>(Below(out.size() + 1));
+            const std::size_t count = Below(300);
+            out.insert(out.begin() + at, count, std::uint8_t(Next()));
             break;
+        }
         default:  // pure junk of the seed's length
-            for (auto& byte : out)
-                byte = Byte();
+            std::generate(out.begin(), out.end(), [] { return std::uint8_t(Next()); });
     }
     return out;
 }
@@ -59,22 +52,24 @@ Bytes Mutate(Bytes out) {
 
 int main(int argc, char** argv) {
     std::vector<Bytes> seeds{Bytes{}};
-    std::error_code error;
     for (int i = 1; i < argc; ++i) {
-        if (std::filesystem::is_directory(argv[i], error)) {
-            for (const auto& entry : std::filesystem::directory_iterator(argv[i], error))
-                if (entry.is_regular_file()) AddSeed(entry.path(), seeds);
-        } else if (std::filesystem::is_regular_file(argv[i], error)) {
-            AddSeed(argv[i], seeds);
+        std::vector<std::filesystem::path> files{argv[i]};
+        if (std::filesystem::is_directory(argv[i]))
+            files.assign(std::filesystem::directory_iterator(argv[i]), {});
+        std::sort(files.begin(), files.end());  // the same order, so the same mutations
+        for (const auto& file : files) {
+            std::ifstream in(file, std::ios::binary);
+            if (std::filesystem::is_regular_file(file))
+                seeds.emplace_back(std::istreambuf_iterator<char>(in),
+                                   std::istreambuf_iterator<char>());
         }
     }
-    long runs = 0;
     for (const Bytes& seed : seeds) {
-        for (int m = 0; m <= 200; ++m, ++runs) {  // the seed itself, then 200 mutations of it
+        for (int m = 0; m <= 200; ++m) {  // the seed itself, then 200 mutations of it
             const Bytes input = m == 0 ? seed : Mutate(seed);
             LLVMFuzzerTestOneInput(input.data(), input.size());
         }
     }
-    std::printf("%ld inputs from %zu seeds ran clean\n", runs, seeds.size());
+    std::printf("%zu inputs from %zu seeds ran clean\n", seeds.size() * 201, seeds.size());
     return 0;
 }

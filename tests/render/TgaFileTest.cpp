@@ -10,19 +10,9 @@ TgaResult Parse(const std::vector<std::uint8_t>& bytes, TgaPixels& pixels) {
 }
 }  // namespace
 
-TEST(TgaFile, SwapsBlueAndRedOfEveryPixelAndKeepsRowOrder) {
-    // Bottom row blue, white; top row red, green with half alpha.
-    const std::vector<std::uint8_t> bgra = {255, 0, 0,   255, 255, 255, 255, 255,
-                                            0,   0, 255, 128, 0,   255, 0,   128};
-    TgaPixels rgba;
-    ASSERT_EQ(Parse(TgaBytes(2, 2, 32, bgra), rgba), TgaResult::Ok);
-    EXPECT_EQ(rgba.BytesPerPixel(), 4);
-    EXPECT_EQ(rgba.data, (std::vector<std::uint8_t>{0, 0, 255, 255, 255, 255, 255, 255,  //
-                                                    255, 0, 0, 128, 0, 255, 0, 128}));
-}
-
 TEST(TgaFile, ReadsPicturesAsCommonToolsWriteThem) {
-    // Bottom row two blue-ish pixels, top row two others; read bottom row first, in RGB.
+    // Bottom row two blue-ish pixels, top row two others; read bottom row first, blue and red
+    // swapped.
     const std::vector<std::uint8_t> expected = {3, 2, 1, 3, 2, 1, 9, 8, 7, 12, 11, 10};
     constexpr std::uint8_t kTopLeft = 0x20;
     constexpr std::uint8_t kRightToLeft = 0x10;

@@ -67,10 +67,7 @@ TEST(MapText, ReadsEveryRecordAndPrintsItBackTheSame) {
 TEST(MapText, RefusesFaultsNamingTheFileAndLine) {
     const std::string head = "name a\nworld 0 0 800 600\n";
     const std::string longName(256, 'n');
-    const struct {
-        std::string text;
-        std::string error;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {head + "wall 1 2 3 4\n",
          "test.map:3: unknown record \"wall\"; a line starts with name, world, platform, "
          "scenery, spawn or item"},
@@ -83,8 +80,6 @@ TEST(MapText, RefusesFaultsNamingTheFileAndLine) {
         {head + "item health 1 2\n",
          "test.map:3: unknown item kind \"health\"; the kinds are small-health, ammo, armour, "
          "weapon, medium-health or mega-health"},
-        {head + "spawn 1 2 green\n",
-         "test.map:3: unknown team \"green\"; a spawn's team is red or blue"},
         {head + "spawn 1 2 99999999999\n",
          "test.map:3: \"99999999999\" is not a whole number of 32 bits"},
         {"name \"open\n", "test.map:1: quoted text is not closed"},

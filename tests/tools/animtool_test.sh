@@ -7,15 +7,13 @@ animtool=$1 anims=$2 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 
-for figure in lower:LDefault upper:UDefault; do
-    word=${figure%%:*} name=${figure#*:}
-    "$animtool" build "$anims/$name.anim" "$work/a.bwv"
-    "$animtool" print "$word" "$work/a.bwv" >"$work/a.anim"
-    "$animtool" build "$work/a.anim" "$work/b.bwv"
-    cmp "$work/a.bwv" "$work/b.bwv" || fail "$name: print and build again changed the bytes"
-    "$animtool" svg "$word" "$work/a.bwv" 3 >"$work/a.svg"
-    grep -q '^<svg ' "$work/a.svg" || fail "$name: svg printed no picture"
-done
+# The upper figure's round trip is the animation text test's.
+"$animtool" build "$anims/LDefault.anim" "$work/a.bwv"
+"$animtool" print lower "$work/a.bwv" >"$work/a.anim"
+"$animtool" build "$work/a.anim" "$work/b.bwv"
+cmp "$work/a.bwv" "$work/b.bwv" || fail "print and build again changed the bytes"
+"$animtool" svg lower "$work/a.bwv" 3 >"$work/a.svg"
+grep -q '^<svg ' "$work/a.svg" || fail "svg printed no picture"
 
 printf 'figure lower\nanimation 0\nframe 1 2 3\n' >"$work/bad.anim"
 if "$animtool" build "$work/bad.anim" "$work/bad.bwv" 2>"$work/err"; then fail "built a bad text"; fi
@@ -27,9 +25,8 @@ printf 'abcdef' >"$work/junk.bwv"
 if "$animtool" print lower "$work/junk.bwv" 2>"$work/err"; then fail "printed a file that is no set"; fi
 grep -q 'junk.bwv: animation 0 "Standing" ends inside its frame count' "$work/err" ||
     fail "$(cat "$work/err")"
-if "$animtool" print sideways "$work/a.bwv" 2>/dev/null; then fail "an unknown figure printed"; fi
-if "$animtool" svg upper "$work/a.bwv" 10 2>/dev/null; then fail "ten blends were drawn"; fi
-if "$animtool" svg upper "$work/a.bwv" >/dev/full 2>"$work/err"; then fail "svg into a full disk succeeded"; fi
+if "$animtool" svg lower "$work/a.bwv" 10 2>/dev/null; then fail "ten blends were drawn"; fi
+if "$animtool" svg lower "$work/a.bwv" >/dev/full 2>"$work/err"; then fail "svg into a full disk succeeded"; fi
 grep -q "cannot write the output" "$work/err" || fail "no message for a full disk: $(cat "$work/err")"
 mkdir "$work/folder.bwv"
 if "$animtool" build "$anims/LDefault.anim" "$work/folder.bwv" 2>"$work/err"; then fail "replaced a folder"; fi

@@ -29,7 +29,6 @@ TEST(PlatformCollision, SegmentHitsTheSideItCrosses) {
         Vec2 point;
         float t;
     } cases[] = {
-        {{5, 0, 15, 20}, {{0, 10}, {20, 10}}, 0, kSideLeft, {5, 10}, 0.25f},
         // Vertical: the infinite slope (0 x infinity on an edge) fails the sides' range test.
         {{0, 0, 20, 20}, {{10, -10}, {10, 10}}, 0, kSideTop, {10, 0}, 0.5f},
         {{5, 4, 30, 30}, {{0, 0}, {20, 20}}, kSides, kSideLeft, {5, 5}, 0.25f},
@@ -62,8 +61,7 @@ TEST(PlatformCollision, SweepFollowsTheLeadingCorners) {
         Vec2 centre;
         float t;
     } cases[] = {
-        // Down, and down with only one bottom corner over the platform.
-        {kFloor, {10, 50, 30, 90}, {10, 70, 30, 110}, kSideTop, {20, 80}, 0.5f},
+        // Down with only one bottom corner over the platform.
         {kFloor, {190, 50, 210, 90}, {190, 70, 210, 110}, kSideTop, {200, 80}, 0.5f},
         // Down-right: the bottom-right corner meets the left side; the other two miss.
         {{50, 50, 150, 150}, {0, 25, 10, 35}, {60, 55, 70, 65}, kSideLeft, {45, 50}, k23},

@@ -5,10 +5,8 @@
 #include <sstream>
 
 #include "support/FileText.h"
-#include "support/RecordingRenderer.h"
 #include "support/TestFolder.h"
 #include "world/MapBytes.h"
-#include "world/View.h"
 
 namespace {
 std::string Text(const std::vector<std::uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
@@ -47,32 +45,4 @@ TEST(GameMap, SavesThroughATemporaryFileAndKeepsTheOldMapWhenThatFails) {
                            "Could not save \"" + path.string() + "\": cannot write " +
                                path.string() + ".tmp: Is a directory; the old file is unchanged.",
                        }));
-}
-
-// Drawing shows what the view sees: edges first, then the white fills half a pixel inside them.
-TEST(GameMap, DrawsTheVisiblePlatforms) {
-    MapContents contents;
-    contents.platforms.emplace_back(900.0f, 100.0f, 950.0f, 120.0f);  // touches the right edge
-    contents.platforms.emplace_back(901.0f, 100.0f, 950.0f, 120.0f);  // just outside
-    std::istringstream in(Text(WriteMapFile(contents)));
-    GameMap map;
-    ASSERT_TRUE(map.Load(in, "edge.bwm", Ignore, nullptr));
-    RecordingRenderer renderer;
-    View view(renderer, nullptr);
-    view.SetOffset(100, 50);
-    map.Draw(view);
-
-    using Kind = RecordingRenderer::Kind;
-    using Call = std::tuple<Kind, std::vector<float>, Colour>;
-    std::vector<Call> drawn;
-    for (const auto& c : renderer.Calls())
-        drawn.emplace_back(c.kind, std::vector(c.v, c.v + 4), c.colour);
-    const Colour black{0, 0, 0, 255};
-    EXPECT_EQ(drawn, (std::vector<Call>{
-                         {Kind::Line, {800, 50, 850, 50}, black},
-                         {Kind::Line, {850, 50, 850, 70}, black},
-                         {Kind::Line, {850, 70, 800, 70}, black},
-                         {Kind::Line, {800, 70, 800, 50}, black},
-                         {Kind::FillRect, {800.5f, 50.5f, 849.5f, 69.5f}, {255, 255, 255, 255}},
-                     }));
 }

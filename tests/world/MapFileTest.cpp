@@ -58,8 +58,6 @@ TEST(MapFile, RefusesCountsLengthsAndNumbersThatCannotBeRight) {
          "the spawn point count 2147483647 is more than the file holds"},
         {head().Int(1).Rect(0, nan, 1, 1).Int(0).Int(0).Bytes(),
          "the platform holds a number that is not finite"},
-        {head().Int(0).Int(0).Int(1).Int(3).Float(1).Float(1).Int(300).Bytes(),
-         "the item weapon name length 300 is not between 0 and 255"},
         {head().Int(0).Int(0).Int(0).Raw("SCNY").Int(1).Bytes(),
          "the scenery block has 1 entries for 0 platforms"},
     };
