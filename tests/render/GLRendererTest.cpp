@@ -159,6 +159,20 @@ TEST_F(GLRendererTest, TextSitsOnTheBaselineBelowThePositionInTheColourAsked) {
     EXPECT_TRUE(bottom >= 100 && bottom <= 112 + 6) << bottom;
     const Rgb lit = frame.At(left + 1, bottom - 1);  // on the upright of the H
     EXPECT_TRUE(lit[0] > 100 && lit[1] == 0 && lit[2] == 0) << testing::PrintToString(lit);
+
+    int litOnRow = 0;  // the row the unmade font is checked on, where this text shows
+    for (int x = 100; x < 260; ++x)
+        litOnRow += frame.At(x, 95) != kBlack ? 1 : 0;
+    EXPECT_GT(litOnRow, 0);
+
+    // A font that cannot be made still comes back, and writes nothing.
+    const std::unique_ptr<Font> none = renderer_->MakeFont("Arial", 0, 0);
+    ASSERT_NE(none, nullptr);
+    renderer_->BeginFrame();
+    renderer_->DrawString(none.get(), 100, 100, Colour{255, 0, 0, 255}, "Hello %s", "world");
+    const Frame blank;
+    for (int x = 100; x < 260; ++x)
+        ASSERT_EQ(blank.At(x, 95), kBlack) << x;
 }
 
 // A fill lands where asked whatever a caller left bound, and the file keeps the screen's rows.
