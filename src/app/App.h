@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "input/WindowSystem.h"
 #include "core/Log.h"
 #include "game/GameType.h"
 #include "input/InputListener.h"
+#include "input/WindowSystem.h"
 
 class AudioDevice;
 class Clock;

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "input/WindowSystem.h"
 #include "input/InputScript.h"
+#include "input/WindowSystem.h"
 
 class ScriptedKeyboard;
 

@@ -175,8 +175,7 @@ void Game::UpdateFade() {
 }
 
 void Game::DrawWorld() const {
-    if (map_.Tree() && KeyHeld(Key::kG) && Developer())
-        map_.DrawTree(*view_, false);
+    if (map_.Tree() && KeyHeld(Key::kG) && Developer()) map_.DrawTree(*view_, false);
     map_.Draw(*view_);
 }
 

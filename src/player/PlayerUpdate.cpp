@@ -2,8 +2,8 @@
 #include <array>
 
 #include "arena/Arena.h"
-#include "player/AnimationSet.h"
 #include "core/Random.h"
+#include "player/AnimationSet.h"
 #include "player/BodyCollision.h"
 #include "player/MouseLook.h"
 #include "player/Player.h"
