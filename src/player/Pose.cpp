@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "core/Geometry.h"
-#include "world/View.h"
 
 namespace {
 // Default points and the segments drawn between them, per figure.
@@ -70,11 +69,8 @@ void Pose<N>::Lerp(const Pose& a, const Pose& b, float t) {
 }
 
 template <std::size_t N>
-void Pose<N>::Draw(const View& view, Colour colour) const {
-    for (const auto& [from, to] : Figure<N>::kSegments) {
-        view.DrawLine(points_[static_cast<std::size_t>(from)],
-                      points_[static_cast<std::size_t>(to)], colour);
-    }
+std::span<const std::pair<int, int>> Pose<N>::Segments() {
+    return Figure<N>::kSegments;
 }
 
 template class Pose<6>;

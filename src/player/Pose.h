@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
+#include <utility>
 
 #include "core/Float4.h"
 #include "core/Vec2.h"
@@ -36,6 +38,8 @@ public:
     void UpdateBounds();
     // Every point a + (b - a) * t.
     void Lerp(const Pose& a, const Pose& b, float t);
+    // The pairs of points the figure's lines join.
+    static std::span<const std::pair<int, int>> Segments();
     // The figure's segments in world coordinates, through the view, one colour at both ends.
     void Draw(const View& view, Colour colour) const;
 
