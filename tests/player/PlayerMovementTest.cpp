@@ -75,6 +75,12 @@ TEST_F(PlayerMovementTest, AWallStopsTheRunnerFromEitherSideAndTellsTheBot) {
         EXPECT_FLOAT_EQ(human.Position().y, 488.0f);  // still on the floor
         EXPECT_EQ(human.Velocity().x, 0.0f);
         EXPECT_TRUE(human.Mind().hitWall);
+        // A jump against the wall comes back down beside it, not on its top.
+        human.SetMove(MoveDirection::None);
+        human.Jump();
+        Frames(human, 200);
+        EXPECT_FLOAT_EQ(human.Position().x, c.stopX);
+        EXPECT_FLOAT_EQ(human.Position().y, 488.0f);
     }
 }
 
