@@ -2,10 +2,8 @@
 //   animtool build IN.anim OUT.bwv
 //   animtool print lower|upper IN.bwv           (the text, to stdout)
 //   animtool svg lower|upper IN.bwv [BLENDS]    (a picture, to stdout)
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <fstream>
 #include <string>
@@ -16,7 +14,7 @@
 #include "AnimSvg.h"
 #include "AnimTextReader.h"
 #include "AnimTextWriter.h"
-#include "core/AtomicFile.h"
+#include "ToolOutput.h"
 #include "core/StreamBytes.h"
 
 namespace {
@@ -33,11 +31,6 @@ int Usage() {
     return 2;
 }
 
-int Fail(const std::string& path, const std::string& why) {
-    std::fprintf(stderr, "%s: %s\n", path.c_str(), why.c_str());
-    return 1;
-}
-
 // Reads the bytes back as the game will; an empty text means they load as written.
 template <typename Set>
 std::string LoadsBack(const std::vector<std::uint8_t>& bytes) {
@@ -51,7 +44,7 @@ std::string LoadsBack(const std::vector<std::uint8_t>& bytes) {
 
 int Build(const std::string& inPath, const std::string& outPath) {
     std::ifstream in(inPath);
-    if (!in) return Fail(inPath, "cannot open");
+    if (!in) return FailWith(inPath, "cannot open");
     const AnimTextResult text = ReadAnimText(in, inPath);
     if (!text.set) {
         std::fprintf(stderr, "%s\n", text.error.c_str());
@@ -61,34 +54,22 @@ int Build(const std::string& inPath, const std::string& outPath) {
     // What the game would refuse is never written.
     const std::string fault = std::visit(
         [&](const auto& set) { return LoadsBack<std::decay_t<decltype(set)>>(bytes); }, *text.set);
-    if (!fault.empty()) return Fail(inPath, "the built file would not load: " + fault);
-    std::string why;
-    if (!WriteFileAtomically(outPath, bytes.data(), bytes.size(), &why)) {
-        std::fprintf(stderr, "%s\n", why.c_str());  // it names the file
-        return 1;
-    }
-    return 0;
-}
-
-// A failed write may empty the buffer, so the flush alone does not tell.
-int WriteOutput(const std::string& path, const std::string& text) {
-    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    if (written && std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
-    return Fail(path, std::string("cannot write the output: ") + std::strerror(errno));
+    if (!fault.empty()) return FailWith(inPath, "the built file would not load: " + fault);
+    return SaveBuilt(outPath, bytes);
 }
 
 // Prints what a built file turns into; a file the game would not read whole is refused.
 template <std::size_t N, typename Render>
 int Show(const std::string& path, Render render) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return Fail(path, "cannot open");
+    if (!in) return FailWith(path, "cannot open");
     const auto bytes = ReadStreamBytes(in, kMostFileBytes);
-    if (!bytes) return Fail(path, "is larger than any animation file");
+    if (!bytes) return FailWith(path, "is larger than any animation file");
     AnimationSet<N> set;
     const AnimationLoadReport report = set.Load(*bytes);
-    if (!report.problems.empty()) return Fail(path, report.problems.front());
+    if (!report.problems.empty()) return FailWith(path, report.problems.front());
     const std::string text = render(set);
-    return WriteOutput(path, text);
+    return PrintOutput(path, text);
 }
 
 // Runs `run` with the point count of the figure named `word` as a compile-time constant.
