@@ -8,7 +8,6 @@
 #include "core/TextFormat.h"
 #include "render/Image.h"
 #include "render/Renderer.h"
-#include "render/TgaFile.h"
 
 namespace {
 
@@ -58,18 +57,10 @@ void GraphicsTable::LoadImageDirectory(const std::filesystem::path& directory) {
 }
 
 void GraphicsTable::LoadImage(const std::filesystem::path& path) {
-    std::unique_ptr<Image> image = renderer_.CreateImage(path.string());
+    std::string why;
+    std::unique_ptr<Image> image = renderer_.CreateImage(path.string(), &why);
     if (!image) {
-        // The renderer only says no; the reader says why, which is worth a second read.
-        TgaPixels header;
-        const TgaResult why = ReadTga(path, header);
-        const std::string shown = Printable(path.string());
-        if (why == TgaResult::Ok) {
-            log_.Line("Couldn't load %s", shown.c_str());
-        } else {
-            log_.Line("Couldn't load %s: %s.", shown.c_str(),
-                      DescribeTgaResult(why, header).c_str());
-        }
+        log_.Line("Couldn't load %s: %s.", Printable(path.string()).c_str(), why.c_str());
         return;
     }
     const std::string fileName = path.filename().string();

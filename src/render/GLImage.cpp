@@ -14,11 +14,12 @@ GLImage::~GLImage() {
     glDeleteTextures(1, &name);
 }
 
-bool GLImage::Read(const std::string& fileName, TgaPixels& pixels) {
+bool GLImage::Read(const std::string& fileName, TgaPixels& pixels, std::string* why) {
     const TgaResult result = ReadTga(fileName, pixels);
     width_ = pixels.width;
     height_ = pixels.height;
     if (result != TgaResult::Ok) {
+        if (why != nullptr) *why = DescribeTgaResult(result, pixels);
         texture_ = 0;
         return false;
     }

@@ -15,8 +15,8 @@ public:
     GLImage& operator=(const GLImage&) = delete;
 
     // Reads the file; the size is kept even when the file is then refused. On failure the
-    // texture name becomes 0.
-    bool Read(const std::string& fileName, TgaPixels& pixels);
+    // texture name becomes 0 and `why` (when given) says what was wrong.
+    bool Read(const std::string& fileName, TgaPixels& pixels, std::string* why);
     // Uploads what Read returned under this image's texture name; needs a current context.
     void Upload(const TgaPixels& pixels);
 

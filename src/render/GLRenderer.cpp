@@ -108,10 +108,10 @@ void GLRenderer::BeginFrame() {
 
 bool GLRenderer::Present() { return hasContext_ && context_.SwapBuffers(); }
 
-std::unique_ptr<Image> GLRenderer::CreateImage(const std::string& fileName) {
+std::unique_ptr<Image> GLRenderer::CreateImage(const std::string& fileName, std::string* why) {
     auto image = std::make_unique<GLImage>();
     TgaPixels pixels;
-    if (!image->Read(fileName, pixels)) return nullptr;
+    if (!image->Read(fileName, pixels, why)) return nullptr;
     if (hasContext_) image->Upload(pixels);
     return image;
 }

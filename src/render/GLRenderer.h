@@ -19,7 +19,7 @@ public:
     void SetClearColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
     void BeginFrame() override;
     bool Present() override;
-    std::unique_ptr<Image> CreateImage(const std::string& fileName) override;
+    std::unique_ptr<Image> CreateImage(const std::string& fileName, std::string* why) override;
     void BindImage(const Image* image) override;
     void DrawTexturedQuad(float x1, float y1, float x2, float y2, float tx1, float ty1, float tx2,
                           float ty2, std::uint8_t alpha, float angle) override;

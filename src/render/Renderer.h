@@ -22,7 +22,8 @@ public:
     virtual void SetClearColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
     virtual void BeginFrame() = 0;
     virtual bool Present() = 0;
-    virtual std::unique_ptr<Image> CreateImage(const std::string& fileName) = 0;
+    // A picture from a TGA file; none when the file is refused, and `why` (when given) says why.
+    virtual std::unique_ptr<Image> CreateImage(const std::string& fileName, std::string* why) = 0;
     virtual void BindImage(const Image* image) = 0;
     virtual void DrawTexturedQuad(float x1, float y1, float x2, float y2, float tx1, float ty1,
                                   float tx2, float ty2, std::uint8_t alpha, float angle) = 0;

@@ -81,7 +81,8 @@ protected:
             if (bits == 32) pixels.push_back(alpha);
         }
         const auto path = std::filesystem::path(testing::TempDir()) / ("GLRendererTest" + name);
-        auto image = renderer_->CreateImage(WriteBytes(path, TgaBytes(2, 2, bits, pixels)));
+        auto image =
+            renderer_->CreateImage(WriteBytes(path, TgaBytes(2, 2, bits, pixels)), nullptr);
         EXPECT_NE(image, nullptr);
         return image;
     }

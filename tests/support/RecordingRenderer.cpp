@@ -25,9 +25,14 @@ void RecordingRenderer::Record(Kind kind, std::initializer_list<float> v, Colour
     call.text = std::move(text);
 }
 
-std::unique_ptr<Image> RecordingRenderer::CreateImage(const std::string& fileName) {
+std::unique_ptr<Image> RecordingRenderer::CreateImage(const std::string& fileName,
+                                                      std::string* why) {
     TgaPixels pixels;
-    if (ReadTga(fileName, pixels) != TgaResult::Ok) return nullptr;
+    const TgaResult result = ReadTga(fileName, pixels);
+    if (result != TgaResult::Ok) {
+        if (why != nullptr) *why = DescribeTgaResult(result, pixels);
+        return nullptr;
+    }
     return std::make_unique<RecordedImage>(fileName, pixels);
 }
 

@@ -45,7 +45,7 @@ public:
         return true;
     }
     // Reads the TGA with the real rules, so tests see the same refusals as the game.
-    std::unique_ptr<Image> CreateImage(const std::string& fileName) override;
+    std::unique_ptr<Image> CreateImage(const std::string& fileName, std::string* why) override;
     void BindImage(const Image*) override { Record(Kind::BindImage); }
     void DrawTexturedQuad(float x1, float y1, float x2, float y2, float tx1, float ty1, float tx2,
                           float ty2, std::uint8_t, float angle) override {
