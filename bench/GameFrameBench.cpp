@@ -32,7 +32,7 @@ void Crowd(Game& game, int count) {
         ParticleSetup setup;
         setup.position = Vec2{RandomRange(bounds.x1, bounds.x2), RandomRange(bounds.y1, bounds.y2)};
         setup.life = 1e9f;
-        setup.sprite = game.Sprites().smoke;
+        setup.sprite = game.Sprites().cigaretteSmoke;
         if (i % 2 == 0) {
             setup.bounce = 0.3f;
         } else {

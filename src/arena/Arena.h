@@ -4,8 +4,13 @@
 #include <memory>
 #include <string>
 
+#include "arena/MatchSprites.h"
+#include "bots/ChatEvent.h"
+#include "core/Geometry.h"
+#include "world/GameMap.h"
+#include "world/Team.h"
+
 class Font;
-class GameMap;
 class LiveObject;
 class MouseLook;
 class Player;
@@ -16,13 +21,6 @@ template <std::size_t N>
 class AnimationSet;
 using LowerAnimationSet = AnimationSet<6>;
 using UpperAnimationSet = AnimationSet<5>;
-
-// Where the figures' sprites sit in the graphics table, found once per match.
-struct FigureSprites {
-    int head = -1;
-    int helmet = -1;
-    int smoke = -1;
-};
 
 // The running match as the things that live in it see it: players, projectiles and particles
 // reach the map, each other and the camera through this, never the match's frame itself. The
@@ -35,6 +33,8 @@ public:
     virtual const View& GetView() const = 0;
     // The frame step: 1.0 per 1/80 second at normal speed, scaled by the time scale.
     virtual float Step() const = 0;
+    // The time scale alone, for what counts once a frame whatever the frame rate.
+    virtual float TimeScale() const = 0;
     // Eases the match's time scale towards the value (slow motion).
     virtual void SetTimeScaleTarget(float target) = 0;
     virtual int PlayerCount() const = 0;
@@ -43,12 +43,39 @@ public:
     virtual std::string PlayerName(int number) const = 0;
     virtual int BotProfileCount() const = 0;
     virtual bool BotChat() const = 0;
+    // A remark for the bots' chat about what just happened to `player`.
+    virtual void RaiseChatEvent(Player& player, ChatEvent event) = 0;
+
+    // The nearest thing on the segment: platforms (kTracePlatforms), players in play
+    // (kTracePlayers), or both. A player and a platform met at the same t: the player.
+    virtual ShotTrace TraceShot(const Segment& segment, int flags) = 0;
     // Takes ownership; the object is updated from this frame's pass on.
     virtual void AddObject(std::unique_ptr<LiveObject> object) = 0;
     // A particle as described, added like any other object.
     virtual void SpawnParticle(const ParticleSetup& setup) = 0;
-    // A new weapon of the named section of the weapon file, or none.
+    virtual const MatchSprites& Sprites() const = 0;
+    // Position of a sprite by name; the table's first sprite for an unknown or empty name.
+    virtual int FindSprite(const std::string& name) const = 0;
+    // Sound number of a file of the sound table, -1 (silence) for one it lacks.
+    virtual int FindSound(const std::string& fileName) const = 0;
+    // A sound effect at the normal volume and pitch; -1 plays nothing.
+    virtual void PlaySound(int number) = 0;
+    void PlaySound(const std::string& fileName) { PlaySound(FindSound(fileName)); }
+
+    // The weapon file's sections, in file order, and a new weapon of a named one (none for a
+    // name it lacks or a kind that builds nothing).
+    virtual int WeaponDefCount() const = 0;
+    virtual std::string WeaponDefName(int index) const = 0;
     virtual std::unique_ptr<Weapon> CreateWeapon(const std::string& section) = 0;
+
+    // Scoring: the frag limit ends the match once a player or a team reaches it.
+    virtual bool MatchOver() const = 0;
+    virtual int FragLimit() const = 0;
+    virtual bool TeamGame() const = 0;
+    // One more frag for the team; its new score.
+    virtual int AddTeamFrag(Team team) = 0;
+    virtual void EndMatch() = 0;
+
     virtual void Shake(float amount) = 0;
     virtual void ShowTitle(const std::string& text, float duration) = 0;
     virtual void AddMessage(const std::string& text) = 0;
@@ -58,7 +85,6 @@ public:
 
     virtual const LowerAnimationSet& LowerAnimations() const = 0;
     virtual const UpperAnimationSet& UpperAnimations() const = 0;
-    virtual const FigureSprites& Sprites() const = 0;
     // The human's mouse look; none when the match has no cursor.
     virtual MouseLook* HumanMouse() = 0;
 };

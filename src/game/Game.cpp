@@ -1,15 +1,21 @@
 #include "game/Game.h"
 
+#include <string>
+#include <utility>
+
 #include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
 #include "core/Log.h"
 #include "core/TextFormat.h"
 #include "game/AnimationFiles.h"
 #include "game/GameType.h"
+#include "player/ShotTracing.h"
 #include "render/Font.h"
 #include "render/Renderer.h"
 #include "sound/SoundSystem.h"
 #include "weapons/Weapon.h"
+#include "weapons/WeaponFactory.h"
+#include "weapons/WeaponFile.h"
 #include "weapons/effects/Particle.h"
 
 namespace {
@@ -17,6 +23,7 @@ constexpr const char* kGameMusic = "GameMusic01.wav";
 constexpr const char* kEndMusic = "GameMusicEnd.wav";
 // What every caller passes; the sound system explains why neither matters.
 constexpr int kMusicVolume = 5;
+constexpr int kEffectVolume = 5;
 constexpr float kTitleDuration = 400.0f;
 }  // namespace
 
@@ -34,12 +41,11 @@ Game::Game(const GameServices& services, int maxPlayers, int fragLimit, GameType
     smallFont_ = renderer.MakeFont("Arial", 14, 0);
     smallBoldFont_ = renderer.MakeFont("Arial", 14, kFontBold);
     hugeFont_ = renderer.MakeFont("Arial", 64, kFontBold);
-    // The projectiles' and particles' sprites are looked up here once those kinds exist.
     FindSprites();
     LoadAnimationFile(services_.base / "LDefault.bwv", lowerAnimations_, services_.log);
     LoadAnimationFile(services_.base / "UDefault.bwv", upperAnimations_, services_.log);
     if (services_.cursor) mouseLook_ = std::make_unique<MouseLook>(*services_.cursor);
-    // The weapon definitions (Base/BWwep.wtb) load here with the weapons.
+    LoadWeaponFile(services_.base / "BWwep.wtb");
     ShowTitle("Untitled", kTitleDuration);
     PlayMusic(kGameMusic, true);
     botChat_ = true;
@@ -90,6 +96,8 @@ void Game::Start() {
 
 float Game::Step() const { return services_.timer.Step(); }
 
+float Game::TimeScale() const { return services_.timer.TimeScale(); }
+
 void Game::SetTimeScaleTarget(float target) { services_.timer.SetTimeScaleTarget(target); }
 
 std::string Game::PlayerName(int number) const {
@@ -97,19 +105,75 @@ std::string Game::PlayerName(int number) const {
     return number == 0 ? services_.playerName : std::string();
 }
 
-std::unique_ptr<Weapon> Game::CreateWeapon(const std::string& /*section*/) {
-    // Made from the weapon file's sections once it is read.
-    return nullptr;
+std::unique_ptr<Weapon> Game::CreateWeapon(const std::string& section) {
+    const int found = FindWeaponDef(weaponDefs_, section);
+    if (found < 0) return nullptr;
+    return BuildWeapon(weaponDefs_[static_cast<std::size_t>(found)], *this);
 }
 
 void Game::FindSprites() {
     const GraphicsTable* graphics = services_.graphics;
     if (!graphics) return;
-    figureSprites_.head = graphics->FindSpriteIndex("Head");
-    figureSprites_.helmet = graphics->FindSpriteIndex("helmet");
-    figureSprites_.smoke = graphics->FindSpriteIndex("gsmoke1");
-    respawnSprites_ = {graphics->FindSpriteIndex("respawn"), graphics->FindSpriteIndex("respawn2")};
-    cursorSprite_ = graphics->FindSpriteIndex("Cursor");
+    static constexpr std::pair<int MatchSprites::*, const char*> kNamed[] = {
+        {&MatchSprites::head, "Head"},
+        {&MatchSprites::helmet, "helmet"},
+        {&MatchSprites::cigaretteSmoke, "gsmoke1"},
+        {&MatchSprites::smoke, "smoke1"},
+        {&MatchSprites::spark, "spark"},
+        {&MatchSprites::explosion, "explosion1"},
+        {&MatchSprites::flash, "flash01"},
+        {&MatchSprites::rifleCasing, "mgshell"},
+        {&MatchSprites::shotgunCasing, "sgshell"},
+        {&MatchSprites::grenade, "grenade"},
+        {&MatchSprites::rocket, "rpg"},
+        {&MatchSprites::flame, "Flame01"},
+        {&MatchSprites::laserSpot, "laserspot"},
+        {&MatchSprites::cursor, "Cursor"},
+    };
+    for (const auto& [field, name] : kNamed)
+        sprites_.*field = graphics->FindSpriteIndex(name);
+    const auto numbered = [graphics](const char* stem, auto& sprites) {
+        for (std::size_t i = 0; i < sprites.size(); ++i)
+            sprites[i] = graphics->FindSpriteIndex(stem + std::to_string(i));
+    };
+    numbered("bloods", sprites_.blood);
+    numbered("af", sprites_.armourFragments);
+    sprites_.respawn = {graphics->FindSpriteIndex("respawn"), graphics->FindSpriteIndex("respawn2")};
+}
+
+int Game::FindSprite(const std::string& name) const {
+    return services_.graphics ? services_.graphics->FindSpriteIndex(name) : -1;
+}
+
+int Game::FindSound(const std::string& fileName) const {
+    return services_.sound ? services_.sound->FindSoundFile(fileName) : -1;
+}
+
+void Game::PlaySound(int number) {
+    if (services_.sound && number >= 0) services_.sound->Play(number, kEffectVolume, false);
+}
+
+void Game::RaiseChatEvent(Player& /*player*/, ChatEvent /*event*/) {
+    // The bots' remarks answer here once bots chat.
+}
+
+int Game::AddTeamFrag(Team team) { return ++teamScores_.at(static_cast<std::size_t>(team)); }
+
+void Game::LoadWeaponFile(const std::filesystem::path& path) {
+    weaponDefs_ = ::LoadWeaponFile(path, [this](const std::string& line) {
+        services_.log.Line("%s", line.c_str());
+    });
+    // Every fighter starts with this; without it nobody has a weapon, which is playable but
+    // worth a word.
+    const int start = FindWeaponDef(weaponDefs_, Player::kStartingWeapon);
+    if (start < 0 || weaponDefs_[static_cast<std::size_t>(start)].kind == WeaponKind::RL) {
+        services_.log.Line("The weapon file gave no starting weapon \"%s\"", Player::kStartingWeapon);
+    }
+}
+
+std::string Game::WeaponDefName(int index) const {
+    return index >= 0 && index < WeaponDefCount() ? weaponDefs_[static_cast<std::size_t>(index)].name
+                                                  : std::string();
 }
 
 void Game::AddObject(std::unique_ptr<LiveObject> object) {
@@ -137,4 +201,8 @@ void Game::PlayMusic(const char* name, bool loop) {
 
 void Game::StopMusic(const char* name) {
     if (SoundSystem* sound = services_.sound) sound->Stop(sound->FindSoundFile(name));
+}
+
+ShotTrace Game::TraceShot(const Segment& segment, int flags) {
+    return TraceThroughMatch(*this, segment, flags);
 }

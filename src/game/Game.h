@@ -19,6 +19,7 @@
 #include "player/AnimationSet.h"
 #include "player/MouseLook.h"
 #include "player/Player.h"
+#include "weapons/WeaponDef.h"
 #include "world/GameMap.h"
 #include "world/View.h"
 
@@ -48,10 +49,6 @@ public:
     // The whole frame once the match is over.
     void DrawFinalScores();
     bool IsOver() const { return matchOver_; }
-    // Starts the fade to the final scores; a second call while it runs changes nothing.
-    void EndMatch() {
-        if (fade_ == kNoFade) fade_ = kEndFade;
-    }
     bool IsFinished() const { return finished_; }
 
     void OnCommand(Command command);
@@ -63,20 +60,40 @@ public:
 
     // Puts a player back in play at a spawn point of his team; nothing on a map without any.
     void Respawn(Player& player);
+    // Reads the weapon file; its sections are what weapons are made from.
+    void LoadWeaponFile(const std::filesystem::path& path);
 
     // Arena
     GameMap& Map() override { return map_; }
     const View& GetView() const override { return *view_; }
     float Step() const override;
+    float TimeScale() const override;
     void SetTimeScaleTarget(float target) override;
     int PlayerCount() const override { return static_cast<int>(players_.size()); }
     Player& GetPlayer(int number) override { return players_.at(static_cast<std::size_t>(number)); }
     std::string PlayerName(int number) const override;
     int BotProfileCount() const override { return 0; }
     bool BotChat() const override { return botChat_; }
+    void RaiseChatEvent(Player& player, ChatEvent event) override;
+    ShotTrace TraceShot(const Segment& segment, int flags) override;
     void AddObject(std::unique_ptr<LiveObject> object) override;
     void SpawnParticle(const ParticleSetup& setup) override;
+    const MatchSprites& Sprites() const override { return sprites_; }
+    int FindSprite(const std::string& name) const override;
+    int FindSound(const std::string& fileName) const override;
+    void PlaySound(int number) override;
+    using Arena::PlaySound;
+    int WeaponDefCount() const override { return static_cast<int>(weaponDefs_.size()); }
+    std::string WeaponDefName(int index) const override;
     std::unique_ptr<Weapon> CreateWeapon(const std::string& section) override;
+    bool MatchOver() const override { return matchOver_; }
+    int FragLimit() const override { return fragLimit_; }
+    bool TeamGame() const override { return teamGame_; }
+    int AddTeamFrag(Team team) override;
+    // Starts the fade to the final scores; a second call while it runs changes nothing.
+    void EndMatch() override {
+        if (fade_ == kNoFade) fade_ = kEndFade;
+    }
     void Shake(float amount) override { camera_.Shake(amount); }
     void ShowTitle(const std::string& text, float duration) override {
         title_.Show(text, duration);
@@ -87,16 +104,13 @@ public:
     const Font* SmallBoldFont() const override { return smallBoldFont_.get(); }
     const LowerAnimationSet& LowerAnimations() const override { return lowerAnimations_; }
     const UpperAnimationSet& UpperAnimations() const override { return upperAnimations_; }
-    const FigureSprites& Sprites() const override { return figureSprites_; }
     MouseLook* HumanMouse() override { return mouseLook_.get(); }
 
     void BuildQuadTree(int depth) { map_.BuildQuadTree(depth); }
     bool SaveMap(const std::filesystem::path& path) const;
 
-    int FragLimit() const { return fragLimit_; }
     int MaxPlayers() const { return maxPlayers_; }
     GameType Type() const { return gameType_; }
-    bool TeamGame() const { return teamGame_; }
     void SetBotChat(bool on) { botChat_ = on; }
     int TeamScore(int team) const { return teamScores_.at(static_cast<std::size_t>(team)); }
     const Float4& Bounds() const { return map_.Bounds(); }
@@ -108,6 +122,7 @@ public:
     Camera& GetCamera() { return camera_; }
     const ScreenshotSeries& Screenshots() const { return screenshots_; }
     std::size_t LiveObjectCount() const { return liveObjects_.size(); }
+    const std::vector<WeaponDef>& WeaponDefs() const { return weaponDefs_; }
     bool MapEditorOpen() const { return mapEditor_ != nullptr; }
     bool AnimEditorOpen() const { return animEditor_ != nullptr; }
     float Fade() const { return fade_; }
@@ -195,8 +210,9 @@ private:
     ScreenshotSeries screenshots_;
     int screenshotsAsked_ = 0;
     GameType gameType_;
-    int cursorSprite_ = -1;
-    FigureSprites figureSprites_;
-    std::array<int, 2> respawnSprites_{-1, -1};
+    MatchSprites sprites_;
+    std::vector<WeaponDef> weaponDefs_;
+    // Live objects the last update pass left; those added after it wait for the next one.
+    std::size_t updatedObjects_ = 0;
     std::unique_ptr<MouseLook> mouseLook_;
 };

@@ -65,8 +65,9 @@ void Game::Draw() const {
         if (player.InPlay()) player.Draw(*view_, *this);
     }
     // The map's pick-ups are drawn here once items exist.
-    for (const auto& object : liveObjects_)
-        object->Draw(*view_);
+    // Objects fired after the live objects' turn are first drawn once they have moved.
+    for (std::size_t i = 0; i < std::min(updatedObjects_, liveObjects_.size()); ++i)
+        liveObjects_[i]->Draw(*view_);
     DrawHud();
     DrawConsole();
     DrawFade();
@@ -158,6 +159,7 @@ void Game::UpdateLiveObjects() {
     for (std::size_t i = 0; i < liveObjects_.size(); ++i)
         liveObjects_[i]->Update(*this);
     std::erase_if(liveObjects_, [](const auto& object) { return object->Finished(); });
+    updatedObjects_ = liveObjects_.size();
 }
 
 void Game::HoldFire() {
@@ -198,7 +200,7 @@ void Game::DrawConsole() const {
 
 void Game::DrawCursor() const {
     const Sprite* cursor =
-        services_.graphics ? services_.graphics->GetSprite(cursorSprite_) : nullptr;
+        services_.graphics ? services_.graphics->GetSprite(sprites_.cursor) : nullptr;
     if (!cursor) return;
     int x = 0;
     int y = 0;

@@ -10,7 +10,6 @@ namespace {
 constexpr float kThrustFuel = 500.0f;
 constexpr float kArmourGiven = 100.0f;
 constexpr float kSlowMotion = 0.25f;
-constexpr const char* kStartingWeapon = "Platinum";
 }  // namespace
 
 Player::Player() {
@@ -125,7 +124,8 @@ void Player::Give(const std::string& what, Arena& arena) {
         Give("health", arena);
         Give("armour", arena);
         weapons_.Clear();
-        // Every section of the weapon file, in file order, once the weapon file is read.
+        for (int i = 0; i < arena.WeaponDefCount(); ++i)
+            weapons_.Add(arena.CreateWeapon(arena.WeaponDefName(i)));
         weapons_.Select(0);
     } else if (what == "health") {
         health_ = maxHealth_;

@@ -12,6 +12,7 @@
 
 class Arena;
 class Platform;
+struct Segment;
 class View;
 class Weapon;
 
@@ -23,6 +24,14 @@ enum class MoveDirection { None = 0, Left = 1, Right = 2 };
 inline constexpr int kLowerStanding = 0;
 inline constexpr int kLowerRunning = 1;
 inline constexpr int kLowerCrouched = 2;
+
+// Where a shot meets a player's body or head.
+struct PlayerHit {
+    bool hit = false;
+    Vec2 point;
+    float t = 1.0f;  // along the shot, 0 at its start and 1 at its end
+    bool head = false;
+};
 
 // One fighter of the match: the human (number 0) or a bot, which drives it through the same
 // controls the keyboard does. The match fills its array with copies of one model player, so a
@@ -40,6 +49,8 @@ public:
     static constexpr float kBoxWidth = 16.0f;
     static constexpr float kBoxHeight = 24.0f;
     static constexpr float kFullHealth = 100.0f;
+    // Every life starts with this weapon of the weapon file.
+    static constexpr const char* kStartingWeapon = "Platinum";
 
     Player();
 
@@ -47,8 +58,36 @@ public:
     void Spawn();
     // Drops every weapon and hands out the "Platinum"; picks a bot profile first if it has none.
     void ResetEquipment(Arena& arena);
-    // Out of play; `killer` is the player credited, -1 for nobody.
+    // Out of play; `killer` is the player credited, -1 for nobody, his own number for a
+    // suicide (which the message list announces).
     void Die(int killer, Arena& arena);
+    // On the killer: the kill line, the titles and the frag, unless the victim is himself.
+    void Fragged(Player& victim, Arena& arena);
+    // On the victim, once he is out of play: the frag goes to `killer` unless they share a
+    // team; nobody scores for -1.
+    void CreditKill(int killer, Arena& arena);
+
+    // Damage, in play and outside god mode only. Health below 1 dies, crediting `attacker`.
+    void TakeDamage(float amount, int attacker, Arena& arena);
+    // Armour only: health is not touched; armour worn through bursts into fragments.
+    void DamageArmour(float amount, Arena& arena);
+    // The head comes off (not in god mode) and the player bleeds from now on.
+    void LoseHead(int attacker, Arena& arena);
+    void RestoreHead() {
+        hasHead_ = true;
+        lastAttacker_ = -1;
+    }
+    void SetHelmet(bool on) { hasHelmet_ = on; }
+    // The body bursts into limbs, blood and the head, thrown away from `from` when
+    // `directional`, widely when `wide`, else about evenly.
+    void Gib(Arena& arena, Vec2 from, bool directional, bool wide);
+    void BreakArmour(Arena& arena, Vec2 from, bool directional, bool wide);
+    // Where a shot meets the posed body or the head; no hit when it misses.
+    PlayerHit TraceShot(const Segment& shot) const;
+
+    // Walking over a weapon: a second one of a kind refills the first; a new one is carried,
+    // and taken in hand when the sidearm was.
+    void PickUpWeapon(const std::string& section, Arena& arena);
     // The human's name for number 0, else the bot profile's.
     std::string GetName(const Arena& arena) const;
 
@@ -130,6 +169,7 @@ private:
     void MoveWithCollision(Arena& arena);
     void PlaceFigure();
     void FallOffMap(Arena& arena);
+    void Bleed(Arena& arena);
     void Smoke(Arena& arena);
     void TickWeapons(Arena& arena);
     void DrawHead(const View& view, const Arena& arena) const;

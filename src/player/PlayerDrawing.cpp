@@ -57,7 +57,7 @@ void Player::DrawHead(const View& view, const Arena& arena) const {
         view.DrawLine(Vec2{neck.x + side * 8, neck.y + 2}, Vec2{neck.x + side * 2, neck.y}, kBody);
         renderer.SetLineWidth(1.0f);
     }
-    const FigureSprites& sprites = arena.Sprites();
+    const MatchSprites& sprites = arena.Sprites();
     DrawSpriteAt(view, sprites.head, neck.x - 4, neck.y - 8);
     if (hasHelmet_) DrawSpriteAt(view, sprites.helmet, neck.x - 5, neck.y - 10);
 }

@@ -106,7 +106,7 @@ void Player::Smoke(Arena& arena) {
     smokeTimer_ = RandomRange(4.0f, 8.0f);
     const Vec2 neck = lower_.Point(0);
     ParticleSetup smoke;
-    smoke.sprite = arena.Sprites().smoke;
+    smoke.sprite = arena.Sprites().cigaretteSmoke;
     smoke.collides = false;
     smoke.gravity = 0.0f;
     smoke.velocity = Vec2{RandomRange(-0.2f, 0.2f), RandomRange(-0.5f, -0.45f)};

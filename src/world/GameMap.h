@@ -27,8 +27,9 @@ struct ShotTrace {
     Vec2 point;  // where it hit; the end point when nothing was hit
     float t = 1.0f;
     const Platform* platform = nullptr;
+    int side = 0;     // the platform's side that was hit
     int player = -1;  // player number hit, -1 for none
-    int side = 0;     // platform side, or the body part of a hit player
+    bool head = false;  // the player was hit in the head
 };
 
 // The static world of one match: the map's contents and the quad tree over its platforms.

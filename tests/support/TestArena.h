@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,15 +10,18 @@
 #include "arena/LiveObject.h"
 #include "player/AnimationSet.h"
 #include "player/Player.h"
+#include "player/ShotTracing.h"
 #include "support/RecordingRenderer.h"
 #include "weapons/Weapon.h"
+#include "weapons/WeaponFactory.h"
+#include "weapons/WeaponFile.h"
 #include "weapons/effects/ParticleSetup.h"
 #include "world/GameMap.h"
 #include "world/View.h"
 
 // A match as the things in it see it, with nothing behind it: a map the test fills, a view on
-// a recording renderer, a fixed step, and lists of the particles spawned and the messages said.
-// Players are tested against it without a Game; objects, shakes and titles go nowhere.
+// a recording renderer, a fixed step, and lists of what was spawned, played and said. Players,
+// weapons and projectiles are tested against it without a Game.
 class TestArena final : public Arena {
 public:
     TestArena() {
@@ -39,6 +44,7 @@ public:
     GameMap& Map() override { return map_; }
     const View& GetView() const override { return view_; }
     float Step() const override { return step; }
+    float TimeScale() const override { return timeScale; }
     void SetTimeScaleTarget(float target) override { timeScaleTarget = target; }
     int PlayerCount() const override { return static_cast<int>(players_.size()); }
     Player& GetPlayer(int number) override {
@@ -47,31 +53,89 @@ public:
     std::string PlayerName(int number) const override { return "P" + std::to_string(number); }
     int BotProfileCount() const override { return 0; }
     bool BotChat() const override { return false; }
-    void AddObject(std::unique_ptr<LiveObject>) override {}
+    void RaiseChatEvent(Player& player, ChatEvent event) override {
+        chatEvents.emplace_back(player.Number(), event);
+    }
+    ShotTrace TraceShot(const Segment& segment, int flags) override {
+        return TraceThroughMatch(*this, segment, flags);
+    }
+    void AddObject(std::unique_ptr<LiveObject> object) override {
+        objects.push_back(std::move(object));
+    }
     void SpawnParticle(const ParticleSetup& setup) override { particles.push_back(setup); }
-    std::unique_ptr<Weapon> CreateWeapon(const std::string&) override { return nullptr; }
-    void Shake(float) override {}
-    void ShowTitle(const std::string&, float) override {}
+    const MatchSprites& Sprites() const override { return sprites; }
+    int FindSprite(const std::string&) const override { return -1; }
+    int FindSound(const std::string& fileName) const override {
+        for (std::size_t i = 0; i < soundTable.size(); ++i) {
+            if (soundTable[i] == fileName) return static_cast<int>(i);
+        }
+        return -1;
+    }
+    void PlaySound(int number) override { sounds.push_back(number); }
+    int WeaponDefCount() const override { return static_cast<int>(weaponDefs.size()); }
+    std::string WeaponDefName(int index) const override {
+        return weaponDefs.at(static_cast<std::size_t>(index)).name;
+    }
+    std::unique_ptr<Weapon> CreateWeapon(const std::string& section) override {
+        const int found = FindWeaponDef(weaponDefs, section);
+        return found < 0 ? nullptr : BuildWeapon(weaponDefs[static_cast<std::size_t>(found)], *this);
+    }
+    bool MatchOver() const override { return matchOver; }
+    int FragLimit() const override { return fragLimit; }
+    bool TeamGame() const override { return teamGame; }
+    int AddTeamFrag(Team team) override { return ++teamScores.at(static_cast<std::size_t>(team)); }
+    void EndMatch() override { ++matchEnds; }
+    void Shake(float amount) override { shake = std::max(shake, amount); }
+    void ShowTitle(const std::string& text, float) override { title = text; }
     void AddMessage(const std::string& text) override { messages.push_back(text); }
     bool HideHud() const override { return false; }
     const Font* SmallFont() const override { return nullptr; }
     const Font* SmallBoldFont() const override { return nullptr; }
     const LowerAnimationSet& LowerAnimations() const override { return lower_; }
     const UpperAnimationSet& UpperAnimations() const override { return upper_; }
-    const FigureSprites& Sprites() const override { return sprites_; }
     MouseLook* HumanMouse() override { return nullptr; }
 
+    // Runs every object's update once, dropping the finished ones; objects added meanwhile
+    // run too.
+    void UpdateObjects() {
+        for (std::size_t i = 0; i < objects.size(); ++i)
+            objects[i]->Update(*this);
+        std::erase_if(objects, [](const auto& object) { return object->Finished(); });
+    }
+    // The objects of one type.
+    template <typename T>
+    std::vector<T*> ObjectsOf() const {
+        std::vector<T*> found;
+        for (const auto& object : objects) {
+            if (auto* typed = dynamic_cast<T*>(object.get())) found.push_back(typed);
+        }
+        return found;
+    }
+
     float step = 1.0f;
+    float timeScale = 1.0f;
     float timeScaleTarget = 1.0f;
     RecordingRenderer renderer;
+    MatchSprites sprites;
+    std::vector<std::string> soundTable;  // FindSound's table: position is the sound number
+    std::vector<WeaponDef> weaponDefs;
+    std::vector<std::unique_ptr<LiveObject>> objects;
     std::vector<ParticleSetup> particles;
+    std::vector<int> sounds;
     std::vector<std::string> messages;
+    std::vector<std::pair<int, ChatEvent>> chatEvents;
+    std::string title;
+    float shake = 0.0f;
+    bool matchOver = false;
+    int fragLimit = 1000;
+    bool teamGame = false;
+    std::array<int, 3> teamScores{};
+    int matchEnds = 0;
 
 private:
     GameMap map_;
     View view_{renderer, nullptr};
     LowerAnimationSet lower_;
     UpperAnimationSet upper_;
-    FigureSprites sprites_;
     std::vector<std::unique_ptr<Player>> players_;
 };

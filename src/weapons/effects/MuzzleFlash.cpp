@@ -1,0 +1,3 @@
+#include "weapons/effects/MuzzleFlash.h"
+void MuzzleFlash::Update(Arena& /*arena*/) { SetFinished(); }
+void MuzzleFlash::Draw(const View& /*view*/) const {}

@@ -1,0 +1,1 @@
+// The Blaster arrives with the weapon kinds.

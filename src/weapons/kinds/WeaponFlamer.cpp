@@ -1,0 +1,1 @@
+// The Flamer arrives with the weapon kinds.

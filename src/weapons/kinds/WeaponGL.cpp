@@ -1,0 +1,1 @@
+// The GL arrives with the weapon kinds.

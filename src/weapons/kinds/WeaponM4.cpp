@@ -1,0 +1,1 @@
+// The M4 arrives with the weapon kinds.

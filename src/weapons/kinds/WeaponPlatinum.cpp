@@ -1,0 +1,1 @@
+// The Platinum arrives with the weapon kinds.

@@ -1,0 +1,1 @@
+// The SG arrives with the weapon kinds.

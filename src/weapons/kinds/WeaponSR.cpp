@@ -1,0 +1,1 @@
+// The SR arrives with the weapon kinds.

@@ -1,0 +1,3 @@
+#include "weapons/projectiles/Bullet.h"
+void Bullet::Update(Arena& /*arena*/) { SetFinished(); }
+void Bullet::Draw(const View& /*view*/) const {}
