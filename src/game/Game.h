@@ -165,7 +165,10 @@ private:
 
     // What the commands do.
     void Finish();
+    void FlashAtCentre();
     void TakeScreenshot();
+    void PressPrimary();
+    void PressSecondary();
     void ToggleSlowMotion();
     void ToggleCrouch();
     void NextWeapon();
@@ -179,6 +182,8 @@ private:
     bool Developer() const;
     void Print(const std::string& line) const;
     bool HumanInPlay() const;
+    // The human's weapon in hand while he is in play; none otherwise.
+    Weapon* HumanWeapon() const;
     void PlayMusic(const char* name, bool loop);
     void StopMusic(const char* name);
 

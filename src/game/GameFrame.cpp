@@ -12,6 +12,7 @@
 #include "input/KeyTable.h"
 #include "render/Renderer.h"
 #include "render/Sprite.h"
+#include "weapons/Weapon.h"
 
 namespace {
 constexpr float kLookAhead = 200.0f;
@@ -136,12 +137,13 @@ void Game::UpdatePlayers() {
     // Indexed: a player's update may reach the others through the match.
     for (std::size_t i = 0; i < players_.size(); ++i) {
         Player& player = players_[i];
-        if (player.InPlay()) {
-            player.Update(*this);
-        } else if (i == 0) {
-            // Only the human comes back for now; the bots join once they can think.
+        if (!player.InPlay()) {
             UpdateDead(player);
+            continue;
         }
+        // Until bots can think they stand where they land.
+        if (i > 0) player.SetMove(MoveDirection::None);
+        player.Update(*this);
     }
 }
 
@@ -163,8 +165,13 @@ void Game::UpdateLiveObjects() {
 }
 
 void Game::HoldFire() {
-    if (!HumanInPlay()) return;
-    // Held primary (action 5) and secondary (action 6) fire arrive with the weapons.
+    Weapon* weapon = HumanWeapon();
+    if (weapon == nullptr) return;
+    if (ActionHeld(Action::kFirePrimary)) {
+        weapon->HoldPrimary(players_.front(), *this);
+    } else if (ActionHeld(Action::kFireSecondary)) {
+        weapon->HoldSecondary(players_.front(), *this);
+    }
 }
 
 void Game::UpdateFade() {
@@ -229,3 +236,7 @@ bool Game::ActionHeld(int action) const {
 bool Game::Developer() const { return services_.developer && services_.developer(); }
 
 bool Game::HumanInPlay() const { return !players_.empty() && players_.front().InPlay(); }
+
+Weapon* Game::HumanWeapon() const {
+    return HumanInPlay() ? players_.front().CurrentWeapon() : nullptr;
+}

@@ -1,7 +1,10 @@
 // What a match does with the commands, keys and mouse buttons the program hands it.
 #include "core/FrameTimer.h"
 #include "game/Game.h"
+#include "core/Screen.h"
 #include "input/KeyTable.h"
+#include "weapons/Weapon.h"
+#include "weapons/effects/MuzzleFlash.h"
 
 namespace {
 constexpr float kSlowMotion = 0.25f;
@@ -17,15 +20,16 @@ void Game::OnCommand(Command command) {
         mapEditor_->OnCommand(command);
         return;
     }
-    // The muzzle flash at the screen's centre and the fire presses join this table
-    // with the effects and the weapons; until then they do nothing, like any command not listed.
     struct Entry {
         Command command;
         void (Game::*run)();
     };
     static constexpr Entry kCommands[] = {
         {Command::Leave, &Game::Finish},
+        {Command::MuzzleFlash, &Game::FlashAtCentre},
         {Command::Screenshot, &Game::TakeScreenshot},
+        {Command::FirePrimary, &Game::PressPrimary},
+        {Command::FireSecondary, &Game::PressSecondary},
         {Command::Crouch, &Game::ToggleCrouch},
         {Command::NextWeapon, &Game::NextWeapon},
         {Command::PrevWeapon, &Game::PrevWeapon},
@@ -47,6 +51,19 @@ void Game::ToggleSlowMotion() {
     FrameTimer& timer = services_.timer;
     // Exactly 1.0: a second press while the scale is still easing turns it back.
     timer.SetTimeScaleTarget(timer.TimeScale() == 1.0f ? kSlowMotion : 1.0f);
+}
+
+// A test of the flash's look, in the middle of the screen.
+void Game::FlashAtCentre() {
+    AddObject(std::make_unique<MuzzleFlash>(sprites_.flash, Vec2{kScreenWidth / 2.0f, kScreenHeight / 2.0f}));
+}
+
+void Game::PressPrimary() {
+    if (Weapon* weapon = HumanWeapon()) weapon->PressPrimary(players_.front(), *this);
+}
+
+void Game::PressSecondary() {
+    if (Weapon* weapon = HumanWeapon()) weapon->PressSecondary(players_.front(), *this);
 }
 
 void Game::ToggleCrouch() {
@@ -92,7 +109,8 @@ void Game::OnLeftButtonDown() {
     } else if (mapEditor_) {
         mapEditor_->OnLeftButtonDown();
     }
-    // In every mode the human in play then fires once, when weapons exist.
+    // In every mode, a click is one frame of held fire.
+    if (Weapon* weapon = HumanWeapon()) weapon->HoldPrimary(players_.front(), *this);
 }
 
 void Game::OnLeftButtonUp() {

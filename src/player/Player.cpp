@@ -59,14 +59,6 @@ void Player::ResetEquipment(Arena& arena) {
     weapons_.Select(weapons_.Count() - 1);
 }
 
-void Player::Die(int killer, Arena& arena) {
-    lastKiller_ = killer;
-    if (bulletTime_ > 0.0f) EndBulletTime(arena);
-    inPlay_ = false;
-    deadTime_ = 0.0f;
-    // Suicide lines and the bots' remarks on a death arrive with damage and chat.
-}
-
 std::string Player::GetName(const Arena& arena) const { return arena.PlayerName(number_); }
 
 void Player::SetMove(::MoveDirection direction) {

@@ -43,6 +43,7 @@ void Player::Draw(const View& view, const Arena& arena) const {
         renderer.SetMirror(right);
         weapon->DrawInHand(facing_, upper_.Point(3), right ? 360.0f - aim_ : aim_, view);
         renderer.SetMirror(false);
+        weapon->DrawEffects(view);
     }
     DrawNameTag(view, arena);
 }

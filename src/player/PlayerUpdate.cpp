@@ -34,8 +34,12 @@ void Player::Update(Arena& arena) {
         FallOffMap(arena);
         return;
     }
-    if (hasHead_) Smoke(arena);
-    // A headless player bleeds here once damage exists.
+    if (hasHead_) {
+        Smoke(arena);
+    } else {
+        Bleed(arena);
+        if (!inPlay_) return;
+    }
     TickWeapons(arena);
     thrustRequested_ = false;
 }
@@ -92,7 +96,7 @@ void Player::PlaceFigure() {
 }
 
 void Player::FallOffMap(Arena& arena) {
-    // The body breaks apart here once gibs exist.
+    Gib(arena, Vec2{}, false, true);
     Die(-1, arena);
     const char* text = kFallTexts[static_cast<std::size_t>(RandomInt() % 7)];
     arena.AddMessage("*** " + GetName(arena) + text + "***");

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The human on the default map: once he has come into the match he runs right, jumps, stops
+# The human alone on the default map: once he has come into the match he runs right, jumps, stops
 # and crouches. Screenshots show his figure (the skin of the head sprite) high in the air
 # mid-jump, then standing once the camera has settled on him, then lower down crouched.
 set -euo pipefail
@@ -17,7 +17,7 @@ cat > keys.txt <<'SCRIPT'
 810 key tap Keypad0
 900 key tap F9
 SCRIPT
-game -fixedstep -frames 920 -script keys.txt || fail "the game exited with $?"
+game -fixedstep -players 1 -frames 920 -script keys.txt || fail "the game exited with $?"
 
 # The head's skin colour, found in each frame: where it is, and how much of it there is.
 python3 - Screenshots/Screen0.tga Screenshots/Screen1.tga Screenshots/Screen2.tga <<'PY' ||
