@@ -138,7 +138,8 @@ void Game::FindSprites() {
     };
     numbered("bloods", sprites_.blood);
     numbered("af", sprites_.armourFragments);
-    sprites_.respawn = {graphics->FindSpriteIndex("respawn"), graphics->FindSpriteIndex("respawn2")};
+    sprites_.respawn = {graphics->FindSpriteIndex("respawn"),
+                        graphics->FindSpriteIndex("respawn2")};
 }
 
 int Game::FindSprite(const std::string& name) const {
@@ -160,20 +161,21 @@ void Game::RaiseChatEvent(Player& /*player*/, ChatEvent /*event*/) {
 int Game::AddTeamFrag(Team team) { return ++teamScores_.at(static_cast<std::size_t>(team)); }
 
 void Game::LoadWeaponFile(const std::filesystem::path& path) {
-    weaponDefs_ = ::LoadWeaponFile(path, [this](const std::string& line) {
-        services_.log.Line("%s", line.c_str());
-    });
+    weaponDefs_ = ::LoadWeaponFile(
+        path, [this](const std::string& line) { services_.log.Line("%s", line.c_str()); });
     // Every fighter starts with this; without it nobody has a weapon, which is playable but
     // worth a word.
     const int start = FindWeaponDef(weaponDefs_, Player::kStartingWeapon);
     if (start < 0 || weaponDefs_[static_cast<std::size_t>(start)].kind == WeaponKind::RL) {
-        services_.log.Line("The weapon file gave no starting weapon \"%s\"", Player::kStartingWeapon);
+        services_.log.Line("The weapon file gave no starting weapon \"%s\"",
+                           Player::kStartingWeapon);
     }
 }
 
 std::string Game::WeaponDefName(int index) const {
-    return index >= 0 && index < WeaponDefCount() ? weaponDefs_[static_cast<std::size_t>(index)].name
-                                                  : std::string();
+    return index >= 0 && index < WeaponDefCount()
+               ? weaponDefs_[static_cast<std::size_t>(index)].name
+               : std::string();
 }
 
 void Game::AddObject(std::unique_ptr<LiveObject> object) {

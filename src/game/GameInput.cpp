@@ -1,7 +1,7 @@
 // What a match does with the commands, keys and mouse buttons the program hands it.
 #include "core/FrameTimer.h"
-#include "game/Game.h"
 #include "core/Screen.h"
+#include "game/Game.h"
 #include "input/KeyTable.h"
 #include "weapons/Weapon.h"
 #include "weapons/effects/MuzzleFlash.h"
@@ -55,7 +55,8 @@ void Game::ToggleSlowMotion() {
 
 // A test of the flash's look, in the middle of the screen.
 void Game::FlashAtCentre() {
-    AddObject(std::make_unique<MuzzleFlash>(sprites_.flash, Vec2{kScreenWidth / 2.0f, kScreenHeight / 2.0f}));
+    AddObject(std::make_unique<MuzzleFlash>(sprites_.flash,
+                                            Vec2{kScreenWidth / 2.0f, kScreenHeight / 2.0f}));
 }
 
 void Game::PressPrimary() {

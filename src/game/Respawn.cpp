@@ -54,7 +54,8 @@ void Game::Respawn(Player& player) {
     player.Spawn();
     const SpawnPoint& point = ChooseSpawnPoint(points, player.Team());
     player.SetPosition(Vec2{point.x, point.y});
-    Sparkle(*this, player.Position(), sprites_.respawn[0], {200.0f, 5.0f, 8.0f, true, 80.0f, 0.08f});
+    Sparkle(*this, player.Position(), sprites_.respawn[0],
+            {200.0f, 5.0f, 8.0f, true, 80.0f, 0.08f});
     Sparkle(*this, player.Position(), sprites_.respawn[1],
             {230.0f, 2.0f, 20.0f, false, 40.0f, 0.04f});
     player.ResetEquipment(*this);

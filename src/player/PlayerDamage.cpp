@@ -13,8 +13,8 @@ constexpr float kBleedRate = 0.25f;  // health per step without a head
 
 // What the message list says between the victim's and the killer's names.
 constexpr std::array<const char*, 5> kKillTexts = {
-    " was popped by ", " was fragged by ", " got smacked by ", " got smudged by ",
-    " was thumped by ",
+    " was popped by ",  " was fragged by ", " got smacked by ",
+    " got smudged by ", " was thumped by ",
 };
 // What it says after the name of one who killed himself.
 constexpr std::array<const char*, 5> kSuicideTexts = {

@@ -103,8 +103,8 @@ void Player::BreakArmour(Arena& arena, Vec2 from, bool directional, bool wide) {
         fragment.bounce = 0.8f;
         fragment.box = Vec2{6.0f, 6.0f};
         fragment.sprite = arena.Sprites().AnyArmourFragment();
-        fragment.position = Vec2{position_.x + RandomRange(-1.0f, 1.0f),
-                                 position_.y + RandomRange(-7.0f, 7.0f)};
+        fragment.position =
+            Vec2{position_.x + RandomRange(-1.0f, 1.0f), position_.y + RandomRange(-7.0f, 7.0f)};
         fragment.velocity = how.Velocity();
         fragment.rotation = RandomRange(0.0f, 360.0f);
         fragment.fade = RandomRange(1.0f, 1.2f);

@@ -16,7 +16,8 @@ bool ScanNumber(const char*& text, Number& value) {
     errno = 0;
     if constexpr (std::is_same_v<Number, int>) {
         const long parsed = std::strtol(text, &end, 10);
-        if (end == text || errno == ERANGE || parsed < INT32_MIN || parsed > INT32_MAX) return false;
+        if (end == text || errno == ERANGE || parsed < INT32_MIN || parsed > INT32_MAX)
+            return false;
         value = static_cast<int>(parsed);
     } else {
         const float parsed = std::strtof(text, &end);

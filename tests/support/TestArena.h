@@ -78,7 +78,8 @@ public:
     }
     std::unique_ptr<Weapon> CreateWeapon(const std::string& section) override {
         const int found = FindWeaponDef(weaponDefs, section);
-        return found < 0 ? nullptr : BuildWeapon(weaponDefs[static_cast<std::size_t>(found)], *this);
+        return found < 0 ? nullptr
+                         : BuildWeapon(weaponDefs[static_cast<std::size_t>(found)], *this);
     }
     bool MatchOver() const override { return matchOver; }
     int FragLimit() const override { return fragLimit; }
