@@ -9,6 +9,7 @@
 #include "input/KeyTable.h"
 #include "support/GameRig.h"
 #include "support/TestFolder.h"
+#include "weapons/Weapon.h"
 
 using Kind = RecordingRenderer::Kind;
 
@@ -253,4 +254,47 @@ TEST_F(GameTest, ThePlayersComeBackAtSpawnPointsOfTheirTeamAfter300Steps) {
     human.Die(-1, *game);
     game->Respawn(human);
     EXPECT_FALSE(human.InPlay());
+}
+
+namespace {
+// A weapon that writes down which fire operation reached it.
+struct SpyWeapon final : Weapon {
+    explicit SpyWeapon(std::string& log) : calls(log) {}
+    void PressPrimary(Player&, Arena&) override { calls += "P"; }
+    void HoldPrimary(Player&, Arena&) override { calls += "h"; }
+    void PressSecondary(Player&, Arena&) override { calls += "S"; }
+    void HoldSecondary(Player&, Arena&) override { calls += "s"; }
+    std::string& calls;
+};
+}  // namespace
+
+TEST_F(GameTest, FireReachesTheHumansWeaponInHandOnlyWhileHeIsInPlay) {
+    std::istringstream binds("FirePrimary=LeftShift\nFireSecondary=Z\n");
+    rig_.input->ReadBinds(binds);
+    auto game = rig_.MakeGame(1);
+    game->Start();
+    Player& human = game->GetPlayer(0);
+    std::string calls;
+    const auto fire = [&](const std::vector<int>& keys) {
+        calls.clear();
+        for (int key : keys)
+            rig_.Hold(key);
+        game->OnCommand(Command::FirePrimary);
+        game->OnCommand(Command::FireSecondary);
+        game->OnLeftButtonDown();
+        game->Update();
+        for (int key : keys)
+            rig_.Release(key);
+        return calls;
+    };
+    EXPECT_EQ(fire({Key::kLeftShift}), "");  // out of play, and bare-handed
+    human.Spawn();
+    EXPECT_EQ(fire({Key::kLeftShift}), "");
+    human.Weapons().Add(std::make_unique<SpyWeapon>(calls));
+    human.Weapons().Select(0);
+    // The presses, the click's one held shot, then a frame of what is held: primary first.
+    EXPECT_EQ(fire({}), "PSh");
+    EXPECT_EQ(fire({Key::kLeftShift}), "PShh");
+    EXPECT_EQ(fire({Key::kZ}), "PShs");
+    EXPECT_EQ(fire({Key::kLeftShift, Key::kZ}), "PShh");
 }

@@ -73,6 +73,12 @@ public:
         input->Poll(ignored);
     }
 
+    void Release(int key) {
+        keyboard_->Release(key);
+        RecordingListener ignored;
+        input->Poll(ignored);
+    }
+
     // One frame of the timer at the target rate.
     void Tick() {
         clock.AdvanceFrames(1);
