@@ -88,6 +88,7 @@ TEST_F(PlayerTest, ArmsAimedUpRiseOnTheSideThePlayerFaces) {
 
 TEST_F(PlayerTest, WeaponCyclingWrapsAtBothEnds) {
     Player& human = game_->GetPlayer(0);
+    human.Weapons().Clear();  // whatever the weapon file gave at the respawn
     for (int id = 1; id <= 3; ++id)
         human.Weapons().Add(std::make_unique<NumberedWeapon>(id));
     human.Weapons().Select(0);

@@ -8,6 +8,7 @@
 #include "content/GraphicsTable.h"
 #include "core/Log.h"
 #include "support/RecordingRenderer.h"
+#include "weapons/WeaponFile.h"
 #include "world/GameMap.h"
 #include "world/RectRelations.h"
 
@@ -34,6 +35,7 @@ TEST(BuiltMaps, EveryMapIsFitToPlayAndOneServesTeams) {
     GraphicsTable table{renderer, log};
     const fs::path base = BRAWLWICK_BASE_DIR;
     table.LoadBase(base);
+    const std::vector<WeaponDef> weapons = LoadWeaponFile(base / "BWwep.wtb", [](const auto&) {});
     int maps = 0;
     bool teams = false;
     for (const auto& entry : fs::directory_iterator(base / "Maps")) {
@@ -61,6 +63,10 @@ TEST(BuiltMaps, EveryMapIsFitToPlayAndOneServesTeams) {
             const Vec2 at = item.Position();
             EXPECT_TRUE(RestsAbove(contents, {at.x, at.y, at.x, at.y}, 1.0f, 32.0f))
                 << "item " << at.x << " " << at.y;
+            // A weapon item the weapon file does not know gives nothing when taken.
+            EXPECT_TRUE(item.Kind() != kItemWeapon ||
+                        FindWeaponDef(weapons, item.WeaponName()) >= 0)
+                << item.WeaponName() << " is in no section of the weapon file";
         }
         // Every sprite a platform names is found (0 is where a missing name points).
         for (const Platform& p : contents.platforms) {

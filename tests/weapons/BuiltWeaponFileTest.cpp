@@ -1,0 +1,49 @@
+// The weapon file the build makes, read as the game reads it: one section per weapon the maps
+// name, each doing what its name says, with sounds the sound table knows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "sound/SoundTable.h"
+#include "weapons/WeaponFile.h"
+
+TEST(BuiltWeaponFile, HasEveryWeaponOfItsKindWithKnownSounds) {
+    const std::filesystem::path base = BRAWLWICK_BASE_DIR;
+    std::vector<std::string> log;
+    const std::vector<WeaponDef> defs =
+        LoadWeaponFile(base / "BWwep.wtb", [&](const std::string& line) { log.push_back(line); });
+    std::ifstream table(base / "BWsnd.stb");
+    std::vector<std::string> sounds;
+    ReadSoundTable(table, [&](const SoundTableLine& line) { sounds.push_back(line.fileName); });
+
+    const auto known = [&](const std::string& sound) {
+        return std::count(sounds.begin(), sounds.end(), sound) == 1;
+    };
+    const struct {
+        const char* name;
+        WeaponKind kind;
+        bool heard;  // the kind plays its "FireSound"
+    } expected[] = {
+        {"Platinum", WeaponKind::Platinum, true},
+        {"M4", WeaponKind::M4, true},
+        {"SR", WeaponKind::SR, true},
+        {"SG", WeaponKind::SG, true},
+        {"GL", WeaponKind::GL, false},
+        {"Flamer", WeaponKind::Flamer, false},
+        {"Blaster", WeaponKind::Blaster, true},
+    };
+    ASSERT_EQ(defs.size(), std::size(expected));
+    EXPECT_EQ(defs[0].name, "Platinum");  // "give all" selects the first: the sidearm
+    for (const auto& weapon : expected) {
+        const int at = FindWeaponDef(defs, weapon.name);
+        ASSERT_GE(at, 0) << weapon.name;
+        const WeaponDef& def = defs[static_cast<std::size_t>(at)];
+        EXPECT_EQ(def.kind, weapon.kind) << weapon.name;
+        EXPECT_TRUE(!weapon.heard || known(def.Value("FireSound"))) << weapon.name;
+    }
+    const WeaponDef& m4 = defs[static_cast<std::size_t>(FindWeaponDef(defs, "M4"))];
+    EXPECT_EQ(m4.Value("RPG"), "True");
+    EXPECT_TRUE(known(m4.Value("RPGFireSound")));
+}
