@@ -290,6 +290,7 @@ TEST_F(GameTest, FireReachesTheHumansWeaponInHandOnlyWhileHeIsInPlay) {
     EXPECT_EQ(fire({Key::kLeftShift}), "");  // out of play, and bare-handed
     human.Spawn();
     EXPECT_EQ(fire({Key::kLeftShift}), "");
+    human.Weapons().Clear();
     human.Weapons().Add(std::make_unique<SpyWeapon>(calls));
     human.Weapons().Select(0);
     // The presses, the click's one held shot, then a frame of what is held: primary first.
