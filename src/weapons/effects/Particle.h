@@ -21,10 +21,12 @@ public:
     float Alpha() const { return state_.alpha; }
 
 protected:
-    // Moves by the step, stopped and bounced by the map when it collides; true on a contact.
-    bool Move(Arena& arena, float step);
+    const ParticleSetup& Setup() const { return state_; }
 
 private:
+    // Moves by the step, stopped and bounced by the map when it collides.
+    void Move(Arena& arena, float step);
+
     ParticleSetup state_;
     float age_ = 0.0f;
 };

@@ -7,8 +7,8 @@
 struct ParticleSetup {
     int sprite = -1;
     bool collides = true;
-    Vec2 position;
-    Vec2 velocity;
+    Vec2 position{};
+    Vec2 velocity{};
     float rotation = 0.0f;  // degrees
     float spin = 0.0f;      // degrees per step
     float gravity = 1.0f;   // factor on the fall acceleration

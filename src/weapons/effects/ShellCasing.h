@@ -9,6 +9,13 @@ class ShellCasing : public LiveObject {
 public:
     enum class Kind { Rifle, Shotgun };
 
+    // Turned this far either way, it has shown enough.
+    static constexpr float kMostTurn = 500.0f;
+    // Spinning slower than this, it lies still.
+    static constexpr float kLeastSpin = 0.05f;
+    // Steps at most, whatever it does: one caught rattling between platforms must still go.
+    static constexpr float kMostLife = 2000.0f;
+
     ShellCasing(Kind kind, int sprite, Vec2 position, Vec2 velocity);
 
     void Update(Arena& arena) override;
@@ -19,10 +26,14 @@ public:
     float Rotation() const { return rotation_; }
 
 private:
+    void Bounce(int side);
+    bool Spent(Arena& arena) const;
+
     Kind kind_;
     int sprite_;
     Vec2 position_;
     Vec2 velocity_;
     float rotation_ = 0.0f;
     float spin_;
+    float age_ = 0.0f;
 };

@@ -1,3 +1,102 @@
 #include "weapons/projectiles/Bullet.h"
-void Bullet::Update(Arena& /*arena*/) { SetFinished(); }
-void Bullet::Draw(const View& /*view*/) const {}
+
+#include <cmath>
+#include <memory>
+
+#include "arena/Arena.h"
+#include "core/Geometry.h"
+#include "core/Random.h"
+#include "player/Player.h"
+#include "render/Renderer.h"
+#include "weapons/effects/BloodSpray.h"
+#include "weapons/effects/FlyingHead.h"
+#include "weapons/effects/FlyingHelmet.h"
+#include "weapons/effects/SparkShower.h"
+#include "weapons/projectiles/DealDamage.h"
+#include "world/View.h"
+
+namespace {
+constexpr int kWallSparks = 3;
+constexpr int kHelmetSparks = 4;
+constexpr int kBeheadingBlood = 16;
+constexpr float kTracerLength = 15.0f;
+constexpr Colour kTracerTail{200, 200, 0, 0};
+constexpr Colour kTracerHead{255, 180, 0, 255};
+}  // namespace
+
+void Bullet::Update(Arena& arena) {
+    const float step = arena.Step();
+    state_.life -= step;
+    const Segment path{state_.position, state_.position + state_.velocity * step};
+    const ShotTrace trace = arena.TraceShot(path, kTracePlatforms | kTracePlayers);
+    state_.position = trace.point;
+    if (trace.platform != nullptr) {
+        SparkShower(arena, trace.point, kWallSparks);
+        SetFinished();
+    } else if (trace.player >= 0 && trace.player < arena.PlayerCount()) {
+        SetFinished();
+        HitPlayer(arena, trace);
+    }
+    // Not `life < 0`: a NaN life must end the bullet too.
+    if (!(state_.life >= 0.0f)) SetFinished();
+}
+
+void Bullet::HitPlayer(Arena& arena, const ShotTrace& trace) {
+    Player& victim = arena.GetPlayer(trace.player);
+    const bool stopped = trace.head && victim.HasHead() && HitHead(arena, victim, trace.point);
+    if (stopped) return;
+    const bool armour =
+        DealDamage(arena, victim, state_.healthDamage, state_.armourDamage, state_.owner);
+    if (!victim.InPlay()) {
+        victim.Gib(arena, state_.position, false, false);
+        victim.CreditKill(state_.owner, arena);
+        return;
+    }
+    BloodSpray(arena, BloodSprayShot{trace.point, state_.velocity, state_.bloodLow,
+                                     state_.bloodHigh, state_.bloodCount, armour});
+}
+
+bool Bullet::HitHead(Arena& arena, Player& victim, Vec2 at) {
+    if (!victim.HasHelmet()) {
+        Behead(arena, victim, at);
+        return false;
+    }
+    GlanceOffHelmet(arena, victim, at);
+    return true;
+}
+
+void Bullet::Behead(Arena& arena, Player& victim, Vec2 at) {
+    BloodSpray(arena, BloodSprayShot{at, state_.velocity, state_.bloodLow, state_.bloodHigh,
+                                     kBeheadingBlood, false});
+    const Vec2 v = state_.velocity;
+    arena.AddObject(std::make_unique<FlyingHead>(ParticleSetup{
+        .sprite = arena.Sprites().head,
+        .position = at + Vec2{RandomRange(-1.0f, 1.0f), RandomRange(-1.0f, 1.0f)},
+        .velocity = Vec2{RandomRange(0.8f * state_.bloodLow, 0.5f * state_.bloodHigh) * v.x,
+                         RandomRange(-0.1f, 0.2f) * v.y},
+        .gravity = 0.8f,
+        .bounce = 0.8f,
+        .box = Vec2{6.0f, 6.0f},
+        .life = RandomRange(150.0f, 180.0f),
+        .scale = 1.0f,
+        .alpha = 255.0f,
+    }));
+    victim.LoseHead(state_.owner, arena);
+}
+
+void Bullet::GlanceOffHelmet(Arena& arena, Player& victim, Vec2 at) {
+    SparkShower(arena, at, kHelmetSparks);
+    if (RandomRange(0.0f, 100.0f) > state_.helmetChance) return;
+    arena.AddObject(std::make_unique<FlyingHelmet>(arena.Sprites().helmet, at,
+                                                   Vec2{state_.velocity.x / 4.0f, 0.0f}));
+    victim.SetHelmet(false);
+}
+
+void Bullet::Draw(const View& view) const {
+    const float speed = Length(state_.velocity);
+    // A bullet at rest has no direction to trail.
+    if (!(speed > 0.0f) || !std::isfinite(speed)) return;
+    const Vec2 head = view.ToScreen(state_.position);
+    const Vec2 tail = head - state_.velocity * (kTracerLength / speed);
+    view.GetRenderer().DrawLine(tail.x, tail.y, head.x, head.y, kTracerTail, kTracerHead);
+}

@@ -3,6 +3,9 @@
 #include "arena/LiveObject.h"
 #include "core/Vec2.h"
 
+class Player;
+struct ShotTrace;
+
 // What a weapon decides about a bullet or a pellet.
 struct BulletSetup {
     int owner = -1;  // player number of the shooter, -1 for none
@@ -30,5 +33,11 @@ public:
     Vec2 Velocity() const { return state_.velocity; }
 
 private:
+    void HitPlayer(Arena& arena, const ShotTrace& trace);
+    // A head shot: off comes the head, or the helmet takes it. True when the helmet stopped it.
+    bool HitHead(Arena& arena, Player& victim, Vec2 at);
+    void Behead(Arena& arena, Player& victim, Vec2 at);
+    void GlanceOffHelmet(Arena& arena, Player& victim, Vec2 at);
+
     BulletSetup state_;
 };

@@ -3,6 +3,8 @@
 #include "arena/LiveObject.h"
 #include "core/Vec2.h"
 
+class Player;
+
 // A tongue of the Flamer's fire: drifts, grows, fades, and burns the players it passes through
 // armour and all; the map puts it out.
 class Flame : public LiveObject {
@@ -18,6 +20,9 @@ public:
     float Scale() const { return scale_; }
 
 private:
+    void Burn(Arena& arena, Player& victim, float step);
+    void Smoulder(Arena& arena) const;
+
     int owner_;
     int sprite_;
     Vec2 position_;

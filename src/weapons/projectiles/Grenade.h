@@ -9,6 +9,8 @@ class Grenade : public LiveObject {
 public:
     // Steps from the throw to the blast.
     static constexpr float kFuse = 200.0f;
+    // Reach of the blast: full damage at its centre, none at this distance.
+    static constexpr float kBlastRadius = 150.0f;
 
     // `age` starts above 0 for a grenade meant to burst sooner.
     Grenade(int owner, int sprite, Vec2 position, Vec2 velocity, float age = 0.0f);
@@ -21,6 +23,9 @@ public:
     float Age() const { return age_; }
 
 private:
+    void Bounce(int side);
+    void Explode(Arena& arena);
+
     int owner_;
     int sprite_;
     Vec2 position_;

@@ -1,5 +1,78 @@
 #include "weapons/projectiles/Rocket.h"
+
+#include "arena/Arena.h"
+#include "core/Geometry.h"
+#include "core/Random.h"
+#include "player/Player.h"
+#include "render/Renderer.h"
+#include "weapons/effects/ExplosionCloud.h"
+#include "weapons/effects/Particle.h"
+#include "weapons/effects/ParticleSetup.h"
+#include "weapons/projectiles/BlastDamage.h"
+#include "weapons/projectiles/DealDamage.h"
+#include "world/RectRelations.h"
+#include "world/View.h"
+
+namespace {
+constexpr float kScale = 0.6f;
+constexpr ExplosionSize kCloud{8, 0.1f, 0.03f, 0.05f, 0.03f, 0.15f, 0.2f};
+// A body the rocket struck bursts about evenly, not away from anything.
+constexpr Vec2 kNowhere{1.0f, 1.0f};
+}  // namespace
+
 Rocket::Rocket(int owner, int sprite, Vec2 position, Vec2 velocity)
     : owner_(owner), sprite_(sprite), position_(position), velocity_(velocity) {}
-void Rocket::Update(Arena& /*arena*/) { SetFinished(); }
-void Rocket::Draw(const View& /*view*/) const {}
+
+void Rocket::Update(Arena& arena) {
+    const float step = arena.Step();
+    velocity_.y += Particle::kFall * step;
+    const Segment path{position_, position_ + velocity_ * step};
+    const ShotTrace trace = arena.TraceShot(path, kTracePlatforms | kTracePlayers);
+    position_ = trace.point;
+    TrailSmoke(arena, step);
+    if (!RectContains(arena.Map().Bounds(), position_.x, position_.y)) {
+        SetFinished();
+        return;
+    }
+    if (trace.platform != nullptr || trace.player >= 0) Explode(arena, trace);
+}
+
+void Rocket::TrailSmoke(Arena& arena, float step) {
+    smokeTimer_ -= step;
+    if (smokeTimer_ >= 0.0f) return;
+    smokeTimer_ = RandomRange(1.0f, 2.0f);
+    arena.SpawnParticle(ParticleSetup{
+        .sprite = arena.Sprites().smoke,
+        .collides = false,
+        .position = position_,
+        .rotation = RandomRange(0.0f, 360.0f),
+        .spin = RandomRange(-12.0f, 12.0f),
+        .gravity = 0.0f,
+        .life = 30.0f,
+        .scale = 0.2f,
+        .growth = 0.02f,
+        .alpha = 200.0f,
+        .fade = RandomRange(5.0f, 10.0f),
+    });
+}
+
+void Rocket::Explode(Arena& arena, const ShotTrace& trace) {
+    if (trace.player >= 0 && trace.player < arena.PlayerCount()) {
+        Player& victim = arena.GetPlayer(trace.player);
+        DealDamage(arena, victim, kDirectDamage, kDirectDamage, owner_);
+        if (!victim.InPlay()) {
+            victim.Gib(arena, kNowhere, false, true);
+            victim.CreditKill(owner_, arena);
+        }
+    }
+    SetFinished();
+    ExplosionCloud(arena, position_, kCloud);
+    BlastDamage(arena, position_, kBlastRadius, owner_);
+}
+
+void Rocket::Draw(const View& view) const {
+    const Sprite* sprite = view.GetSprite(sprite_);
+    if (sprite == nullptr) return;
+    const Vec2 at = view.ToScreen(position_);
+    view.GetRenderer().DrawSpriteScaled(*sprite, at.x, at.y, kScale, kScale, 255, 0.0f);
+}

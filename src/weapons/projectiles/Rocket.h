@@ -3,10 +3,16 @@
 #include "arena/LiveObject.h"
 #include "core/Vec2.h"
 
+struct ShotTrace;
+
 // The M4's rocket: falls slowly, trails smoke, and explodes on the first player or platform it
 // meets; it leaves the map's bounds silently.
 class Rocket : public LiveObject {
 public:
+    // Reach of the blast, and the damage of a direct hit on top of it.
+    static constexpr float kBlastRadius = 100.0f;
+    static constexpr float kDirectDamage = 100.0f;
+
     Rocket(int owner, int sprite, Vec2 position, Vec2 velocity);
 
     void Update(Arena& arena) override;
@@ -15,6 +21,9 @@ public:
     Vec2 Position() const { return position_; }
 
 private:
+    void TrailSmoke(Arena& arena, float step);
+    void Explode(Arena& arena, const ShotTrace& trace);
+
     int owner_;
     int sprite_;
     float smokeTimer_ = 2.0f;
