@@ -5,8 +5,8 @@
 class Arena;
 struct WeaponDef;
 
-// Keys only some kinds read, read so that no value of the file can break a shot: a number
-// that is infinite or not a number keeps the default, like one that does not parse.
+// The keys only some kinds read. No value in the file may break a shot: a number that is
+// infinite or not a number keeps the default, as one that does not parse does.
 
 // What one hit takes: health from a target without armour, armour from one wearing it.
 struct ShotDamage {

@@ -13,7 +13,7 @@ namespace {
 constexpr int kKickAnimation = 1;
 }  // namespace
 
-float Spread::Draw() const { return RandomRange(low, high); }
+float RandomSpan::Draw() const { return RandomRange(low, high); }
 
 void Kick(Player& owner) { owner.PlayUpperAnimation(kKickAnimation); }
 

@@ -10,7 +10,7 @@ struct ShotLine;
 // What every shot throws around it, shared by the kinds; each passes its own numbers.
 
 // A random number between two bounds, drawn when the effect is made.
-struct Spread {
+struct RandomSpan {
     float low = 0.0f;
     float high = 0.0f;
 
@@ -20,10 +20,10 @@ struct Spread {
 // How a puff of smoke at the muzzle looks and lasts; its spin and rotation are always random.
 struct SmokeLook {
     float alpha = 150.0f;
-    Spread fade{3.0f, 5.0f};
-    Spread life{60.0f, 80.0f};
+    RandomSpan fade{3.0f, 5.0f};
+    RandomSpan life{60.0f, 80.0f};
     float scale = 0.2f;
-    Spread growth{0.012f, 0.015f};
+    RandomSpan growth{0.012f, 0.015f};
 };
 
 // The recoil: the arms' kick animation.
