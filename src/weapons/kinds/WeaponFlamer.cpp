@@ -1,1 +1,35 @@
-// The Flamer arrives with the weapon kinds.
+#include "weapons/kinds/WeaponFlamer.h"
+
+#include <memory>
+
+#include "arena/Arena.h"
+#include "player/Player.h"
+#include "weapons/WeaponKeys.h"
+#include "weapons/kinds/KindKeys.h"
+#include "weapons/kinds/ShotLine.h"
+#include "weapons/projectiles/Flame.h"
+
+namespace {
+constexpr float kFlameSpeed = 3.0f;
+}  // namespace
+
+void WeaponFlamer::Read(const WeaponDef& def, const Arena& arena) {
+    Weapon::Read(def, arena);
+    ReadKey(def, "ROF", rateOfFire_);
+    ReadFinite(def, "Power", burns_);
+    ReadFinite(def, "Accuracy", accuracy_);
+}
+
+void WeaponFlamer::HoldPrimary(Player& owner, Arena& arena) {
+    if (!refire_.ReadyAfter(rateOfFire_) || Ammo() <= 0) return;
+    const ShotLine shot = ShotLine::Aim(owner, FireOffset());
+    if (shot.MuzzleInWall(arena.Map())) return;
+    SetAmmo(Ammo() - 1);
+    refire_.Restart();
+    // No kick and no sound: the fire pours out steadily.
+    const Vec2 velocity = shot.Scatter(kFlameSpeed, accuracy_) + Vec2{owner.Velocity().x, 0.0f};
+    arena.AddObject(std::make_unique<Flame>(owner.Number(), arena.Sprites().flame, shot.muzzle,
+                                            velocity, burns_));
+}
+
+void WeaponFlamer::Tick(Player& /*owner*/, Arena& arena) { refire_.Advance(arena.Step()); }

@@ -1,1 +1,70 @@
-// The M4 arrives with the weapon kinds.
+#include "weapons/kinds/WeaponM4.h"
+
+#include <memory>
+
+#include "arena/Arena.h"
+#include "core/Random.h"
+#include "player/Player.h"
+#include "weapons/WeaponKeys.h"
+#include "weapons/kinds/ShotEffects.h"
+#include "weapons/kinds/ShotLine.h"
+#include "weapons/projectiles/Bullet.h"
+#include "weapons/projectiles/Rocket.h"
+
+namespace {
+constexpr float kBulletSpeed = 13.0f;
+constexpr float kRocketSpeed = 6.0f;
+const SmokeLook kSmoke{150.0f, {3.0f, 5.0f}, {60.0f, 80.0f}, 0.2f, {0.012f, 0.015f}};
+}  // namespace
+
+void WeaponM4::Read(const WeaponDef& def, const Arena& arena) {
+    Weapon::Read(def, arena);
+    ReadKey(def, "ROF", rateOfFire_);
+    ReadDamage(def, damage_);
+    ReadFinite(def, "Accuracy", accuracy_);
+    fireSound_ = ReadSound(def, "FireSound", arena);
+    rocketFitted_ = ReadFlag(def, "RPG");
+    rocketLoaded_ = rocketFitted_;
+    rocketSound_ = ReadSound(def, "RPGFireSound", arena);
+}
+
+void WeaponM4::HoldPrimary(Player& owner, Arena& arena) {
+    if (!refire_.ReadyAfter(rateOfFire_) || Ammo() <= 0) return;
+    const ShotLine shot = ShotLine::Aim(owner, FireOffset());
+    if (shot.MuzzleInWall(arena.Map())) return;
+    arena.PlaySound(fireSound_);
+    SetAmmo(Ammo() - 1);
+    refire_.Restart();
+    Kick(owner);
+    ThrowCasing(owner, arena, ShellCasing::Kind::Rifle,
+                Vec2{RandomRange(0.2f, 0.45f), RandomRange(-2.0f, -1.0f)});
+    FlashMuzzle(arena, shot, 1.0f);
+    BulletSetup bullet;
+    bullet.owner = owner.Number();
+    bullet.position = shot.muzzle;
+    bullet.velocity = shot.Scatter(kBulletSpeed, accuracy_);
+    bullet.healthDamage = damage_.health;
+    bullet.armourDamage = damage_.armour;
+    bullet.helmetChance = 20.0f;
+    arena.AddObject(std::make_unique<Bullet>(bullet));
+    PuffSmoke(arena, shot.muzzle, Vec2{RandomRange(-0.1f, 0.1f), RandomRange(-0.5f, -0.45f)},
+              kSmoke);
+}
+
+void WeaponM4::PressSecondary(Player& owner, Arena& arena) {
+    if (!rocketFitted_ || !rocketLoaded_) return;
+    const ShotLine shot = ShotLine::Aim(owner, FireOffset());
+    if (shot.MuzzleInWall(arena.Map())) return;
+    rocketLoaded_ = false;
+    arena.PlaySound(rocketSound_);
+    Kick(owner);
+    arena.AddObject(std::make_unique<Rocket>(owner.Number(), arena.Sprites().rocket, shot.muzzle,
+                                             shot.Direction() * kRocketSpeed));
+}
+
+void WeaponM4::Tick(Player& /*owner*/, Arena& arena) { refire_.Advance(arena.Step()); }
+
+void WeaponM4::Refill() {
+    SetAmmo(kFullAmmo);
+    if (rocketFitted_) rocketLoaded_ = true;
+}

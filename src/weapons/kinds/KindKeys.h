@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+class Arena;
+struct WeaponDef;
+
+// The keys only some kinds read. No value in the file may break a shot: a number that is
+// infinite or not a number keeps the default, as one that does not parse does.
+
+// What one hit takes: health from a target without armour, armour from one wearing it.
+struct ShotDamage {
+    float health = 0.0f;
+    float armour = 0.0f;
+};
+
+// "Power" as a pair (health, armour).
+void ReadDamage(const WeaponDef& def, ShotDamage& damage);
+void ReadFinite(const WeaponDef& def, const std::string& key, float& value);
+// The sound number of the file the key names; -1 (silence) when it is missing or unknown.
+int ReadSound(const WeaponDef& def, const std::string& key, const Arena& arena);
