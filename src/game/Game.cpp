@@ -101,8 +101,9 @@ float Game::TimeScale() const { return services_.timer.TimeScale(); }
 void Game::SetTimeScaleTarget(float target) { services_.timer.SetTimeScaleTarget(target); }
 
 std::string Game::PlayerName(int number) const {
-    // Bots are named by their profiles once those are read.
-    return number == 0 ? services_.playerName : std::string();
+    // Bots are named by their profiles once those are read; until then by their number, so a
+    // kill line says who.
+    return number == 0 ? services_.playerName : "Bot " + std::to_string(number);
 }
 
 std::unique_ptr<Weapon> Game::CreateWeapon(const std::string& section) {

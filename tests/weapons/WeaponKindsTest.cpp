@@ -74,7 +74,7 @@ TEST_F(WeaponKindsTest, PlatinumEmptiesItsClipOnePressAShotAndReloadsOnlyWhenEmp
     struct Row {
         int rateOfFire, stepsBetween, presses, shots;
     };
-    for (const Row row : {Row{0, 1, 12, 8}, Row{5, 3, 10, 5}, Row{0, 0, 4, 0}}) {
+    for (const Row row : {Row{0, 1, 12, 8}, Row{5, 3, 10, 5}, Row{0, 0, 4, 1}}) {
         Stand();
         arena_.objects.clear();
         arena_.soundTable = {"shot.wav"};
@@ -90,9 +90,9 @@ TEST_F(WeaponKindsTest, PlatinumEmptiesItsClipOnePressAShotAndReloadsOnlyWhenEmp
         arena_.particles.clear();
         arena_.sounds.clear();
     }
-    Weapon& gun = *player_.CurrentWeapon();  // ROF 0, never ticked: 8 rounds left
+    Weapon& gun = *player_.CurrentWeapon();  // ROF 0, never ticked: 7 rounds left
     gun.PressSecondary(player_, arena_);
-    EXPECT_EQ(player_.UpperState().animation, 0);
+    EXPECT_EQ(gun.Ammo(), 7);  // no reload with rounds left
     Fire(gun, kPressPrimary, 8);
     EXPECT_EQ(player_.UpperState().animation, 1);  // the kick
     gun.PressSecondary(player_, arena_);
@@ -182,9 +182,9 @@ TEST_F(WeaponKindsTest, ShotgunSprayGateIsAWholeTwentiethAndCostsNoShells) {
     };
     // Half steps tell the whole twentieth (19 / 20 = 0) from a fraction.
     const Row rows[] = {{"19", kHoldSecondary, 6, 12, 0},
-                        {"40", kHoldSecondary, 1, 12, 0},
-                        {"19", kPressPrimary, 0, 12, 0},
-                        {"2", kPressPrimary, 1, 11, 1}};
+                        {"40", kHoldSecondary, 2, 12, 0},
+                        {"19", kPressPrimary, 1, 11, 1},
+                        {"2", kPressPrimary, 2, 10, 2}};
     arena_.step = 0.5f;
     for (const Row& row : rows) {
         Stand();

@@ -1,7 +1,8 @@
 #pragma once
 
 // Steps since a weapon's last shot. The weapon is ready once more have passed than its rate of
-// fire; a shot may restart the count below 0 to make the next wait longer.
+// fire; a shot may restart the count below 0 to make the next wait longer. A weapon just picked
+// up or handed out has not been fired, so it is ready at once.
 class RefireTimer {
 public:
     void Advance(float step) { elapsed_ += step; }
@@ -12,5 +13,6 @@ public:
     float Elapsed() const { return elapsed_; }
 
 private:
-    float elapsed_ = 0.0f;
+    float elapsed_ = kNeverFired;
+    static constexpr float kNeverFired = 1e9f;
 };
