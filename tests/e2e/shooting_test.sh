@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The human on a shooting range in a team game, facing the other player 150 units away: a shot
+# at the wall behind him leaves sparks on it, and eight shots from the sidearm kill the other;
+# the kill line then stands at the top of the screen and the title says who was fragged.
+set -euo pipefail
+# shellcheck source=tests/e2e/scratch-game.sh
+. "$(dirname "$(readlink -f "$0")")/scratch-game.sh"
+"$3" build "$(dirname "$(readlink -f "$0")")/range.map" "$work/game/Base/Maps/range.bwm" >/dev/null
+
+# Both come into play at frame 300; the keys are those of Base/binds.cfg. A tap of A turns the
+# human to the wall, one of D back to the other player.
+{
+    echo "305 key down A"
+    echo "307 key up A"
+    echo "310 key tap LeftShift"
+    echo "320 key tap F9"
+    echo "330 key down D"
+    echo "332 key up D"
+    for frame in 340 360 380 400 420 440 460 480; do echo "$frame key tap LeftShift"; done
+    echo "500 key tap F9"
+} > keys.txt
+game -fixedstep -map range -type team -players 2 -frames 510 -script keys.txt ||
+    fail "the game exited with $?"
+
+python3 - Screenshots/Screen0.tga Screenshots/Screen1.tga <<'PY' ||
+import struct, sys
+def load(path):
+    data = open(path, "rb").read()
+    width, height = struct.unpack("<HH", data[12:16])
+    # The file's rows run from the bottom up; give (x, y) from the top.
+    def pixel(x, y):
+        i = 18 + 3 * ((height - 1 - y) * width + x)
+        return data[i + 2], data[i + 1], data[i]
+    return pixel
+def count(pixel, xs, ys, wanted):
+    return sum(1 for x in xs for y in ys if wanted(*pixel(x, y)))
+spark = lambda r, g, b: r > 180 and r - b >= 30 and g - b >= 10
+dark = lambda r, g, b: r + g + b < 200
+wall, killed = load(sys.argv[1]), load(sys.argv[2])
+# The wall stands left of the human, who is in the middle of the screen.
+sparks = count(wall, range(0, 300), range(250, 450), spark)
+before = count(wall, range(150, 650), range(34, 52), dark)
+after = count(killed, range(150, 650), range(34, 52), dark)
+print(f"{sparks} spark pixels by the wall; {before} then {after} dark pixels on the message line")
+assert sparks >= 3, "no sparks where the shot met the wall"
+assert before == 0 and after >= 100, "no kill line at the top of the screen"
+PY
+    fail "the screenshots do not show the sparks and the kill"
+grep -q "Loading Platinum" Log.txt || fail "the weapon file was not read"
+echo "PASS"
