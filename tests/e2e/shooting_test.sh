@@ -17,9 +17,9 @@ set -euo pipefail
     echo "330 key down D"
     echo "332 key up D"
     for frame in 340 360 380 400 420 440 460 480; do echo "$frame key tap LeftShift"; done
-    echo "500 key tap F9"
+    echo "482 key tap F9"
 } > keys.txt
-game -fixedstep -map range -type team -players 2 -frames 510 -script keys.txt ||
+game -fixedstep -map range -type team -players 2 -frames 490 -script keys.txt ||
     fail "the game exited with $?"
 
 python3 - Screenshots/Screen0.tga Screenshots/Screen1.tga <<'PY' ||
@@ -41,9 +41,15 @@ wall, killed = load(sys.argv[1]), load(sys.argv[2])
 sparks = count(wall, range(0, 300), range(250, 450), spark)
 before = count(wall, range(150, 650), range(34, 52), dark)
 after = count(killed, range(150, 650), range(34, 52), dark)
-print(f"{sparks} spark pixels by the wall; {before} then {after} dark pixels on the message line")
+# The title is centred on the screen, over the human.
+grey = lambda r, g, b: r + g + b < 600
+title = count(killed, range(300, 500), range(286, 304), grey) - count(
+    wall, range(300, 500), range(286, 304), grey)
+print(f"{sparks} spark pixels by the wall; {before} then {after} dark pixels on the message"
+      f" line; {title} more in the title's band")
 assert sparks >= 3, "no sparks where the shot met the wall"
 assert before == 0 and after >= 100, "no kill line at the top of the screen"
+assert title >= 60, "no title over the human"
 PY
     fail "the screenshots do not show the sparks and the kill"
 grep -q "Loading Platinum" Log.txt || fail "the weapon file was not read"
