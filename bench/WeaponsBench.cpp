@@ -92,7 +92,8 @@ void TraceShot(benchmark::State& state) {
     float angle = 0.0f;
     for (auto _ : state) {
         angle += 7.0f;
-        const Vec2 to = from + Vec2{std::cos(angle * kDegToRad), std::sin(angle * kDegToRad)} * length;
+        const Vec2 to =
+            from + Vec2{std::cos(angle * kDegToRad), std::sin(angle * kDegToRad)} * length;
         benchmark::DoNotOptimize(game->TraceShot(Segment{from, to}, flags));
     }
 }

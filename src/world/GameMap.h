@@ -27,8 +27,8 @@ struct ShotTrace {
     Vec2 point;  // where it hit; the end point when nothing was hit
     float t = 1.0f;
     const Platform* platform = nullptr;
-    int side = 0;     // the platform's side that was hit
-    int player = -1;  // player number hit, -1 for none
+    int side = 0;       // the platform's side that was hit
+    int player = -1;    // player number hit, -1 for none
     bool head = false;  // the player was hit in the head
 };
 

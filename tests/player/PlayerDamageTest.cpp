@@ -84,7 +84,7 @@ TEST_F(PlayerDamageTest, ArmourTakesArmourDamageAndHealthBelowOneDies) {
         float healthDamage;
         float armourLeft;
         float healthLeft;
-        std::size_t fragments;
+        unsigned fragments;
         bool alive;
     };
     const Case cases[] = {

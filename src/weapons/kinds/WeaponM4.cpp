@@ -18,36 +18,20 @@ const SmokeLook kSmoke{150.0f, {3.0f, 5.0f}, {60.0f, 80.0f}, 0.2f, {0.012f, 0.01
 }  // namespace
 
 void WeaponM4::Read(const WeaponDef& def, const Arena& arena) {
-    Weapon::Read(def, arena);
-    ReadKey(def, "ROF", rateOfFire_);
-    ReadDamage(def, damage_);
-    ReadFinite(def, "Accuracy", accuracy_);
-    fireSound_ = ReadSound(def, "FireSound", arena);
+    BulletWeapon::Read(def, arena);
     rocketFitted_ = ReadFlag(def, "RPG");
     rocketLoaded_ = rocketFitted_;
     rocketSound_ = ReadSound(def, "RPGFireSound", arena);
 }
 
 void WeaponM4::HoldPrimary(Player& owner, Arena& arena) {
-    if (!refire_.ReadyAfter(rateOfFire_) || Ammo() <= 0) return;
-    const ShotLine shot = ShotLine::Aim(owner, FireOffset());
-    if (shot.MuzzleInWall(arena.Map())) return;
-    arena.PlaySound(fireSound_);
-    SetAmmo(Ammo() - 1);
-    refire_.Restart();
-    Kick(owner);
+    const std::optional<ShotLine> shot = StartShot(owner, arena);
+    if (!shot) return;
     ThrowCasing(owner, arena, ShellCasing::Kind::Rifle,
                 Vec2{RandomRange(0.2f, 0.45f), RandomRange(-2.0f, -1.0f)});
-    FlashMuzzle(arena, shot, 1.0f);
-    BulletSetup bullet;
-    bullet.owner = owner.Number();
-    bullet.position = shot.muzzle;
-    bullet.velocity = shot.Scatter(kBulletSpeed, accuracy_);
-    bullet.healthDamage = damage_.health;
-    bullet.armourDamage = damage_.armour;
-    bullet.helmetChance = 20.0f;
-    arena.AddObject(std::make_unique<Bullet>(bullet));
-    PuffSmoke(arena, shot.muzzle, Vec2{RandomRange(-0.1f, 0.1f), RandomRange(-0.5f, -0.45f)},
+    FlashMuzzle(arena, *shot, 1.0f);
+    arena.AddObject(std::make_unique<Bullet>(AimedBullet(owner, *shot, kBulletSpeed, 20.0f)));
+    PuffSmoke(arena, shot->muzzle, Vec2{RandomRange(-0.1f, 0.1f), RandomRange(-0.5f, -0.45f)},
               kSmoke);
 }
 
@@ -61,8 +45,6 @@ void WeaponM4::PressSecondary(Player& owner, Arena& arena) {
     arena.AddObject(std::make_unique<Rocket>(owner.Number(), arena.Sprites().rocket, shot.muzzle,
                                              shot.Direction() * kRocketSpeed));
 }
-
-void WeaponM4::Tick(Player& /*owner*/, Arena& arena) { refire_.Advance(arena.Step()); }
 
 void WeaponM4::Refill() {
     SetAmmo(kFullAmmo);

@@ -6,7 +6,6 @@
 #include "core/Random.h"
 #include "player/Player.h"
 #include "render/Renderer.h"
-#include "weapons/WeaponKeys.h"
 #include "weapons/kinds/ShotEffects.h"
 #include "weapons/kinds/ShotLine.h"
 #include "weapons/projectiles/Bullet.h"
@@ -22,44 +21,29 @@ constexpr Colour kLaserColour{255, 0, 0, 20};
 }  // namespace
 
 void WeaponSR::Read(const WeaponDef& def, const Arena& arena) {
-    Weapon::Read(def, arena);
-    ReadKey(def, "ROF", rateOfFire_);
-    ReadDamage(def, damage_);
-    ReadFinite(def, "Accuracy", accuracy_);
-    fireSound_ = ReadSound(def, "FireSound", arena);
+    BulletWeapon::Read(def, arena);
     spotSprite_ = arena.Sprites().laserSpot;
 }
 
 void WeaponSR::PressPrimary(Player& owner, Arena& arena) {
-    if (!refire_.ReadyAfter(rateOfFire_) || Ammo() <= 0) return;
-    const ShotLine shot = ShotLine::Aim(owner, FireOffset());
-    if (shot.MuzzleInWall(arena.Map())) return;
-    arena.PlaySound(fireSound_);
-    SetAmmo(Ammo() - 1);
-    refire_.Restart();
-    Kick(owner);
+    const std::optional<ShotLine> shot = StartShot(owner, arena);
+    if (!shot) return;
     ThrowCasing(owner, arena, ShellCasing::Kind::Rifle,
                 Vec2{RandomRange(0.2f, 0.45f), RandomRange(-2.0f, -1.0f)});
-    FlashMuzzle(arena, shot, 2.0f);
-    BulletSetup bullet;
-    bullet.owner = owner.Number();
-    bullet.position = shot.muzzle;
-    bullet.velocity = shot.Scatter(kBulletSpeed, accuracy_);
-    bullet.healthDamage = damage_.health;
-    bullet.armourDamage = damage_.armour;
-    bullet.helmetChance = 100.0f;
+    FlashMuzzle(arena, *shot, 2.0f);
+    BulletSetup bullet = AimedBullet(owner, *shot, kBulletSpeed, 100.0f);
     bullet.bloodLow = 0.1f;
     bullet.bloodHigh = 0.6f;
     bullet.bloodCount = 8;
     arena.AddObject(std::make_unique<Bullet>(bullet));
     for (int i = 0; i < kSmokePuffs; ++i) {
-        PuffSmoke(arena, shot.muzzle, Vec2{RandomRange(-0.5f, 0.5f), RandomRange(-0.5f, -0.25f)},
+        PuffSmoke(arena, shot->muzzle, Vec2{RandomRange(-0.5f, 0.5f), RandomRange(-0.5f, -0.25f)},
                   kSmoke);
     }
 }
 
 void WeaponSR::Tick(Player& owner, Arena& arena) {
-    refire_.Advance(arena.Step());
+    BulletWeapon::Tick(owner, arena);
     laser_.shows = owner.CurrentWeapon() == this;
     if (laser_.shows) AimLaser(owner, arena);
 }

@@ -1,17 +1,15 @@
 #pragma once
 
 #include "core/Vec2.h"
-#include "weapons/Weapon.h"
-#include "weapons/kinds/KindKeys.h"
-#include "weapons/kinds/RefireTimer.h"
+#include "weapons/kinds/BulletWeapon.h"
 
 // The sniper rifle: one fast, hard bullet a press, and a red laser from the muzzle to whatever
 // it points at while it is in hand.
-class WeaponSR : public Weapon {
+class WeaponSR : public BulletWeapon {
 public:
     static constexpr int kFullAmmo = 10;
 
-    WeaponSR() { SetAmmo(kFullAmmo); }
+    WeaponSR() : BulletWeapon(kFullAmmo, {50.0f, 0.0f}, 1.0f) {}
 
     void Read(const WeaponDef& def, const Arena& arena) override;
     void PressPrimary(Player& owner, Arena& arena) override;
@@ -35,11 +33,6 @@ private:
 
     void AimLaser(Player& owner, Arena& arena);
 
-    RefireTimer refire_;
-    int fireSound_ = -1;
-    int rateOfFire_ = 0;
-    ShotDamage damage_{50.0f, 0.0f};
-    float accuracy_ = 1.0f;
     int spotSprite_ = -1;
     Laser laser_;
 };
