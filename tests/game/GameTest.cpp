@@ -299,3 +299,26 @@ TEST_F(GameTest, FireReachesTheHumansWeaponInHandOnlyWhileHeIsInPlay) {
     EXPECT_EQ(fire({Key::kZ}), "PShs");
     EXPECT_EQ(fire({Key::kLeftShift, Key::kZ}), "PShh");
 }
+
+TEST_F(GameTest, WithoutAWeaponFileEveryoneIsBareHandedAndTheLogSaysSoOnce) {
+    const std::filesystem::path folder = FreshTestFolder("game-no-weapons");
+    GameRig rig(folder);
+    auto game = rig.MakeGame(2);
+    game->Start();
+    Player& human = game->GetPlayer(0);
+    human.Spawn();
+    human.ResetEquipment(*game);
+    EXPECT_EQ(human.CurrentWeapon(), nullptr);
+    game->OnCommand(Command::FirePrimary);
+    game->OnCommand(Command::FireSecondary);
+    game->OnLeftButtonDown();
+    human.Give("all", *game);
+    game->Update();
+    EXPECT_EQ(game->LiveObjectCount(), 0u);
+    const std::string log = rig.LogText();
+    EXPECT_NE(log.find("Unable to load weapon file"), std::string::npos);
+    const std::string missing = "The weapon file gave no starting weapon \"Platinum\"";
+    const auto first = log.find(missing);
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_EQ(log.find(missing, first + 1), std::string::npos);
+}

@@ -280,3 +280,37 @@ TEST_F(WeaponKindsTest, FactoryBuildsTheClassOfEachKindAndNothingForTheRocketLau
     EXPECT_EQ(BuildWeapon(WeaponDef{"RL", WeaponKind::RL, {}}, arena_), nullptr);
 }
 }  // namespace
+
+TEST_F(WeaponKindsTest, APickedUpWeaponReplacesTheSidearmInHandAndASecondOneRefills) {
+    Stand();
+    arena_.weaponDefs = {{"Platinum", WeaponKind::Platinum, {}},
+                         {"GL", WeaponKind::GL, {}},
+                         {"M4", WeaponKind::M4, {}},
+                         {"RL", WeaponKind::RL, {}}};
+    player_.ResetEquipment(arena_);
+    struct Step {
+        const char* section;
+        const char* inHand;
+        int carried;
+    };
+    const Step steps[] = {
+        {"GL", "GL", 2},       // the sidearm makes way
+        {"M4", "GL", 3},       // a real weapon stays in hand
+        {"GL", "GL", 3},       // the second one refills the first
+        {"RL", "GL", 3},       // a kind that builds nothing
+        {"Nothing", "GL", 3},  // a name the file lacks
+    };
+    for (const Step& step : steps) {
+        if (player_.CurrentWeapon()->Section() == "GL") {
+            Fire(*player_.CurrentWeapon(), kPressPrimary, 1);  // one grenade fewer
+        }
+        player_.PickUpWeapon(step.section, arena_);
+        EXPECT_EQ(player_.CurrentWeapon()->Section(), step.inHand) << step.section;
+        EXPECT_EQ(player_.Weapons().Count(), step.carried) << step.section;
+    }
+    EXPECT_EQ(player_.CurrentWeapon()->Ammo(), 13);  // refilled to 15, then two fired
+    // Bare hands take whatever comes.
+    player_.Weapons().Clear();
+    player_.PickUpWeapon("M4", arena_);
+    EXPECT_EQ(player_.CurrentWeapon()->Section(), "M4");
+}
