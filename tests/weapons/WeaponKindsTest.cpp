@@ -314,3 +314,13 @@ TEST_F(WeaponKindsTest, APickedUpWeaponReplacesTheSidearmInHandAndASecondOneRefi
     player_.PickUpWeapon("M4", arena_);
     EXPECT_EQ(player_.CurrentWeapon()->Section(), "M4");
 }
+
+TEST_F(WeaponKindsTest, PouringWeaponsSoundOncePerStretchOfHeldFire) {
+    for (const WeaponKind kind : {WeaponKind::Flamer, WeaponKind::Blaster}) {
+        Stand();
+        arena_.soundTable = {"roar.wav"};
+        arena_.sounds.clear();
+        Fire(Give(kind, {{"FireSound", "roar.wav"}}), kHoldPrimary, 100);
+        EXPECT_EQ(arena_.sounds, (std::vector<int>{0, 0, 0})) << static_cast<int>(kind);
+    }
+}

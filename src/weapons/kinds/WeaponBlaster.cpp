@@ -18,16 +18,18 @@ constexpr Colour kCore{255, 255, 255, 150};
 void WeaponBlaster::Read(const WeaponDef& def, const Arena& arena) {
     Weapon::Read(def, arena);
     ReadFinite(def, "Accuracy", accuracy_);
-    fireSound_ = ReadSound(def, "FireSound", arena);
+    sound_.SetSound(ReadSound(def, "FireSound", arena));
 }
 
 // Only raises the flag: the tick that follows traces the beam.
 void WeaponBlaster::HoldPrimary(Player& /*owner*/, Arena& /*arena*/) { firing_ = true; }
 
 void WeaponBlaster::Tick(Player& owner, Arena& arena) {
+    sound_.Tick(arena.Step());
     beam_.shows = firing_;
     firing_ = false;
     if (!beam_.shows) return;
+    sound_.Fire(arena);
     const ShotLine shot = ShotLine::Aim(owner, FireOffset());
     const Segment line{shot.muzzle, shot.muzzle + shot.Direction() * kBeamReach};
     beam_.start = shot.muzzle;

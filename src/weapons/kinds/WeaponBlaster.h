@@ -2,6 +2,7 @@
 
 #include "core/Vec2.h"
 #include "weapons/Weapon.h"
+#include "weapons/kinds/BurstSound.h"
 
 // A beam that flickers from the muzzle to whatever it meets while the trigger is held. It
 // hurts nobody and never runs dry; like the Platinum it counts as a sidearm.
@@ -27,8 +28,8 @@ private:
         float innerWidth = 1.0f;
     };
 
-    // Kept from the file but unused: the beam neither sounds nor scatters.
-    int fireSound_ = -1;
+    BurstSound sound_;  // none unless the section names one
+    // Kept from the file but unused: the beam does not scatter.
     float accuracy_ = 4.0f;
     bool firing_ = false;
     Beam beam_;

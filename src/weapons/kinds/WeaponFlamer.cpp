@@ -18,6 +18,7 @@ void WeaponFlamer::Read(const WeaponDef& def, const Arena& arena) {
     ReadKey(def, "ROF", rateOfFire_);
     ReadFinite(def, "Power", burns_);
     ReadFinite(def, "Accuracy", accuracy_);
+    sound_.SetSound(ReadSound(def, "FireSound", arena));
 }
 
 void WeaponFlamer::HoldPrimary(Player& owner, Arena& arena) {
@@ -26,10 +27,14 @@ void WeaponFlamer::HoldPrimary(Player& owner, Arena& arena) {
     if (shot.MuzzleInWall(arena.Map())) return;
     SetAmmo(Ammo() - 1);
     refire_.Restart();
-    // No kick and no sound: the fire pours out steadily.
+    // No kick: the fire pours out steadily.
+    sound_.Fire(arena);
     const Vec2 velocity = shot.Scatter(kFlameSpeed, accuracy_) + Vec2{owner.Velocity().x, 0.0f};
     arena.AddObject(std::make_unique<Flame>(owner.Number(), arena.Sprites().flame, shot.muzzle,
                                             velocity, burns_));
 }
 
-void WeaponFlamer::Tick(Player& /*owner*/, Arena& arena) { refire_.Advance(arena.Step()); }
+void WeaponFlamer::Tick(Player& /*owner*/, Arena& arena) {
+    refire_.Advance(arena.Step());
+    sound_.Tick(arena.Step());
+}

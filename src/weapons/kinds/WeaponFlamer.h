@@ -1,6 +1,7 @@
 #pragma once
 
 #include "weapons/Weapon.h"
+#include "weapons/kinds/BurstSound.h"
 #include "weapons/kinds/RefireTimer.h"
 
 // The flame thrower: a tongue of fire every time its gate opens while the trigger is held,
@@ -22,4 +23,5 @@ private:
     int rateOfFire_ = 0;
     float burns_ = 1.5f;  // "Power": 0 makes flames that only show
     float accuracy_ = 3.0f;
+    BurstSound sound_;  // none unless the section names one
 };

@@ -5,6 +5,7 @@
 #include "arena/Arena.h"
 #include "player/Player.h"
 #include "weapons/WeaponKeys.h"
+#include "weapons/kinds/KindKeys.h"
 #include "weapons/kinds/ShotEffects.h"
 #include "weapons/kinds/ShotLine.h"
 #include "weapons/projectiles/Grenade.h"
@@ -24,6 +25,8 @@ constexpr float kFanCooling = -4.0f;
 void WeaponGL::Read(const WeaponDef& def, const Arena& arena) {
     Weapon::Read(def, arena);
     ReadKey(def, "ROF", rateOfFire_);
+    // A launch is worth hearing; a section without the key stays silent.
+    fireSound_ = ReadSound(def, "FireSound", arena);
 }
 
 void WeaponGL::PressPrimary(Player& owner, Arena& arena) {
@@ -32,6 +35,7 @@ void WeaponGL::PressPrimary(Player& owner, Arena& arena) {
     if (shot.MuzzleInWall(arena.Map())) return;
     SetAmmo(Ammo() - 1);
     refire_.Restart();
+    arena.PlaySound(fireSound_);
     Kick(owner);
     arena.AddObject(std::make_unique<Grenade>(owner.Number(), arena.Sprites().grenade, shot.muzzle,
                                               shot.Direction() * kThrowSpeed));
@@ -44,6 +48,7 @@ void WeaponGL::PressSecondary(Player& owner, Arena& arena) {
     SetAmmo(Ammo() - kFanCost);
     // As a float: a huge rate of fire must not overflow.
     refire_.Restart(kFanCooling * static_cast<float>(rateOfFire_));
+    arena.PlaySound(fireSound_);
     Kick(owner);
     for (int i = 0; i < kFanGrenades; ++i) {
         const auto n = static_cast<float>(i);

@@ -21,4 +21,5 @@ public:
 private:
     RefireTimer refire_;
     int rateOfFire_ = 0;
+    int fireSound_ = -1;  // none unless the section names one
 };
