@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,7 +57,6 @@ public:
         chatEvents.emplace_back(player.Number(), event);
     }
     ShotTrace TraceShot(const Segment& segment, int flags) override {
-        if (shotHit && (flags & kTracePlayers) != 0) return *shotHit;
         return TraceThroughMatch(*this, segment, flags);
     }
     void AddObject(std::unique_ptr<LiveObject> object) override {
@@ -129,9 +127,6 @@ public:
     std::vector<std::pair<int, ChatEvent>> chatEvents;
     std::string title;
     float shake = 0.0f;
-    // When set, every trace that looks for players meets this instead: a hit where the test
-    // wants it, without aiming at a posed figure.
-    std::optional<ShotTrace> shotHit;
     bool matchOver = false;
     int fragLimit = 1000;
     bool teamGame = false;

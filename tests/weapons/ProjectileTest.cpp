@@ -1,7 +1,7 @@
-// Bullets, grenades, rockets and flames against an arena double.
+// Bullets, grenades, rockets and flames against an arena double, shot at posed figures.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
 #include <memory>
 
 #include "core/Random.h"
@@ -29,47 +29,30 @@ void Build(TestArena& arena) {
     arena.soundTable = {"Pop.wav", "Explode.wav"};
 }
 
-// A player in play at `at`, standing still, with full armour when asked.
-Player& Place(TestArena& arena, Vec2 at, bool armour) {
+// A player standing still on the floor at `x`, posed: the spine runs from the neck (x, 474)
+// down to the hip (x, 486), and the head's box is x - 4 to x + 4 by y 466 to 475.
+Player& Place(TestArena& arena, float x, bool armour = false, Team team = Team::None) {
     Player& player = arena.AddPlayer();
     player.Spawn();
-    player.SetPosition(at);
+    player.SetTeam(team);
+    player.SetPosition({x, 488});
     player.SetMove(MoveDirection::None);
+    player.Update(arena);
     if (armour) player.Give("armour", arena);
     return player;
 }
 
-// Every trace for players meets this one at `at`.
-void AimAt(TestArena& arena, int player, Vec2 at, bool head) {
-    ShotTrace hit;
-    hit.point = at;
-    hit.t = 0.5f;
-    hit.player = player;
-    hit.head = head;
-    arena.shotHit = hit;
-}
-
-int CountOf(const TestArena& arena, int sprite) {
-    int count = 0;
-    for (const ParticleSetup& particle : arena.particles)
-        count += particle.sprite == sprite ? 1 : 0;
-    return count;
+std::size_t Sparks(const TestArena& arena) {
+    return static_cast<std::size_t>(
+        std::ranges::count(arena.particles, kSpark, &ParticleSetup::sprite));
 }
 }  // namespace
 
-TEST(ProjectileTest, ABulletSparksOffAWallAndTrailsATracerOnlyWhileItFlies) {
+TEST(ProjectileTest, ABulletTrailsATracerBehindItUntilItsLifeRunsOut) {
     TestArena arena;
     Build(arena);
-    arena.AddObject(
-        std::make_unique<Bullet>(BulletSetup{.position = {1085, 400}, .velocity = {20, 0}}));
-    arena.UpdateObjects();
-    EXPECT_TRUE(arena.objects.empty());
-    EXPECT_EQ(CountOf(arena, kSpark), 3);
-    EXPECT_EQ(arena.particles.size(), 3u);
-
     Bullet flying(BulletSetup{.position = {100, 400}, .velocity = {0, -20}, .life = 1.5f});
     flying.Update(arena);
-    ASSERT_FALSE(flying.Finished());
     flying.Draw(arena.GetView());
     const auto lines = arena.renderer.CallsOf(RecordingRenderer::Kind::Line);
     ASSERT_EQ(lines.size(), 1u);
@@ -79,80 +62,52 @@ TEST(ProjectileTest, ABulletSparksOffAWallAndTrailsATracerOnlyWhileItFlies) {
     EXPECT_TRUE(flying.Finished());  // its life ran out in the air
 }
 
-TEST(ProjectileTest, AHeadShotTakesTheHeadOrTheHelmet) {
+TEST(ProjectileTest, ABulletSparksOffAWallTakesTheHelmetOrTheHeadOrHurtsArmourBeforeHealth) {
     struct Case {
-        float chance;
+        Vec2 from;  // flying right: at y 470 it meets the head, at 480 the spine
+        float chance, damage;
         int shots;
-        bool helmet;
-        bool head;
-        bool helmetLeft;
-        float health;
-        std::size_t heads;
-        std::size_t helmets;
-        std::size_t particles;
+        bool helmet, armour, head, helmetLeft;  // worn before; head and helmet kept after
+        float health, armourLeft;               // health 0: burst
+        std::size_t heads, helmets, sparks, particles;
     };
     const Case cases[] = {
-        {25, 1, false, false, false, 89, 1, 0, 16 + 3},  // off it comes, and the body bleeds
-        {100, 1, true, true, false, 100, 0, 1, 4},       // the helmet takes it and flies
-        {0, 1, true, true, true, 100, 0, 0, 4},          // the helmet takes it and stays
-        {100, 2, true, false, false, 89, 1, 1, 4 + 16 + 3},
+        // Sparks off the wall, and nobody is hurt.
+        {{1085, 400}, 25, 11, 1, true, false, true, true, 100, 0, 0, 0, 3, 3},
+        // Off comes the head, and the body bleeds.
+        {{385, 470}, 25, 11, 1, false, false, false, false, 89, 0, 1, 0, 0, 16 + 3},
+        // The helmet takes it and flies, or stays; the next shot takes the head.
+        {{385, 470}, 100, 11, 1, true, false, true, false, 100, 0, 0, 1, 4, 4},
+        {{385, 470}, 0, 11, 1, true, false, true, true, 100, 0, 0, 0, 4, 4},
+        {{385, 470}, 100, 11, 2, true, false, false, false, 89, 0, 1, 1, 4, 4 + 16 + 3},
+        // In the body, armour first; only the living bleed, the burst body throws its own.
+        {{385, 480}, 25, 11, 1, true, false, true, true, 89, 0, 0, 0, 0, 3},
+        {{385, 480}, 25, 11, 1, true, true, true, true, 100, 95, 0, 0, 3, 3},
+        {{385, 480}, 25, 150, 1, true, false, true, true, 0, 0, 1, 1, 0, 18},
     };
     for (const Case& c : cases) {
         TestArena arena;
         Build(arena);
-        Player& victim = Place(arena, {400, 488}, false);
+        Player& victim = Place(arena, 400, c.armour);
         victim.SetHelmet(c.helmet);
-        AimAt(arena, 0, {396, 470}, true);
+        BulletSetup shot{.owner = 1, .position = c.from, .velocity = {20, 0}, .armourDamage = 5};
+        shot.healthDamage = c.damage;
+        shot.helmetChance = c.chance;
         for (int i = 0; i < c.shots; ++i) {
-            arena.AddObject(std::make_unique<Bullet>(BulletSetup{.owner = 1,
-                                                                 .position = {300, 470},
-                                                                 .velocity = {20, 0},
-                                                                 .helmetChance = c.chance}));
+            arena.AddObject(std::make_unique<Bullet>(shot));
             arena.UpdateObjects();
         }
-        EXPECT_EQ(victim.HasHead(), c.head) << c.chance;
-        EXPECT_EQ(victim.HasHelmet(), c.helmetLeft) << c.chance;
-        EXPECT_FLOAT_EQ(victim.Health(), c.health) << c.chance;
-        EXPECT_EQ(victim.LastAttacker(), c.head ? -1 : 1);
-        EXPECT_EQ(arena.ObjectsOf<FlyingHead>().size(), c.heads) << c.chance;
-        EXPECT_EQ(arena.ObjectsOf<FlyingHelmet>().size(), c.helmets) << c.chance;
-        EXPECT_EQ(arena.particles.size(), c.particles) << c.chance;
-    }
-}
-
-TEST(ProjectileTest, ABodyShotHurtsArmourFirstAndBleedsOnlyTheLiving) {
-    struct Case {
-        bool armour;
-        float healthDamage;
-        bool inPlay;
-        float health;
-        float armourLeft;
-        int sparks;
-        std::size_t particles;
-    };
-    const Case cases[] = {
-        {false, 11, true, 89, 0, 0, 3},
-        {true, 11, true, 100, 95, 3, 3},
-        {false, 150, false, -50, 0, 0, 18},  // the burst body's blood
-    };
-    for (const Case& c : cases) {
-        TestArena arena;
-        Build(arena);
-        Player& victim = Place(arena, {400, 488}, c.armour);
-        AimAt(arena, 0, {396, 490}, false);
-        Bullet bullet(BulletSetup{.position = {300, 490},
-                                  .velocity = {20, 0},
-                                  .healthDamage = c.healthDamage,
-                                  .armourDamage = 5});
-        bullet.Update(arena);
-        EXPECT_TRUE(bullet.Finished());
-        EXPECT_EQ(victim.InPlay(), c.inPlay) << c.healthDamage;
-        if (c.inPlay) {
-            EXPECT_FLOAT_EQ(victim.Health(), c.health) << c.armour;
-        }
-        EXPECT_FLOAT_EQ(victim.Armour(), c.armourLeft) << c.armour;
-        EXPECT_EQ(CountOf(arena, kSpark), c.sparks) << c.armour;
-        EXPECT_EQ(arena.particles.size(), c.particles) << c.armour;
+        const int row = static_cast<int>(&c - cases);
+        EXPECT_TRUE(arena.ObjectsOf<Bullet>().empty()) << row;
+        EXPECT_FLOAT_EQ(victim.InPlay() ? victim.Health() : 0, c.health) << row;
+        EXPECT_FLOAT_EQ(victim.Armour(), c.armourLeft) << row;
+        EXPECT_EQ(victim.HasHead(), c.head) << row;
+        EXPECT_EQ(victim.HasHelmet(), c.helmetLeft) << row;
+        EXPECT_EQ(victim.LastAttacker(), c.head ? -1 : 1) << row;
+        EXPECT_EQ(arena.ObjectsOf<FlyingHead>().size(), c.heads) << row;
+        EXPECT_EQ(arena.ObjectsOf<FlyingHelmet>().size(), c.helmets) << row;
+        EXPECT_EQ(Sparks(arena), c.sparks) << row;
+        EXPECT_EQ(arena.particles.size(), c.particles) << row;
     }
 }
 
@@ -183,37 +138,39 @@ TEST(ProjectileTest, AGrenadeBouncesOffWallAndFloorComesToRestAndExplodesOnTime)
     EXPECT_EQ(arena.shake, 20.0f);
 }
 
-TEST(ProjectileTest, AGrenadeBlastFallsOffWithDistanceAndStopsAtPlatforms) {
+TEST(ProjectileTest, AGrenadeBlastFallsOffWithDistanceStopsAtPlatformsAndFragsOnlyEnemies) {
     struct Case {
-        float x;  // of the player; the grenade bursts at (1000, 400)
+        float x;  // of the victim; the grenade bursts at (1000, 488)
         bool armour;
-        bool inPlay;
-        float health;
-        float armourLeft;
-        std::size_t bodyParticles;  // besides the blast's eight: blood, sparks, armour fragments
+        Team team;                 // of the victim; in a team game the thrower is red
+        float health, armourLeft;  // health 0: burst
+        unsigned bodyParticles;    // besides the blast's eight: blood, sparks, armour fragments
+        int frags;                 // the thrower's
     };
     const Case cases[] = {
-        {1000, false, false, 0, 0, 18},      // 150 to health: burst
-        {1000, true, true, 100, 0, 8 + 12},  // 112.5 to armour, none to health: it breaks
-        {900, false, true, 50, 0, 8},        // 50 to health
-        {900, true, true, 100, 62.5f, 8},    // 37.5 to armour
-        {851, false, true, 99, 0, 8},        // 1 to health
-        {850, false, true, 100, 0, 0},       // out of reach
-        {1145, false, true, 100, 0, 0},      // in reach, behind the wall
+        {1000, false, Team::None, 0, 0, 18, 1},       // 150 to health: burst
+        {1000, false, Team::Red, 0, 0, 18, 0},        // a team-mate scores nothing
+        {1000, false, Team::Blue, 0, 0, 18, 1},       // an enemy does
+        {1000, true, Team::None, 100, 0, 8 + 12, 0},  // 112.5 to armour, none to health: it breaks
+        {900, false, Team::None, 50, 0, 8, 0},        // 50 to health
+        {900, true, Team::None, 100, 62.5f, 8, 0},    // 37.5 to armour
+        {851, false, Team::None, 99, 0, 8, 0},        // 1 to health
+        {850, false, Team::None, 100, 0, 0, 0},       // out of reach
+        {1145, false, Team::None, 100, 0, 0, 0},      // in reach, behind the wall
     };
     for (const Case& c : cases) {
         TestArena arena;
         Build(arena);
-        Player& victim = Place(arena, {c.x, 400.07f}, c.armour);
-        Grenade grenade(-1, -1, {1000, 400}, {}, Grenade::kFuse);
+        arena.teamGame = c.team != Team::None;
+        const Player& thrower = Place(arena, 100, false, arena.teamGame ? Team::Red : Team::None);
+        Player& victim = Place(arena, c.x, c.armour, c.team);
+        Grenade grenade(thrower.Number(), -1, {1000, 488}, {}, Grenade::kFuse);
         grenade.Update(arena);
         ASSERT_TRUE(grenade.Finished());
-        EXPECT_EQ(victim.InPlay(), c.inPlay) << c.x;
-        if (c.inPlay) {
-            EXPECT_NEAR(victim.Health(), c.health, 1e-3f) << c.x;
-        }
+        EXPECT_NEAR(victim.InPlay() ? victim.Health() : 0, c.health, 1e-3f) << c.x;
         EXPECT_NEAR(victim.Armour(), c.armourLeft, 1e-3f) << c.x;
         EXPECT_EQ(arena.particles.size(), 5u + 3u + c.bodyParticles) << c.x;
+        EXPECT_EQ(thrower.Frags(), c.frags) << c.x << " " << static_cast<int>(c.team);
     }
 }
 
@@ -225,43 +182,35 @@ TEST(ProjectileTest, ARocketLeavesTheMapSilentlyOrExplodesOnWallsAndPlayers) {
     EXPECT_TRUE(leaving.Finished());
     EXPECT_TRUE(arena.particles.empty());
 
-    Player& near = Place(arena, {1050, 400.07f}, false);
-    Player& far = Place(arena, {980, 400.07f}, false);
-    Rocket wall(-1, -1, {1080, 400}, {30, 0});
+    // 50 from where it strikes the wall: half the reach, half the damage.
+    const Player& near = Place(arena, 1050);
+    Rocket wall(-1, -1, {1080, 488}, {30, 0});
     wall.Update(arena);
     EXPECT_TRUE(wall.Finished());
     EXPECT_NEAR(near.Health(), 50.0f, 1e-3f);
-    EXPECT_FLOAT_EQ(far.Health(), 100.0f);
     EXPECT_EQ(arena.particles.size(), 8u + 3u + 8u);
-    EXPECT_TRUE(arena.sounds.empty());
-    EXPECT_EQ(arena.shake, 0.0f);
 
-    // Struck straight on, armour takes the hit and the body the blast after it.
-    TestArena direct;
-    Build(direct);
-    Player& victim = Place(direct, {600, 488}, true);
-    AimAt(direct, 0, {596, 480}, false);
-    Rocket rocket(-1, -1, {500, 480}, {30, 0});
-    rocket.Update(direct);
+    // Struck on the spine, 8 above the body's centre: armour takes the hit, health the blast.
+    const Player& victim = Place(arena, 600, true);
+    Rocket rocket(-1, -1, {585, 480}, {30, 0});
+    rocket.Update(arena);
+    EXPECT_TRUE(rocket.Finished());
     EXPECT_FLOAT_EQ(victim.Armour(), 0.0f);
-    EXPECT_NEAR(victim.Health(), std::hypot(4.0f, 8.0f), 1e-3f);
+    EXPECT_NEAR(victim.Health(), 8.0f, 0.05f);
 }
 
 TEST(ProjectileTest, AFlameBurnsHealthThroughArmourAndGoesOutOnAWall) {
     for (const float burns : {1.5f, 0.0f}) {
         TestArena arena;
         Build(arena);
-        Player& victim = Place(arena, {400, 400}, true);
-        Flame flame(1, -1, {400, 400}, {}, burns);
+        const Player& victim = Place(arena, 400, true);
+        Flame flame(1, -1, {400, 488}, {}, burns);
         flame.Update(arena);
-        EXPECT_FALSE(flame.Finished());
         EXPECT_FLOAT_EQ(victim.Health(), burns != 0 ? 100 - 255 * 0.002f : 100) << burns;
         EXPECT_FLOAT_EQ(victim.Armour(), 100) << burns;
         EXPECT_EQ(arena.particles.size(), burns != 0 ? 1u : 0u) << burns;
+        Flame wall(1, -1, {1093, 400}, {3, 0}, burns);
+        wall.Update(arena);
+        EXPECT_TRUE(wall.Finished());
     }
-    TestArena arena;
-    Build(arena);
-    Flame flame(1, -1, {1093, 400}, {3, 0}, 1.5f);
-    flame.Update(arena);
-    EXPECT_TRUE(flame.Finished());
 }
