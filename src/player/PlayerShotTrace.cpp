@@ -5,10 +5,13 @@
 #include "player/Player.h"
 
 namespace {
-// The body's box: the shot goes on only when it can reach it.
+// A box around the whole figure, head included: the shot goes on only when it can reach it.
+// (Its top must be the head's: a shot through the top of the head is a hit.)
 bool MayReach(Vec2 at, const Segment& s) {
+    constexpr float kTop = 22.0f;  // from the body's centre up to the top of the head
     return (at.x - 8 <= s.a.x || at.x - 8 <= s.b.x) && (s.a.x <= at.x + 8 || s.b.x <= at.x + 8) &&
-           (at.y - 12 <= s.a.y || at.y - 20 <= s.b.y) && (s.a.y <= at.y + 12 || s.b.y <= at.y + 12);
+           (at.y - kTop <= s.a.y || at.y - kTop <= s.b.y) &&
+           (s.a.y <= at.y + 12 || s.b.y <= at.y + 12);
 }
 
 bool Between(float value, float low, float high) { return low <= value && value <= high; }

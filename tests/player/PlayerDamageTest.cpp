@@ -46,6 +46,7 @@ TEST_F(PlayerDamageTest, ShotsFindTheBodyAndTheHeadOnlyAlongTheSegment) {
     const Case cases[] = {
         {"across the hips", {{900, hip.y + 1}, {1100, hip.y + 1}}, true, false},
         {"straight down onto the head", {{neck.x, 300}, {neck.x, neck.y - 4}}, true, true},
+        {"across the top of the head", {{800, neck.y - 7}, {1200, neck.y - 7}}, true, true},
         {"straight up into the head", {{neck.x + 2, neck.y + 5}, {neck.x + 2, 300}}, true, true},
         {"straight down beside the head", {{neck.x + 6, 300}, {neck.x + 6, 480}}, false, false},
         {"ending short of the head", {{800, neck.y - 4}, {neck.x - 6, neck.y - 4}}, false, false},
