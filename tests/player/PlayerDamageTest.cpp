@@ -87,13 +87,15 @@ TEST_F(PlayerDamageTest, ArmourTakesArmourDamageAndHealthBelowOneDies) {
         float healthLeft;
         unsigned fragments;
         bool alive;
+        bool god = false;
     };
     const Case cases[] = {
-        {3, 10, 0, 0, 100, 12, true},      // worn through: fragments, health untouched
-        {50, 10, 0, 40, 100, 0, true},     // still on
-        {0, 10, 0, 0, 100, 0, true},       // none to wear
-        {0, 0, 99, 0, 1, 0, true},         // exactly 1.0 left lives
-        {0, 0, 99.5f, 0, 0.5f, 0, false},  // 0.5 is dead
+        {3, 10, 0, 0, 100, 12, true},              // worn through: fragments, health untouched
+        {50, 10, 0, 40, 100, 0, true},             // still on
+        {0, 10, 0, 0, 100, 0, true},               // none to wear
+        {0, 0, 99, 0, 1, 0, true},                 // exactly 1.0 left lives
+        {0, 0, 99.5f, 0, 0.5f, 0, false},          // 0.5 is dead
+        {100, 500, 500, 100, 100, 0, true, true},  // god mode: nothing, not even the head
     };
     for (const Case& c : cases) {
         TestArena arena;
@@ -101,26 +103,17 @@ TEST_F(PlayerDamageTest, ArmourTakesArmourDamageAndHealthBelowOneDies) {
         player.Spawn();
         if (c.armour > 0) player.Give("armour", arena);
         if (c.armour > 0) player.DamageArmour(100 - c.armour, arena);
+        player.SetGodMode(c.god);
         arena.particles.clear();
         player.DamageArmour(c.armourDamage, arena);
         player.TakeDamage(c.healthDamage, -1, arena);
+        player.LoseHead(-1, arena);
         EXPECT_FLOAT_EQ(player.Armour(), c.armourLeft);
         EXPECT_FLOAT_EQ(player.Health(), c.healthLeft);
         EXPECT_EQ(arena.particles.size(), c.fragments);
         EXPECT_EQ(player.InPlay(), c.alive);
+        EXPECT_EQ(player.HasHead(), c.god);
     }
-}
-
-TEST_F(PlayerDamageTest, GodModeKeepsHealthArmourAndHead) {
-    Player& player = Standing(1000.0f);
-    player.Give("armour", arena_);
-    player.SetGodMode(true);
-    player.TakeDamage(500, 1, arena_);
-    player.DamageArmour(500, arena_);
-    player.LoseHead(1, arena_);
-    EXPECT_TRUE(player.InPlay());
-    EXPECT_TRUE(player.HasHead());
-    EXPECT_EQ(player.Armour(), 100.0f);
 }
 
 TEST_F(PlayerDamageTest, KillsCreditEnemiesNotTeamMatesAndSuicidesAreAnnounced) {
