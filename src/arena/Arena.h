@@ -49,7 +49,8 @@ public:
     // The nearest thing on the segment: platforms (kTracePlatforms), players in play
     // (kTracePlayers), or both. A player and a platform met at the same t: the player.
     virtual ShotTrace TraceShot(const Segment& segment, int flags) = 0;
-    // Takes ownership; the object is updated from this frame's pass on.
+    // Takes ownership; the object is updated from the live objects' next turn on (this frame's,
+    // when it is added during that turn).
     virtual void AddObject(std::unique_ptr<LiveObject> object) = 0;
     // A particle as described, added like any other object.
     virtual void SpawnParticle(const ParticleSetup& setup) = 0;
@@ -62,11 +63,11 @@ public:
     virtual void PlaySound(int number) = 0;
     void PlaySound(const std::string& fileName) { PlaySound(FindSound(fileName)); }
 
-    // The weapon file's sections, in file order, and a new weapon of a named one (none for a
-    // name it lacks or a kind that builds nothing).
-    virtual int WeaponDefCount() const = 0;
-    virtual std::string WeaponDefName(int index) const = 0;
+    // New weapons of the weapon file's sections: the first of a name, or the one at a place in
+    // file order. None for a name it lacks, a place past its end, or a kind that builds nothing.
     virtual std::unique_ptr<Weapon> CreateWeapon(const std::string& section) = 0;
+    virtual int WeaponDefCount() const = 0;
+    virtual std::unique_ptr<Weapon> CreateWeaponAt(int index) = 0;
 
     // Scoring: the frag limit ends the match once a player or a team reaches it.
     virtual bool MatchOver() const = 0;

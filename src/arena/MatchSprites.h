@@ -6,7 +6,8 @@
 #include "core/Random.h"
 
 // Where the sprites of everything that lives in a match sit in the graphics table, found once
-// per match; -1 for a sprite the table lacks, which draws nothing.
+// per match. A name the table lacks finds its first sprite, the "missing picture" mark; -1
+// (without any table) draws nothing.
 struct MatchSprites {
     int head = -1;
     int helmet = -1;

@@ -173,10 +173,9 @@ void Game::LoadWeaponFile(const std::filesystem::path& path) {
     }
 }
 
-std::string Game::WeaponDefName(int index) const {
-    return index >= 0 && index < WeaponDefCount()
-               ? weaponDefs_[static_cast<std::size_t>(index)].name
-               : std::string();
+std::unique_ptr<Weapon> Game::CreateWeaponAt(int index) {
+    if (index < 0 || index >= WeaponDefCount()) return nullptr;
+    return BuildWeapon(weaponDefs_[static_cast<std::size_t>(index)], *this);
 }
 
 void Game::AddObject(std::unique_ptr<LiveObject> object) {

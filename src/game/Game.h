@@ -84,7 +84,7 @@ public:
     void PlaySound(int number) override;
     using Arena::PlaySound;
     int WeaponDefCount() const override { return static_cast<int>(weaponDefs_.size()); }
-    std::string WeaponDefName(int index) const override;
+    std::unique_ptr<Weapon> CreateWeaponAt(int index) override;
     std::unique_ptr<Weapon> CreateWeapon(const std::string& section) override;
     bool MatchOver() const override { return matchOver_; }
     int FragLimit() const override { return fragLimit_; }
@@ -182,7 +182,7 @@ private:
     bool Developer() const;
     void Print(const std::string& line) const;
     bool HumanInPlay() const;
-    // The human's weapon in hand while he is in play; none otherwise.
+    // The human's weapon in hand once his figure stands in play; none otherwise.
     Weapon* HumanWeapon() const;
     void PlayMusic(const char* name, bool loop);
     void StopMusic(const char* name);

@@ -238,5 +238,5 @@ bool Game::Developer() const { return services_.developer && services_.developer
 bool Game::HumanInPlay() const { return !players_.empty() && players_.front().InPlay(); }
 
 Weapon* Game::HumanWeapon() const {
-    return HumanInPlay() ? players_.front().CurrentWeapon() : nullptr;
+    return HumanInPlay() && players_.front().Placed() ? players_.front().CurrentWeapon() : nullptr;
 }

@@ -117,7 +117,7 @@ void Player::Give(const std::string& what, Arena& arena) {
         Give("armour", arena);
         weapons_.Clear();
         for (int i = 0; i < arena.WeaponDefCount(); ++i)
-            weapons_.Add(arena.CreateWeapon(arena.WeaponDefName(i)));
+            weapons_.Add(arena.CreateWeaponAt(i));
         weapons_.Select(0);
     } else if (what == "health") {
         health_ = maxHealth_;

@@ -113,6 +113,9 @@ public:
     void Draw(const View& view, const Arena& arena) const;
 
     bool InPlay() const { return inPlay_; }
+    // In play with the figure where the body is: from a new life's first update on. Until
+    // then the hand and the bones are those of the last life, so nothing fires or is hit.
+    bool Placed() const { return inPlay_ && placed_; }
     Vec2 Position() const { return position_; }
     void SetPosition(Vec2 position) { position_ = position; }
     Vec2 Velocity() const { return velocity_; }

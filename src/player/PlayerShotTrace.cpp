@@ -47,7 +47,8 @@ std::optional<Vec2> CrossHead(const Segment& s, Vec2 neck) {
 PlayerHit Player::TraceShot(const Segment& shot) const {
     PlayerHit result;
     const float length = Distance(shot.a.x, shot.a.y, shot.b.x, shot.b.y);
-    if (!(length > 0.0f) || !MayReach(position_, shot)) return result;
+    // A new life's figure still stands where the last one ended until its first update.
+    if (!placed_ || !(length > 0.0f) || !MayReach(position_, shot)) return result;
     std::optional<Vec2> nearest;
     for (const auto& [from, to] : LowerPose::Segments()) {
         const Segment bone{lower_.Point(static_cast<std::size_t>(to)),

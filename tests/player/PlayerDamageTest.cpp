@@ -66,6 +66,11 @@ TEST_F(PlayerDamageTest, ShotsFindTheBodyAndTheHeadOnlyAlongTheSegment) {
             EXPECT_LE(hit.t, 1.0f) << c.what;
         }
     }
+    // A new life's figure is not hit before its first update places it.
+    Player& fresh = arena_.AddPlayer();
+    fresh.Spawn();
+    fresh.SetPosition(target.Position());
+    EXPECT_FALSE(fresh.TraceShot(cases[0].shot).hit);
 }
 
 TEST_F(PlayerDamageTest, APlayerAndAWallMetAtTheSameTGoToThePlayer) {

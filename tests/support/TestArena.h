@@ -73,8 +73,9 @@ public:
     }
     void PlaySound(int number) override { sounds.push_back(number); }
     int WeaponDefCount() const override { return static_cast<int>(weaponDefs.size()); }
-    std::string WeaponDefName(int index) const override {
-        return weaponDefs.at(static_cast<std::size_t>(index)).name;
+    std::unique_ptr<Weapon> CreateWeaponAt(int index) override {
+        if (index < 0 || index >= WeaponDefCount()) return nullptr;
+        return BuildWeapon(weaponDefs[static_cast<std::size_t>(index)], *this);
     }
     std::unique_ptr<Weapon> CreateWeapon(const std::string& section) override {
         const int found = FindWeaponDef(weaponDefs, section);
