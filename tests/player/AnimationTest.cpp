@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <utility>
 
 #include "player/AnimationSet.h"
 
@@ -28,40 +28,24 @@ TEST(AnimationTest, ALoopHeadsBackFromTheLastFrameToTheFirst) {
     LowerPose pose;
     for (int i = 0; i < 126; ++i)
         EXPECT_FALSE(set.Animate(pose, state, 1.0f));
-    EXPECT_EQ(state.current, 1);
-    EXPECT_EQ(state.next, 0);
+    EXPECT_EQ(std::pair(state.current, state.next), std::pair(1, 0));
     for (int i = 126; i < 251; ++i)
         set.Animate(pose, state, 1.0f);
-    EXPECT_EQ(state.current, 0);
-    EXPECT_EQ(state.next, 1);
+    EXPECT_EQ(std::pair(state.current, state.next), std::pair(0, 1));
 }
 
-TEST(AnimationTest, HugeStepsAndSpeedsKeepThePhaseAndFramesInRange) {
-    LowerAnimationSet set = SetWith<6>(1, {0.0f, 10.0f, 20.0f, 30.0f}, 0.5f);
+TEST(AnimationTest, HugeStepsPassSeveralFramesWithoutSpinningTheLoop) {
+    const LowerAnimationSet set = SetWith<6>(1, {0.0f, 10.0f, 20.0f, 30.0f}, 0.5f);
     AnimationState state;
     LowerPose pose;
-    const auto inRange = [&](int frames) {
-        EXPECT_TRUE(state.phase >= 0.0f && state.phase <= 1.0f) << state.phase;
-        EXPECT_TRUE(state.current >= 0 && state.current < frames && state.next >= 0 &&
-                    state.next < frames);
-        EXPECT_TRUE(std::isfinite(pose.Point(0).x)) << pose.Point(0).x;
-    };
     state.Set(1, -1);
     set.Animate(pose, state, 4.5f);  // several frames in one step
     EXPECT_EQ(state.current, 2);
-    // A step in the billions must not spin the loop; the frames simply come round again.
+    // A step in the billions must not spin the loop; the frames simply come round again. Phases
+    // past a float's precision and speeds that overflow it are seeds of the animation file fuzz.
     set.Animate(pose, state, 1e30f);
-    inRange(4);
-    // Past 2^24 a float cannot hold the phase less one: 31000001 rounds to 31000000.
-    state.Set(1, -1);
-    set.Animate(pose, state, 62000004.0f);
-    inRange(4);
-    // A file may hold any finite speed; one that overflows the phase must not poison the pose.
-    set = SetWith<6>(1, {0.0f, 10.0f, 20.0f}, 3e38f);
-    for (const float step : {4.0f, 1.0f}) {
-        set.Animate(pose, state, step);
-        inRange(3);
-    }
+    EXPECT_TRUE(state.phase >= 0.0f && state.phase <= 1.0f) << state.phase;
+    EXPECT_TRUE(state.current >= 0 && state.current < 4 && state.next >= 0 && state.next < 4);
 }
 
 TEST(AnimationTest, AOneShotEndsOnItsLastPoseAndSwitchesToItsFollowUp) {
