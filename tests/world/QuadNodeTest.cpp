@@ -66,27 +66,24 @@ std::vector<Call> Drawn(const RecordingRenderer& renderer) {
     }
     return out;
 }
-
-// What one node holding platforms draws, given its rectangle on screen: a green outline as
-// wide as its level, smoothed.
-std::vector<Call> Outline(Float4 r, float level) {
-    std::vector<Call> out{{Kind::LineSmooth, {1.0f}, Colour{}}};
-    const Vec2 c[] = {{r.x1, r.y1}, {r.x2, r.y1}, {r.x2, r.y2}, {r.x1, r.y2}, {r.x1, r.y1}};
-    for (int i = 0; i < 4; ++i)
-        out.emplace_back(Kind::Line, std::vector{c[i].x, c[i].y, c[i + 1].x, c[i + 1].y, level},
-                         Colour{0, 255});
-    out.emplace_back(Kind::LineSmooth, std::vector{0.0f}, Colour{});
-    return out;
-}
 }  // namespace
 
 TEST_F(BuiltTree, DrawDebugDrawsTheMarkedNodesAlikeUntilTheMarksAreCleared) {
     RecordingRenderer renderer;
     View view(renderer, nullptr);
-    // Only what CollectLeaves marked, through the scroll offset.
+    // Only what CollectLeaves marked, through the scroll offset: leaf 00, (0, 0, 200, 150) at
+    // level 2, outlined in green as wide as its level, smoothed.
     view.SetOffset(100, 50);
     ASSERT_EQ(Leaves(root, {10, 10, 50, 50}).size(), 1u);
-    const std::vector<Call> expected = Outline({-100, -50, 100, 100}, 2);
+    const Colour green{0, 255};
+    const std::vector<Call> expected = {
+        {Kind::LineSmooth, {1}, {}},
+        {Kind::Line, {-100, -50, 100, -50, 2}, green},
+        {Kind::Line, {100, -50, 100, 100, 2}, green},
+        {Kind::Line, {100, 100, -100, 100, 2}, green},
+        {Kind::Line, {-100, 100, -100, -50, 2}, green},
+        {Kind::LineSmooth, {0}, {}},
+    };
     for (int draw = 0; draw < 2; ++draw) {
         renderer.Clear();
         root.DrawDebug(view, false);
