@@ -1,6 +1,7 @@
 #include "weapons/WeaponKeys.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <type_traits>
@@ -9,7 +10,9 @@
 
 namespace {
 // Reads a number at `text` as a formatted scan does (blanks skipped, a sign allowed), moving
-// `text` past it; false, `text` unmoved, when none begins there.
+// `text` past it; false, `text` unmoved, when none begins there. An infinite or not-a-number
+// value ("inf", "nan", 1e99) is passed over but not taken: no value in the file may break a
+// shot.
 template <typename Number>
 bool ScanNumber(const char*& text, Number& value) {
     char* end = nullptr;
@@ -22,7 +25,10 @@ bool ScanNumber(const char*& text, Number& value) {
     } else {
         const float parsed = std::strtof(text, &end);
         if (end == text) return false;
+        text = end;
+        if (!std::isfinite(parsed)) return false;
         value = parsed;
+        return true;
     }
     text = end;
     return true;
@@ -49,11 +55,11 @@ namespace {
 template <typename Number>
 void ReadPair(const WeaponDef& def, const std::string& key, Vec2& value) {
     const char* text = def.Value(key).c_str();
+    const char* start = text;
     Number first{};
-    if (!ScanNumber(text, first)) return;
-    value.x = static_cast<float>(first);
+    if (ScanNumber(text, first)) value.x = static_cast<float>(first);
     Number second{};
-    if (*text != ',') return;
+    if (text == start || *text != ',') return;
     ++text;
     if (ScanNumber(text, second)) value.y = static_cast<float>(second);
 }

@@ -7,7 +7,8 @@
 struct WeaponDef;
 
 // Numbers as the weapon file writes them: "12", "1.5", "10,20". A key that is missing or does
-// not begin with a number leaves the value as it was; of a pair, what parses is taken.
+// not begin with a number leaves the value as it was, as does an infinite or not-a-number one;
+// of a pair, what parses is taken.
 void ReadKey(const WeaponDef& def, const std::string& key, int& value);
 void ReadKey(const WeaponDef& def, const std::string& key, float& value);
 void ReadKey(const WeaponDef& def, const std::string& key, Vec2& value);

@@ -10,7 +10,7 @@ void BulletWeapon::Read(const WeaponDef& def, const Arena& arena) {
     Weapon::Read(def, arena);
     ReadKey(def, "ROF", rateOfFire_);
     ReadDamage(def, damage_);
-    ReadFinite(def, "Accuracy", accuracy_);
+    ReadKey(def, "Accuracy", accuracy_);
     fireSound_ = ReadSound(def, "FireSound", arena);
 }
 

@@ -5,8 +5,7 @@
 class Arena;
 struct WeaponDef;
 
-// The keys only some kinds read. No value in the file may break a shot: a number that is
-// infinite or not a number keeps the default, as one that does not parse does.
+// The keys only some kinds read.
 
 // What one hit takes: health from a target without armour, armour from one wearing it.
 struct ShotDamage {
@@ -16,6 +15,5 @@ struct ShotDamage {
 
 // "Power" as a pair (health, armour).
 void ReadDamage(const WeaponDef& def, ShotDamage& damage);
-void ReadFinite(const WeaponDef& def, const std::string& key, float& value);
 // The sound number of the file the key names; -1 (silence) when it is missing or unknown.
 int ReadSound(const WeaponDef& def, const std::string& key, const Arena& arena);

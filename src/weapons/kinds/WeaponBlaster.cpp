@@ -4,6 +4,7 @@
 #include "core/Random.h"
 #include "player/Player.h"
 #include "render/Renderer.h"
+#include "weapons/WeaponKeys.h"
 #include "weapons/kinds/KindKeys.h"
 #include "weapons/kinds/ShotLine.h"
 #include "world/View.h"
@@ -17,7 +18,7 @@ constexpr Colour kCore{255, 255, 255, 150};
 
 void WeaponBlaster::Read(const WeaponDef& def, const Arena& arena) {
     Weapon::Read(def, arena);
-    ReadFinite(def, "Accuracy", accuracy_);
+    ReadKey(def, "Accuracy", accuracy_);
     sound_.SetSound(ReadSound(def, "FireSound", arena));
 }
 

@@ -16,8 +16,8 @@ constexpr float kFlameSpeed = 3.0f;
 void WeaponFlamer::Read(const WeaponDef& def, const Arena& arena) {
     Weapon::Read(def, arena);
     ReadKey(def, "ROF", rateOfFire_);
-    ReadFinite(def, "Power", burns_);
-    ReadFinite(def, "Accuracy", accuracy_);
+    ReadKey(def, "Power", burns_);
+    ReadKey(def, "Accuracy", accuracy_);
     sound_.SetSound(ReadSound(def, "FireSound", arena));
 }
 
