@@ -1,6 +1,7 @@
 // Cost of one match frame on the default map without a display, through the recording renderer
 // and the same headless services the tests use: the update pass alone (what a headless match
-// runs) and the update plus the draw pass, with six players in play and a crowd of particles.
+// runs) and the update plus the draw pass, with six players in play and a crowd of particles;
+// and the HUD's share with many players.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -88,6 +89,22 @@ void BusyMatchFrame(benchmark::State& state) {
         live, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BusyMatchFrame)->Arg(0)->Arg(1);
+
+// A frame of a match with nothing on its map but N players waiting to come in: the ranking of
+// the update pass and the scoreboard lines of the HUD are what there is to time.
+void HudFrame(benchmark::State& state) {
+    GameRig rig(std::filesystem::temp_directory_path() / "brawlwick-hud-frame-bench", kBase);
+    auto game = rig.MakeGame(static_cast<int>(state.range(0)));
+    game->Start();
+    for (auto _ : state) {
+        game->Frame();
+        rig.renderer.Clear();
+    }
+    game->Frame();
+    state.counters["texts"] =
+        static_cast<double>(rig.renderer.CallsOf(RecordingRenderer::Kind::Text).size());
+}
+BENCHMARK(HudFrame)->Arg(8)->Arg(64);
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -92,6 +92,7 @@ void Game::Start() {
     }
     map_.BuildQuadTree(GameMap::kTreeDepth);
     services_.timer.ResetAverage();
+    RankPlayers();
 }
 
 float Game::Step() const { return services_.timer.Step(); }
@@ -161,6 +162,8 @@ void Game::RaiseChatEvent(Player& /*player*/, ChatEvent /*event*/) {
 
 int Game::AddTeamFrag(Team team) { return ++teamScores_.at(static_cast<std::size_t>(team)); }
 
+void Game::SetMaxClients(int /*count*/) { Print("Maxclients not implemented yet."); }
+
 void Game::LoadWeaponFile(const std::filesystem::path& path) {
     weaponDefs_ = ::LoadWeaponFile(
         path, [this](const std::string& line) { services_.log.Line("%s", line.c_str()); });
@@ -188,12 +191,6 @@ void Game::SpawnParticle(const ParticleSetup& setup) {
 
 bool Game::SaveMap(const std::filesystem::path& path) const {
     return map_.Save(path, [this](const std::string& line) { Print(line); });
-}
-
-void Game::DrawFinalScores() {
-    // The final score screen arrives with the HUD; until then the frame stays empty.
-    services_.renderer.BeginFrame();
-    FinishFrame();
 }
 
 void Game::PlayMusic(const char* name, bool loop) {

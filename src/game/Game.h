@@ -60,6 +60,8 @@ public:
 
     // Puts a player back in play at a spawn point of his team; nothing on a map without any.
     void Respawn(Player& player);
+    // The console's "maxclients": the player count is fixed for a match, which it says.
+    void SetMaxClients(int count);
     // Reads the weapon file; its sections are what weapons are made from.
     void LoadWeaponFile(const std::filesystem::path& path);
 
@@ -152,6 +154,8 @@ private:
     void UpdateLiveObjects();
     void HoldFire();
     void UpdateFade();
+    // Places by frags for the scoreboard and the final scores.
+    void RankPlayers();
     // The steps of the draw pass.
     void DrawWorld() const;
     void DrawHud() const;
@@ -220,4 +224,6 @@ private:
     // Live objects the last update pass left; those added after it wait for the next one.
     std::size_t updatedObjects_ = 0;
     std::unique_ptr<MouseLook> mouseLook_;
+    // Player numbers by place, as the last update ranked them.
+    std::vector<int> ranking_;
 };

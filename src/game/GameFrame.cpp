@@ -18,11 +18,6 @@ namespace {
 constexpr float kLookAhead = 200.0f;
 constexpr std::uint8_t kCursorAlpha = 240;
 constexpr float kOpaqueFade = 255.0f;
-// The message lines, oldest at the top.
-constexpr int kMessageX = 160;
-constexpr int kMessageY = 40;
-constexpr int kMessageSpacing = 14;
-constexpr Colour kMessageColour{0, 0, 0, 255};
 }  // namespace
 
 void Game::Frame() {
@@ -57,6 +52,7 @@ void Game::Update() {
     title_.Update(Step());
     messages_.Scroll(Step());
     UpdateFade();
+    RankPlayers();
 }
 
 void Game::Draw() const {
@@ -186,19 +182,6 @@ void Game::UpdateFade() {
 void Game::DrawWorld() const {
     if (map_.Tree() && KeyHeld(Key::kG) && Developer()) map_.DrawTree(*view_, false);
     map_.Draw(*view_);
-}
-
-void Game::DrawHud() const {
-    // Health, weapons and scores arrive with the HUD; the title and messages are drawn already.
-    title_.Draw(services_.renderer, smallFont_.get());
-    if (hideHud_) return;
-    const auto& lines = messages_.Lines();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].empty()) continue;
-        services_.renderer.DrawString(smallBoldFont_.get(), kMessageX,
-                                      kMessageY + kMessageSpacing * static_cast<int>(i),
-                                      kMessageColour, "%s", lines[i].c_str());
-    }
 }
 
 void Game::DrawConsole() const {

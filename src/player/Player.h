@@ -111,6 +111,8 @@ public:
     void Update(Arena& arena);
     // The figure, head, weapon in hand and name tag as the last update left them.
     void Draw(const View& view, const Arena& arena) const;
+    // The carried weapons in a row at the top of the screen, the one in hand large.
+    void DrawWeaponBar(const View& view) const;
 
     bool InPlay() const { return inPlay_; }
     // In play with the figure where the body is: from a new life's first update on. Until
@@ -127,6 +129,7 @@ public:
     const Platform* Ground() const { return ground_; }
     float BulletTime() const { return bulletTime_; }
     float Health() const { return health_; }
+    float MaxHealth() const { return maxHealth_; }
     float Armour() const { return armour_; }
     bool HasHead() const { return hasHead_; }
     bool HasHelmet() const { return hasHelmet_; }

@@ -1,6 +1,7 @@
 // How a player in play is drawn: the two figures, the head and helmet, the cigarette in bullet
-// time, the weapon in hand and the name tag.
+// time, the weapon in hand and the name tag; and the human's row of carried weapons.
 #include <array>
+#include <cstdint>
 
 #include "arena/Arena.h"
 #include "player/Player.h"
@@ -12,6 +13,12 @@ namespace {
 constexpr Colour kBody{0, 0, 0, 255};
 constexpr float kArmouredLine = 5.0f;
 constexpr float kCigaretteLine = 2.0f;
+// The weapon row along the top of the screen, centred on x 400.
+constexpr int kBarCentre = 400;
+constexpr int kBarSpacing = 33;
+constexpr float kBarY = 10.0f;
+constexpr float kOtherWeaponScale = 0.7f;
+constexpr std::uint8_t kOtherWeaponAlpha = 100;
 // Name tags by team: none, red, blue.
 constexpr std::array<Colour, 3> kTagColours = {Colour{0, 0, 0, 100}, Colour{200, 0, 0, 100},
                                                Colour{0, 0, 200, 100}};
@@ -72,4 +79,18 @@ void Player::DrawNameTag(const View& view, const Arena& arena) const {
     const Font* font = number_ == 0 ? arena.SmallBoldFont() : arena.SmallFont();
     view.GetRenderer().DrawStringCentred(font, x - 12, y - 20, x + 12, y - 12, colour, "%s",
                                          GetName(arena).c_str());
+}
+
+void Player::DrawWeaponBar(const View& view) const {
+    const int count = weapons_.Count();
+    const int left = kBarCentre - (kBarSpacing * count) / 2;
+    for (int i = 0; i < count; ++i) {
+        const Sprite* sprite = view.GetSprite(weapons_.At(i).Sprite());
+        if (sprite == nullptr) continue;
+        const bool current = i == weapons_.CurrentIndex();
+        const float scale = current ? 1.0f : kOtherWeaponScale;
+        view.GetRenderer().DrawSpriteScaled(*sprite, static_cast<float>(left + kBarSpacing * i),
+                                            kBarY, scale, scale, current ? 255 : kOtherWeaponAlpha,
+                                            0.0f);
+    }
 }

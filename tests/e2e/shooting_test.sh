@@ -3,9 +3,10 @@
 # at the wall behind him leaves sparks on it, and eight shots from the sidearm kill the other;
 # the kill line then stands at the top of the screen and the title says who was fragged.
 set -euo pipefail
+here=$(dirname "$(readlink -f "$0")")
 # shellcheck source=tests/e2e/scratch-game.sh
-. "$(dirname "$(readlink -f "$0")")/scratch-game.sh"
-"$3" build "$(dirname "$(readlink -f "$0")")/range.map" "$work/game/Base/Maps/range.bwm" >/dev/null
+. "$here/scratch-game.sh"
+"$3" build "$here/range.map" "$work/game/Base/Maps/range.bwm" >/dev/null
 
 # Both come into play at frame 300; the keys are those of Base/binds.cfg. A tap of A turns the
 # human to the wall, one of D back to the other player.
@@ -22,18 +23,10 @@ set -euo pipefail
 game -fixedstep -map range -type team -players 2 -frames 490 -script keys.txt ||
     fail "the game exited with $?"
 
-python3 - Screenshots/Screen0.tga Screenshots/Screen1.tga <<'PY' ||
-import struct, sys
-def load(path):
-    data = open(path, "rb").read()
-    width, height = struct.unpack("<HH", data[12:16])
-    # The file's rows run from the bottom up; give (x, y) from the top.
-    def pixel(x, y):
-        i = 18 + 3 * ((height - 1 - y) * width + x)
-        return data[i + 2], data[i + 1], data[i]
-    return pixel
-def count(pixel, xs, ys, wanted):
-    return sum(1 for x in xs for y in ys if wanted(*pixel(x, y)))
+python3 - Screenshots/Screen0.tga Screenshots/Screen1.tga "$here" <<'PY' ||
+import sys
+sys.path.insert(0, sys.argv[3])
+from screenshot import load, count
 spark = lambda r, g, b: r > 180 and r - b >= 30 and g - b >= 10
 dark = lambda r, g, b: r + g + b < 200
 wall, killed = load(sys.argv[1]), load(sys.argv[2])

@@ -27,18 +27,6 @@ protected:
         }
     }
 
-    // A match on a floor from x 0 to 2000 with its top at y 500 and one spawn point on it,
-    // started; nobody is in play yet.
-    std::unique_ptr<Game> FloorGame(int players = 1, GameType type = GameType::FreeForAll) {
-        auto game = rig_.MakeGame(players, type);
-        MapContents& map = game->Map().Contents();
-        map.bounds = Float4{0, 0, 2000, 1000};
-        map.platforms.emplace_back(0, 500, 2000, 540);
-        map.spawnPoints = {{1000, 488, 0}};
-        game->Start();
-        return game;
-    }
-
     // The human in play on the floor match, standing still.
     Player& Human(Game& game) {
         Player& human = game.GetPlayer(0);
@@ -155,7 +143,7 @@ TEST_F(GameTest, AFrameDrawsTheMapTitleAndConsoleThenTakesTheScreenshotsAskedThe
 }
 
 TEST_F(GameTest, TheCameraSettlesAheadOfTheHumanWithRightControlAndThenRests) {
-    auto game = FloorGame();
+    auto game = rig_.FloorGame();
     rig_.Hold(Key::kRightControl);
     Player& human = Human(*game);
     human.SetFacing(Facing::Left);
@@ -254,7 +242,7 @@ TEST_F(GameTest, EditorsOpenOnlyForDevelopersTakeOverTheFrameAndInputAndCloseThe
 }
 
 TEST_F(GameTest, ThePlayersComeBackAtSpawnPointsOfTheirTeamAfter300Steps) {
-    auto game = FloorGame(2, GameType::Team);
+    auto game = rig_.FloorGame(2, GameType::Team);
     std::vector<SpawnPoint>& points = game->Map().Contents().spawnPoints;
     points = {{100, 488, 1}, {900, 488, 2}};
     Player& human = game->GetPlayer(0);  // blue
@@ -276,7 +264,7 @@ TEST_F(GameTest, ThePlayersComeBackAtSpawnPointsOfTheirTeamAfter300Steps) {
 TEST_F(GameTest, FireReachesTheHumansWeaponOnlyWhileHisPlacedFigureIsInPlayAndChangingItWraps) {
     std::istringstream binds("FirePrimary=LeftShift\nFireSecondary=Z\n");
     rig_.input->ReadBinds(binds);
-    auto game = FloorGame();
+    auto game = rig_.FloorGame();
     Player& human = game->GetPlayer(0);
     std::string calls;
     const auto fire = [&](const std::vector<int>& keys) {
@@ -336,7 +324,7 @@ TEST_F(GameTest, WithoutAWeaponFileEveryoneIsBareHandedAndTheLogSaysSoOnce) {
 }
 
 TEST_F(GameTest, TheMouseTurnsPastSixPixelsAndAimsTwiceAsFastAsTheKeysWithArmsRisingAhead) {
-    auto game = FloorGame();
+    auto game = rig_.FloorGame();
     Player& human = Human(*game);
     human.SetFacing(Facing::Left);
     Frames(*game, 1);  // the first frame only centres the cursor
@@ -372,7 +360,7 @@ TEST_F(GameTest, TheMouseTurnsPastSixPixelsAndAimsTwiceAsFastAsTheKeysWithArmsRi
 
 // The figure's lines and head are seen in the fighters' own test and the end-to-end one.
 TEST_F(GameTest, TheHumansNameTagIsDrawnUntilTabHidesIt) {
-    auto game = FloorGame();
+    auto game = rig_.FloorGame();
     Human(*game);
     const auto tagDrawn = [&] {
         rig_.renderer.Clear();

@@ -52,8 +52,22 @@ public:
         return services;
     }
 
-    std::unique_ptr<Game> MakeGame(int players = 6, GameType type = GameType::FreeForAll) {
-        return std::make_unique<Game>(Services(), players, 32, type);
+    std::unique_ptr<Game> MakeGame(int players = 6, GameType type = GameType::FreeForAll,
+                                   int fragLimit = 32) {
+        return std::make_unique<Game>(Services(), players, fragLimit, type);
+    }
+
+    // A match on a floor from x 0 to 2000 with its top at y 500 and one spawn point on it,
+    // started; nobody is in play yet.
+    std::unique_ptr<Game> FloorGame(int players = 1, GameType type = GameType::FreeForAll,
+                                    int fragLimit = 32) {
+        auto game = MakeGame(players, type, fragLimit);
+        MapContents& map = game->Map().Contents();
+        map.bounds = Float4{0, 0, 2000, 1000};
+        map.platforms.emplace_back(0, 500, 2000, 540);
+        map.spawnPoints = {{1000, 488, 0}};
+        game->Start();
+        return game;
     }
 
     // A match on a map file, started.
