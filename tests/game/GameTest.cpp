@@ -357,18 +357,3 @@ TEST_F(GameTest, TheMouseTurnsPastSixPixelsAndAimsTwiceAsFastAsTheKeysWithArmsRi
     EXPECT_GT(hand.x, shoulder.x);
     EXPECT_LT(hand.y, shoulder.y);
 }
-
-// The figure's lines and head are seen in the fighters' own test and the end-to-end one.
-TEST_F(GameTest, TheHumansNameTagIsDrawnUntilTabHidesIt) {
-    auto game = rig_.FloorGame();
-    Human(*game);
-    const auto tagDrawn = [&] {
-        rig_.renderer.Clear();
-        Frames(*game, 1);
-        const auto texts = rig_.renderer.Texts();
-        return std::find(texts.begin(), texts.end(), "Player") != texts.end();
-    };
-    EXPECT_TRUE(tagDrawn());
-    game->OnKeyDown(Key::kTab);
-    EXPECT_FALSE(tagDrawn());
-}

@@ -98,7 +98,9 @@ TEST_F(HudTest, TheHumansStateWeaponRowAndScoreboardWithTiesToTheLowerNumber) {
         EXPECT_EQ(row[i].second, i == 2 ? 255 : 100);
     }
 
-    // Tab hides the scores and the messages, not the human's own lines.
+    // Tab hides the scores, the messages and the name tags, not the human's own lines.
+    EXPECT_TRUE(
+        std::any_of(lines.begin(), lines.end(), [](auto& l) { return l.text == "Player"; }));
     game->OnKeyDown(Key::kTab);
     lines = FrameTexts(*game);
     ASSERT_EQ(lines.size(), 4u);  // the three state lines and the empty title
