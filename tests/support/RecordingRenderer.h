@@ -27,7 +27,7 @@ public:
     struct Call {
         Kind kind = Kind::BeginFrame;
         float v[9] = {};   // coordinates, texture coordinates, angle or flag, as passed
-        Colour colour;     // fill, line start or text colour
+        Colour colour;     // fill, line start or text colour; a quad's alpha
         std::string text;  // text drawn or screenshot file name
     };
 
@@ -48,8 +48,9 @@ public:
     std::unique_ptr<Image> CreateImage(const std::string& fileName, std::string* why) override;
     void BindImage(const Image*) override { Record(Kind::BindImage); }
     void DrawTexturedQuad(float x1, float y1, float x2, float y2, float tx1, float ty1, float tx2,
-                          float ty2, std::uint8_t, float angle) override {
-        Record(Kind::TexturedQuad, {x1, y1, x2, y2, tx1, ty1, tx2, ty2, angle});
+                          float ty2, std::uint8_t alpha, float angle) override {
+        Record(Kind::TexturedQuad, {x1, y1, x2, y2, tx1, ty1, tx2, ty2, angle},
+               Colour{255, 255, 255, alpha});
     }
     void FillRect(float x1, float y1, float x2, float y2, Colour colour) override {
         Record(Kind::FillRect, {x1, y1, x2, y2}, colour);
