@@ -52,7 +52,11 @@ public:
     Player& GetPlayer(int number) override {
         return *players_.at(static_cast<std::size_t>(number));
     }
-    std::string PlayerName(int number) const override { return "P" + std::to_string(number); }
+    // Appended rather than "P" + ..., which g++ 12 warns about wrongly in optimised builds.
+    std::string PlayerName(int number) const override {
+        std::string name = "P";
+        return name += std::to_string(number);
+    }
     int BotProfileCount() const override { return 0; }
     bool BotChat() const override { return false; }
     void RaiseChatEvent(Player& player, ChatEvent event) override {
