@@ -16,8 +16,10 @@ const Platform* SolidAround(const MapContents& map, const SpawnPoint& spawn) {
 
 std::string Numbers(std::initializer_list<float> values) {
     std::string text;
-    for (const float value : values)
-        text += (text.empty() ? "" : " ") + FormatNumber(value);
+    for (const float value : values) {
+        if (!text.empty()) text += ' ';
+        text += FormatNumber(value);
+    }
     return text;
 }
 }  // namespace
