@@ -68,6 +68,9 @@ public:
     virtual std::unique_ptr<Weapon> CreateWeapon(const std::string& section) = 0;
     virtual int WeaponDefCount() const = 0;
     virtual std::unique_ptr<Weapon> CreateWeaponAt(int index) = 0;
+    // The sprite of the weapon file's first section of that name, as its "Sprite" names it; -1
+    // for a name the file lacks.
+    virtual int WeaponSprite(const std::string& section) const = 0;
 
     // Scoring: the frag limit ends the match once a player or a team reaches it.
     virtual bool MatchOver() const = 0;

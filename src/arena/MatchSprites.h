@@ -26,6 +26,11 @@ struct MatchSprites {
     std::array<int, 4> armourFragments{-1, -1, -1, -1};
     std::array<int, 2> respawn{-1, -1};
     int cursor = -1;
+    // The pick-ups'.
+    int smallHealth = -1;
+    int health = -1;
+    int ammo = -1;
+    int armour = -1;
 
     // One of the variants, chosen by a random number.
     int AnyBlood() const { return blood[static_cast<std::size_t>(RandomInt()) % blood.size()]; }

@@ -113,6 +113,12 @@ std::unique_ptr<Weapon> Game::CreateWeapon(const std::string& section) {
     return BuildWeapon(weaponDefs_[static_cast<std::size_t>(found)], *this);
 }
 
+int Game::WeaponSprite(const std::string& section) const {
+    const int found = FindWeaponDef(weaponDefs_, section);
+    if (found < 0) return -1;
+    return FindSprite(weaponDefs_[static_cast<std::size_t>(found)].Value("Sprite"));
+}
+
 void Game::FindSprites() {
     const GraphicsTable* graphics = services_.graphics;
     if (!graphics) return;
@@ -131,6 +137,10 @@ void Game::FindSprites() {
         {&MatchSprites::flame, "Flame01"},
         {&MatchSprites::laserSpot, "laserspot"},
         {&MatchSprites::cursor, "Cursor"},
+        {&MatchSprites::smallHealth, "pwr_smhealth"},
+        {&MatchSprites::health, "pwr_health"},
+        {&MatchSprites::ammo, "pwr_ammo"},
+        {&MatchSprites::armour, "pwr_armour"},
     };
     for (const auto& [field, name] : kNamed)
         sprites_.*field = graphics->FindSpriteIndex(name);

@@ -88,6 +88,7 @@ public:
     int WeaponDefCount() const override { return static_cast<int>(weaponDefs_.size()); }
     std::unique_ptr<Weapon> CreateWeaponAt(int index) override;
     std::unique_ptr<Weapon> CreateWeapon(const std::string& section) override;
+    int WeaponSprite(const std::string& section) const override;
     bool MatchOver() const override { return matchOver_; }
     int FragLimit() const override { return fragLimit_; }
     bool TeamGame() const override { return teamGame_; }

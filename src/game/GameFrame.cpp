@@ -12,6 +12,7 @@
 #include "input/KeyTable.h"
 #include "render/Renderer.h"
 #include "render/Sprite.h"
+#include "weapons/PowerUp.h"
 #include "weapons/Weapon.h"
 
 namespace {
@@ -61,7 +62,8 @@ void Game::Draw() const {
     for (const Player& player : players_) {
         if (player.InPlay()) player.Draw(*view_, *this);
     }
-    // The map's pick-ups are drawn here once items exist.
+    for (const ItemSpawn& item : map_.Contents().items)
+        DrawItem(item, *view_, *this);
     // Objects fired after the live objects' turn are first drawn once they have moved.
     for (std::size_t i = 0; i < std::min(updatedObjects_, liveObjects_.size()); ++i)
         liveObjects_[i]->Draw(*view_);
@@ -149,7 +151,8 @@ void Game::UpdateDead(Player& player) {
 }
 
 void Game::UpdateItems() {
-    // The map's pick-ups run their update here once items exist.
+    for (ItemSpawn& item : map_.Items())
+        UpdateItem(item, *this);
 }
 
 void Game::UpdateLiveObjects() {

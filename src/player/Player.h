@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 #include "bots/BotMind.h"
@@ -49,6 +50,7 @@ public:
     static constexpr float kBoxWidth = 16.0f;
     static constexpr float kBoxHeight = 24.0f;
     static constexpr float kFullHealth = 100.0f;
+    static constexpr float kMaxArmour = 100.0f;
     // Every life starts with this weapon of the weapon file.
     static constexpr const char* kStartingWeapon = "Platinum";
 
@@ -86,8 +88,9 @@ public:
     PlayerHit TraceShot(const Segment& shot) const;
 
     // Walking over a weapon: a second one of a kind refills the first; a new one is carried,
-    // and taken in hand when the sidearm was.
-    void PickUpWeapon(const std::string& section, Arena& arena);
+    // and taken in hand when the sidearm was. The weapon newly carried; none for a refill or a
+    // section the weapon file cannot build.
+    const Weapon* PickUpWeapon(const std::string& section, Arena& arena);
     // The human's name for number 0, else the bot profile's.
     std::string GetName(const Arena& arena) const;
 
@@ -103,6 +106,9 @@ public:
     void PrevWeapon() { weapons_.Previous(); }
     void StartBulletTime(float duration, Arena& arena);
     void EndBulletTime(Arena& arena);
+    // Power-ups: more health, never past the maximum, and more armour, never past kMaxArmour.
+    void AddHealth(float amount) { health_ = std::min(health_ + amount, maxHealth_); }
+    void AddArmour(float amount) { armour_ = std::min(armour_ + amount, kMaxArmour); }
     // The console's "give": "all", "health", "armour" or "armor", "noggin"; others do nothing.
     void Give(const std::string& what, Arena& arena);
 

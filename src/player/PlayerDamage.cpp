@@ -120,17 +120,19 @@ void Player::Bleed(Arena& arena) {
     Die(lastAttacker_, arena);
 }
 
-void Player::PickUpWeapon(const std::string& section, Arena& arena) {
+const Weapon* Player::PickUpWeapon(const std::string& section, Arena& arena) {
     for (int i = 0; i < weapons_.Count(); ++i) {
         if (weapons_.At(i).Section() == section) {
             weapons_.At(i).Refill();
-            return;
+            return nullptr;
         }
     }
     std::unique_ptr<Weapon> weapon = arena.CreateWeapon(section);
-    if (!weapon) return;
+    if (!weapon) return nullptr;
+    const Weapon* added = weapon.get();
     weapons_.Add(std::move(weapon));
     // A real weapon replaces the sidearm in hand, and bare hands take whatever comes.
     const Weapon* current = CurrentWeapon();
     if (current == nullptr || current->KindId() == 1) weapons_.Select(weapons_.Count() - 1);
+    return added;
 }

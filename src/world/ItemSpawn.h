@@ -30,6 +30,8 @@ public:
     bool pulseRising = true;
     float respawnTimer = 100.0f;
     bool available = false;
+    // Whether the last update left it to be seen: it was there, even if taken in that update.
+    bool shown = false;
 
 private:
     Vec2 position_{400.0f, 200.0f};

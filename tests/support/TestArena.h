@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "arena/Arena.h"
 #include "arena/LiveObject.h"
+#include "content/GraphicsTable.h"
 #include "player/AnimationSet.h"
 #include "player/Player.h"
 #include "player/ShotTracing.h"
@@ -42,7 +44,7 @@ public:
     }
 
     GameMap& Map() override { return map_; }
-    const View& GetView() const override { return view_; }
+    const View& GetView() const override { return *view_; }
     float Step() const override { return step; }
     float TimeScale() const override { return timeScale; }
     void SetTimeScaleTarget(float target) override { timeScaleTarget = target; }
@@ -50,7 +52,11 @@ public:
     Player& GetPlayer(int number) override {
         return *players_.at(static_cast<std::size_t>(number));
     }
-    std::string PlayerName(int number) const override { return "P" + std::to_string(number); }
+    // Appended rather than "P" + ..., which g++ 12 warns about wrongly in optimised builds.
+    std::string PlayerName(int number) const override {
+        std::string name = "P";
+        return name += std::to_string(number);
+    }
     int BotProfileCount() const override { return 0; }
     bool BotChat() const override { return false; }
     void RaiseChatEvent(Player& player, ChatEvent event) override {
@@ -64,7 +70,9 @@ public:
     }
     void SpawnParticle(const ParticleSetup& setup) override { particles.push_back(setup); }
     const MatchSprites& Sprites() const override { return sprites; }
-    int FindSprite(const std::string&) const override { return -1; }
+    int FindSprite(const std::string& name) const override {
+        return graphics_ != nullptr ? graphics_->FindSpriteIndex(name) : -1;
+    }
     int FindSound(const std::string& fileName) const override {
         for (std::size_t i = 0; i < soundTable.size(); ++i) {
             if (soundTable[i] == fileName) return static_cast<int>(i);
@@ -82,6 +90,11 @@ public:
         return found < 0 ? nullptr
                          : BuildWeapon(weaponDefs[static_cast<std::size_t>(found)], *this);
     }
+    int WeaponSprite(const std::string& section) const override {
+        const int found = FindWeaponDef(weaponDefs, section);
+        return found < 0 ? -1
+                         : FindSprite(weaponDefs[static_cast<std::size_t>(found)].Value("Sprite"));
+    }
     bool MatchOver() const override { return matchOver; }
     int FragLimit() const override { return fragLimit; }
     bool TeamGame() const override { return teamGame; }
@@ -96,6 +109,12 @@ public:
     const LowerAnimationSet& LowerAnimations() const override { return lower_; }
     const UpperAnimationSet& UpperAnimations() const override { return upper_; }
     MouseLook* HumanMouse() override { return nullptr; }
+
+    // Sprites to find by name and to draw through the view; without them nothing is drawn.
+    void UseGraphics(const GraphicsTable& graphics) {
+        graphics_ = &graphics;
+        view_.emplace(renderer, graphics_);
+    }
 
     // Runs every object's update once, dropping the finished ones; objects added meanwhile
     // run too.
@@ -136,7 +155,8 @@ public:
 
 private:
     GameMap map_;
-    View view_{renderer, nullptr};
+    const GraphicsTable* graphics_ = nullptr;
+    std::optional<View> view_{std::in_place, renderer, nullptr};
     LowerAnimationSet lower_;
     UpperAnimationSet upper_;
     std::vector<std::unique_ptr<Player>> players_;

@@ -5,6 +5,7 @@
 #include "MapSvg.h"
 #include "MapTextReader.h"
 #include "MapTextWriter.h"
+#include "SpawnCheck.h"
 #include "support/FileText.h"
 #include "world/MapFile.h"
 
@@ -102,4 +103,19 @@ TEST(MapText, SvgEndsItsGridFarOut) {
     EXPECT_LE(CountOf(DrawMapSvg(far), "<line "), 3u);
     far.bounds = Float4{0, 0, 1e9f, 100};
     EXPECT_EQ(CountOf(DrawMapSvg(far), "<line "), 0u);
+}
+
+TEST(MapText, NamesSpawnPointsInsideSolidPlatformsOnlyAndCountsThoseBeyondTheLimit) {
+    // Inside the floor, on its top edge, inside scenery, above the floor, inside the wall.
+    const MapTextResult read = Read(
+        "name a\nworld 0 0 900 600\nplatform 0 500 900 540\nscenery 100 100 200 200 grass1\n"
+        "platform 60 300 100 500\nspawn 300 520\nspawn 300 500\nspawn 150 150\nspawn 300 486\n"
+        "spawn 80 400.5 red\n");
+    ASSERT_TRUE(read.contents) << read.error;
+    const std::vector<std::string> inside = {
+        "spawn point 300 520 lies inside the platform 0 500 900 540",
+        "spawn point 80 400.5 lies inside the platform 60 300 100 500"};
+    EXPECT_EQ(SpawnsInsidePlatforms(*read.contents), inside);
+    EXPECT_EQ(SpawnsInsidePlatforms(*read.contents, 1),
+              (std::vector<std::string>{inside[0], "and 1 more spawn points inside platforms"}));
 }

@@ -20,6 +20,15 @@ if "$maptool" build "$work/bad.map" "$work/bad.bwm" 2>"$work/err"; then fail "bu
 grep -q "bad.map:3: platform takes 4 numbers" "$work/err" || fail "no line in: $(cat "$work/err")"
 [ ! -e "$work/bad.bwm" ] || fail "a refused map left a file"
 
+# A spawn point inside a platform is worth a warning, not a refusal.
+printf 'name stuck\nworld 0 0 800 600\nplatform 0 500 800 540\nspawn 400 520\n' >"$work/stuck.map"
+"$maptool" build "$work/stuck.map" "$work/stuck.bwm" 2>"$work/err" || fail "refused: $(cat "$work/err")"
+grep -q "stuck.map: warning: spawn point 400 520 lies inside the platform 0 500 800 540" \
+  "$work/err" || fail "no warning in: $(cat "$work/err")"
+if "$maptool" build "$maps/bwdm1.map" "$work/a.bwm" 2>&1 | grep -q warning; then
+  fail "the default map warns"
+fi
+
 printf 'ab' >"$work/junk.bwm"
 if "$maptool" print "$work/junk.bwm" 2>"$work/err"; then fail "printed a file that is no map"; fi
 grep -q "junk.bwm: the file ends inside the map name" "$work/err" || fail "$(cat "$work/err")"

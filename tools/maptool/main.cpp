@@ -12,6 +12,7 @@
 #include "MapSvg.h"
 #include "MapTextReader.h"
 #include "MapTextWriter.h"
+#include "SpawnCheck.h"
 #include "ToolOutput.h"
 #include "world/MapFile.h"
 
@@ -32,6 +33,9 @@ int Build(const std::string& inPath, const std::string& outPath) {
         std::fprintf(stderr, "%s\n", text.error.c_str());
         return 1;
     }
+    // Worth a word, not a refusal: such a map still loads and plays.
+    for (const std::string& warning : SpawnsInsidePlatforms(*text.contents))
+        std::fprintf(stderr, "%s: warning: %s\n", inPath.c_str(), warning.c_str());
     const std::vector<std::uint8_t> bytes = WriteMapFile(*text.contents);
     // What the game would refuse is never written.
     const MapReadResult check = ReadMapFile(bytes);
