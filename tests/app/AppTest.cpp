@@ -152,8 +152,9 @@ TEST_F(AppTest, MenuAndMatchHandTheMusicTheFrameAndTheInputBackAndForth) {
         EXPECT_EQ(record.events, (Events{stopped(1), started(2, true)}));
         renderer_->Clear();
         app->Frame();
+        // The title and the team scores, not the menu.
         EXPECT_EQ(renderer_->Texts(),
-                  (std::vector<std::string>{"Box"}));  // the title, not the menu
+                  (std::vector<std::string>{"Box", "Score: 0/10", "Score: 0/10"}));
         app->OnKeyDown(Key::kTab);
         EXPECT_TRUE(game->HideHud());
         record.events.clear();
