@@ -30,31 +30,43 @@ constexpr const char* kMenuMusic = "MenuMusic.wav";
 constexpr int kSoundVolume = 5;
 constexpr int kSoundFrequency = 22050;
 
-// The commands keys and actions send, installed in this order once the bindings are read: an
-// action's command follows the key the bindings file gave it.
+// The commands keys, pad buttons and actions send, installed in this order once the bindings are
+// read: an action's command follows the key and the buttons the bindings file gave it.
+enum class BoundTo { Key, Button, Action };
+
 struct CommandBinding {
-    bool isAction;
-    int keyOrAction;
+    BoundTo kind;
+    int number;
     Command command;
 };
 
 constexpr CommandBinding kCommandBindings[] = {
-    {false, Key::kEscape, Command::Leave},
-    {false, Key::kEnter, Command::MuzzleFlash},
-    {false, Key::kF9, Command::Screenshot},
-    {false, Key::kV, Command::EditOrPreview},
-    {false, Key::kF11, Command::AnimEditor},
-    {false, Key::kF12, Command::MapEditor},
-    {false, Key::kU, Command::LegsOrArms},
-    {true, Action::kFirePrimary, Command::FirePrimary},
-    {true, Action::kFireSecondary, Command::FireSecondary},
-    {true, Action::kNextWeapon, Command::NextWeapon},
-    {true, Action::kPrevWeapon, Command::PrevWeapon},
-    {true, Action::kCrouch, Command::Crouch},
-    {false, Key::kF6, Command::SlowMotion},
-    {false, Key::kFullStop, Command::FullStop},
-    {false, Key::kKeypadPlus, Command::KeypadPlus},
+    {BoundTo::Key, Key::kEscape, Command::Leave},
+    {BoundTo::Key, Key::kEnter, Command::MuzzleFlash},
+    {BoundTo::Key, Key::kF9, Command::Screenshot},
+    {BoundTo::Key, Key::kV, Command::EditOrPreview},
+    {BoundTo::Key, Key::kF11, Command::AnimEditor},
+    {BoundTo::Key, Key::kF12, Command::MapEditor},
+    {BoundTo::Key, Key::kU, Command::LegsOrArms},
+    {BoundTo::Button, Button::kPadStart, Command::Leave},
+    {BoundTo::Button, Button::kPadX, Command::BulletTime},
+    {BoundTo::Action, Action::kFirePrimary, Command::FirePrimary},
+    {BoundTo::Action, Action::kFireSecondary, Command::FireSecondary},
+    {BoundTo::Action, Action::kNextWeapon, Command::NextWeapon},
+    {BoundTo::Action, Action::kPrevWeapon, Command::PrevWeapon},
+    {BoundTo::Action, Action::kCrouch, Command::Crouch},
+    {BoundTo::Key, Key::kF6, Command::SlowMotion},
+    {BoundTo::Key, Key::kFullStop, Command::FullStop},
+    {BoundTo::Key, Key::kKeypadPlus, Command::KeypadPlus},
 };
+
+void Install(InputSystem& input, const CommandBinding& binding) {
+    using Setter = void (InputSystem::*)(int, Command);
+    static constexpr Setter kSetters[] = {&InputSystem::SetKeyPressCommand,
+                                          &InputSystem::SetButtonPressCommand,
+                                          &InputSystem::SetActionPressCommand};
+    (input.*kSetters[static_cast<int>(binding.kind)])(binding.number, binding.command);
+}
 }  // namespace
 
 App::App(const std::filesystem::path& root, const std::filesystem::path& logPath, Clock& clock,
@@ -106,16 +118,13 @@ bool App::Initialise(int resolutionIndex, int colourDepth, const RendererFactory
     return true;
 }
 
-void App::LoadBindings(std::unique_ptr<KeyboardDevice> keyboard) {
+void App::LoadBindings(std::unique_ptr<KeyboardDevice> keyboard,
+                       std::unique_ptr<GamepadDevice> gamepad) {
     input_ = std::make_unique<InputSystem>(log_, std::move(keyboard));
+    input_->AttachGamepad(std::move(gamepad));
     input_->LoadBinds(base_ / "binds.cfg");
-    for (const CommandBinding& binding : kCommandBindings) {
-        if (binding.isAction) {
-            input_->SetActionPressCommand(binding.keyOrAction, binding.command);
-        } else {
-            input_->SetKeyPressCommand(binding.keyOrAction, binding.command);
-        }
-    }
+    for (const CommandBinding& binding : kCommandBindings)
+        Install(*input_, binding);
 }
 
 void App::LoadSounds(std::unique_ptr<AudioDevice> device) {
@@ -272,6 +281,9 @@ void App::OnKeyUp(int key) {
 }
 
 void App::OnMouseButton(MouseButton button, bool down) {
+    // A bound button holds its action and sends its command like a key; the match's own click
+    // handling below still runs (the editors click with it).
+    if (input_) input_->OnMouseButton(button, down, *this);
     if (!game_) {
         // On the menu a left click clicks.
         if (button == MouseButton::Left && down) PlaySound(0, kSoundVolume, kSoundFrequency, false);

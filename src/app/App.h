@@ -8,6 +8,7 @@
 
 #include "core/Log.h"
 #include "game/GameType.h"
+#include "input/GamepadDevice.h"
 #include "input/InputListener.h"
 #include "input/WindowSystem.h"
 
@@ -43,9 +44,10 @@ public:
     // Builds the renderer, loads the images and sprite tables of Base, builds the console; false
     // when nothing can be drawn.
     bool Initialise(int resolutionIndex, int colourDepth, const RendererFactory& makeRenderer);
-    // Builds the input system over the keyboard, reads Base/binds.cfg and installs the
-    // commands that keys and actions send.
-    void LoadBindings(std::unique_ptr<KeyboardDevice> keyboard);
+    // Builds the input system over the keyboard and the gamepads (none: no pad), reads
+    // Base/binds.cfg and installs the commands that keys, buttons and actions send.
+    void LoadBindings(std::unique_ptr<KeyboardDevice> keyboard,
+                      std::unique_ptr<GamepadDevice> gamepad = nullptr);
     // Builds the sound system over the output, loads Base/BWsnd.stb, starts the menu music.
     void LoadSounds(std::unique_ptr<AudioDevice> device);
     // The mouse cursor the match reads; the window, or a script's stand-in for it.

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <string>
 #include <system_error>
 
 #include "app/App.h"
@@ -14,6 +15,7 @@
 #include "input/ScriptedKeyboard.h"
 #include "platform/OpenAlDevice.h"
 #include "platform/SdlFontSource.h"
+#include "platform/SdlGamepad.h"
 #include "platform/SdlKeyboard.h"
 #include "platform/SdlWindow.h"
 #include "render/GLRenderer.h"
@@ -99,7 +101,11 @@ int main(int argc, char** argv) {
         player = std::make_unique<ScriptPlayer>(*window, std::move(script.events), *keyboard);
         app->LoadBindings(std::move(keyboard));
     } else {
-        app->LoadBindings(std::make_unique<SdlKeyboard>(*window));
+        // Pads are real input too: a script's run leaves them out.
+        auto gamepad = std::make_unique<SdlGamepad>(
+            [&app](const std::string& line) { app->LogLine("%s", line.c_str()); });
+        window->AttachGamepad(gamepad.get());
+        app->LoadBindings(std::make_unique<SdlKeyboard>(*window), std::move(gamepad));
     }
     for (const std::string& problem : options.problems) {
         std::fprintf(stderr, "brawlwick: %s\n", problem.c_str());
@@ -112,6 +118,7 @@ int main(int argc, char** argv) {
     app->Run(events, options.frameLimit);
 
     g_app = nullptr;
+    window->AttachGamepad(nullptr);
     app.reset();
     window->CaptureMouse(false);
     return 0;

@@ -175,6 +175,7 @@ private:
     void PressPrimary();
     void PressSecondary();
     void ToggleSlowMotion();
+    void StartBulletTime();
     void ToggleCrouch();
     void NextWeapon();
     void PrevWeapon();

@@ -100,6 +100,9 @@ void Game::AimHuman() {
     Player& human = players_.front();
     if (ActionHeld(Action::kAimUp)) human.AimUp(Step());
     if (ActionHeld(Action::kAimDown)) human.AimDown(Step());
+    // The pad's right stick turns him as the mouse does.
+    if (ActionHeld(Action::kTurnLeft)) human.SetFacing(Facing::Left);
+    if (ActionHeld(Action::kTurnRight)) human.SetFacing(Facing::Right);
 }
 
 void Game::MoveCamera() {

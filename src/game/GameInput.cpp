@@ -2,6 +2,7 @@
 #include "core/FrameTimer.h"
 #include "core/Screen.h"
 #include "game/Game.h"
+#include "input/InputSystem.h"
 #include "input/KeyTable.h"
 #include "weapons/Weapon.h"
 #include "weapons/effects/MuzzleFlash.h"
@@ -34,6 +35,7 @@ void Game::OnCommand(Command command) {
         {Command::NextWeapon, &Game::NextWeapon},
         {Command::PrevWeapon, &Game::PrevWeapon},
         {Command::SlowMotion, &Game::ToggleSlowMotion},
+        {Command::BulletTime, &Game::StartBulletTime},
         {Command::AnimEditor, &Game::OpenAnimEditor},
         {Command::MapEditor, &Game::OpenMapEditor},
     };
@@ -97,7 +99,11 @@ void Game::OnKeyDown(int key) {
         return;
     }
     if (key == Key::kTab) hideHud_ = !hideHud_;
-    if (key == Key::kW && !players_.empty()) players_.front().StartBulletTime(kBulletTime, *this);
+    if (key == Key::kW) StartBulletTime();
+}
+
+void Game::StartBulletTime() {
+    if (!players_.empty()) players_.front().StartBulletTime(kBulletTime, *this);
 }
 
 void Game::OnKeyUp(int key) {
@@ -110,8 +116,12 @@ void Game::OnLeftButtonDown() {
     } else if (mapEditor_) {
         mapEditor_->OnLeftButtonDown();
     }
-    // In every mode, a click is one frame of held fire.
-    if (Weapon* weapon = HumanWeapon()) weapon->HoldPrimary(players_.front(), *this);
+    // In every mode, a click is one frame of held fire, unless the bindings gave the button an
+    // action: then it holds that action as long as it is held, and one more frame would be a
+    // second shot.
+    const bool bound = services_.input && services_.input->IsButtonBound(Button::kMouseLeft);
+    if (Weapon* weapon = HumanWeapon(); weapon && !bound)
+        weapon->HoldPrimary(players_.front(), *this);
 }
 
 void Game::OnLeftButtonUp() {

@@ -24,6 +24,7 @@ enum class Command {
     SaveAnimations = 16,
     LegsOrArms = 17,
     DeleteFrame = 18,
+    BulletTime = 19,  // the pad's fixed button; the keyboard's W reaches the match as a key
     SlowMotion = 20,
     AnimEditor = 21,
     MapEditor = 22,

@@ -1,7 +1,9 @@
 #include "input/InputSystem.h"
 
+#include <algorithm>
 #include <fstream>
 #include <istream>
+#include <iterator>
 #include <string_view>
 
 #include "core/DataLine.h"
@@ -11,6 +13,11 @@
 namespace {
 // A device that keeps answering "input lost" is given up on for this frame.
 constexpr int kMaxReacquireAttempts = 8;
+
+constexpr int kMouseButtons[] = {Button::kMouseLeft, Button::kMouseRight, Button::kMouseMiddle};
+constexpr ButtonDevice kBindableDevices[] = {ButtonDevice::Mouse, ButtonDevice::Pad};
+
+int DeviceIndex(ButtonDevice device) { return static_cast<int>(device); }
 
 bool TakesConsoleTyping(int key) {
     return (key >= Key::kA && key <= Key::kZ) || (key >= Key::kDigit0 && key <= Key::kDigit9) ||
@@ -31,6 +38,7 @@ InputSystem::InputSystem(Log& log, std::unique_ptr<KeyboardDevice> device)
     const auto& actions = ActionTable();
     for (int action = 0; action < kActionCount; ++action) {
         actions_[action] = actions[action].defaultKey;
+        actionButtons_[action][DeviceIndex(ButtonDevice::Pad)] = actions[action].defaultPadButton;
         if (actions[action].name != nullptr) actionNames_.emplace(actions[action].name, action);
     }
 }
@@ -55,6 +63,11 @@ void InputSystem::Shutdown() {
 }
 
 void InputSystem::Poll(InputListener& listener) {
+    PollKeyboard(listener);
+    PollGamepad(listener);
+}
+
+void InputSystem::PollKeyboard(InputListener& listener) {
     if (!device_) return;
     device_->ReadState(state_);
     if (device_->ReadEvents(events_) != KeyReadResult::Ok) {
@@ -63,6 +76,27 @@ void InputSystem::Poll(InputListener& listener) {
     }
     for (const KeyEvent& event : events_)
         Dispatch(event, listener);
+}
+
+void InputSystem::AttachGamepad(std::unique_ptr<GamepadDevice> pad) {
+    pad_ = std::move(pad);
+    padHeld_.reset();  // nothing the last pad held stays held
+}
+
+void InputSystem::PollGamepad(InputListener& listener) {
+    if (!pad_) return;
+    pad_->ReadState(padHeld_);
+    pad_->ReadEvents(padEvents_);
+    if (padEvents_.size() > GamepadDevice::kMaxEvents) padEvents_.resize(GamepadDevice::kMaxEvents);
+    for (const ButtonEvent& event : padEvents_)
+        Dispatch(event, listener);
+}
+
+void InputSystem::OnMouseButton(MouseButton button, bool down, InputListener& listener) {
+    const auto index = static_cast<std::size_t>(button);
+    if (index >= std::size(kMouseButtons)) return;
+    mouseHeld_[kMouseButtons[index]] = down;
+    Dispatch(ButtonEvent{kMouseButtons[index], down}, listener);
 }
 
 void InputSystem::Reacquire() {
@@ -93,17 +127,50 @@ void InputSystem::Dispatch(const KeyEvent& event, InputListener& listener) const
     }
 }
 
+void InputSystem::Dispatch(const ButtonEvent& event, InputListener& listener) const {
+    if (!InRange(event.button, kButtonCount) || event.button == Button::kNone) return;
+    const Command command =
+        (event.pressed ? buttonPressCommands_ : buttonReleaseCommands_)[event.button];
+    // The pad's Back belongs to the console, as the key left of 1 does.
+    if (event.pressed && event.button == Button::kPadBack) {
+        listener.ToggleConsole();
+    } else if (command != Command::None) {
+        listener.OnCommand(command);
+    }
+}
+
 bool InputSystem::IsKeyDown(int key) const {
     if (!InRange(key, kKeyCount) || key == Key::kNone) return false;
     return (state_[keyToScan_[key]] & 0x80) != 0;
 }
 
+bool InputSystem::IsButtonDown(int button) const {
+    if (!InRange(button, kButtonCount) || button == Button::kNone) return false;
+    const bool mouse = ButtonTable()[button].device == ButtonDevice::Mouse;
+    return mouse ? mouseHeld_[button] : padHeld_[button];
+}
+
 bool InputSystem::IsActionDown(int action) const {
-    return InRange(action, kActionCount) && IsKeyDown(actions_[action]);
+    if (!InRange(action, kActionCount)) return false;
+    const ActionButtons& buttons = actionButtons_[action];
+    return IsKeyDown(actions_[action]) || IsButtonDown(ActionTable()[action].stick) ||
+           std::any_of(buttons.begin(), buttons.end(), [this](int b) { return IsButtonDown(b); });
 }
 
 int InputSystem::ActionKey(int action) const {
     return InRange(action, kActionCount) ? actions_[action] : Key::kNone;
+}
+
+int InputSystem::ActionButton(int action, ButtonDevice device) const {
+    return InRange(action, kActionCount) ? actionButtons_[action][DeviceIndex(device)]
+                                         : Button::kNone;
+}
+
+bool InputSystem::IsButtonBound(int button) const {
+    if (button == Button::kNone) return false;
+    return std::any_of(actionButtons_.begin(), actionButtons_.end(), [button](const auto& buttons) {
+        return std::find(buttons.begin(), buttons.end(), button) != buttons.end();
+    });
 }
 
 void InputSystem::SetKeyPressCommand(int key, Command command) {
@@ -114,12 +181,28 @@ void InputSystem::SetKeyReleaseCommand(int key, Command command) {
     if (InRange(key, kKeyCount) && key != Key::kNone) releaseCommands_[keyToScan_[key]] = command;
 }
 
+void InputSystem::SetButtonPressCommand(int button, Command command) {
+    if (InRange(button, kButtonCount) && button != Button::kNone)
+        buttonPressCommands_[button] = command;
+}
+
+void InputSystem::SetButtonReleaseCommand(int button, Command command) {
+    if (InRange(button, kButtonCount) && button != Button::kNone) {
+        buttonReleaseCommands_[button] = command;
+    }
+}
+
+// The command follows the action to its key and to each of its buttons.
 void InputSystem::SetActionPressCommand(int action, Command command) {
     SetKeyPressCommand(ActionKey(action), command);
+    for (const ButtonDevice device : kBindableDevices)
+        SetButtonPressCommand(ActionButton(action, device), command);
 }
 
 void InputSystem::SetActionReleaseCommand(int action, Command command) {
     SetKeyReleaseCommand(ActionKey(action), command);
+    for (const ButtonDevice device : kBindableDevices)
+        SetButtonReleaseCommand(ActionButton(action, device), command);
 }
 
 Command InputSystem::PressCommandOfKey(int key) const {
@@ -146,8 +229,11 @@ void InputSystem::ApplyBindingLine(const std::string& line) {
     std::string_view keyName = text.substr(equals + 1);
     keyName = keyName.substr(0, keyName.find('='));
     const auto action = actionNames_.find(actionName);
-    const auto key = keyNames_.find(keyName);
     // Unknown names and empty lines bind nothing rather than rebinding the first action.
-    if (action == actionNames_.end() || key == keyNames_.end()) return;
-    actions_[action->second] = key->second;
+    if (action == actionNames_.end()) return;
+    if (const auto key = keyNames_.find(keyName); key != keyNames_.end()) {
+        actions_[action->second] = key->second;
+    } else if (const int button = ButtonByBindName(keyName); button != Button::kNone) {
+        actionButtons_[action->second][DeviceIndex(ButtonTable()[button].device)] = button;
+    }
 }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "input/ButtonTable.h"
+
 namespace {
 // clang-format off
 constexpr std::array<KeyInfo, kKeyCount> kKeys{{
@@ -45,17 +47,19 @@ constexpr std::array<KeyInfo, kKeyCount> kKeys{{
 }};
 
 constexpr std::array<ActionInfo, kActionCount> kActions{{
-    {"AimUp", Key::kUpArrow},
-    {"AimDown", Key::kDownArrow},
-    {"MoveLeft", 3},
-    {"MoveRight", 4},
-    {"Jump", 10},
-    {"FirePrimary", Key::kSpace},
-    {"FireSecondary", 11},
-    {"NextWeapon", Key::kNone},
-    {"PrevWeapon", Key::kNone},
-    {nullptr, 66},
-    {nullptr, 9},
+    {"AimUp", Key::kUpArrow, Button::kNone, Button::kRightStickUp},
+    {"AimDown", Key::kDownArrow, Button::kNone, Button::kRightStickDown},
+    {"MoveLeft", 3, Button::kPadLeft, Button::kLeftStickLeft},
+    {"MoveRight", 4, Button::kPadRight, Button::kLeftStickRight},
+    {"Jump", 10, Button::kPadA, Button::kLeftStickUp},
+    {"FirePrimary", Key::kSpace, Button::kPadRightTrigger, Button::kNone},
+    {"FireSecondary", 11, Button::kPadLeftTrigger, Button::kNone},
+    {"NextWeapon", Key::kNone, Button::kPadRightShoulder, Button::kNone},
+    {"PrevWeapon", Key::kNone, Button::kPadLeftShoulder, Button::kNone},
+    {nullptr, 66, Button::kPadB, Button::kNone},
+    {nullptr, 9, Button::kNone, Button::kNone},
+    {nullptr, Key::kNone, Button::kNone, Button::kRightStickLeft},
+    {nullptr, Key::kNone, Button::kNone, Button::kRightStickRight},
 }};
 // clang-format on
 }  // namespace

@@ -52,8 +52,9 @@ const std::array<KeyInfo, kKeyCount>& KeyTable();
 // Key number of a name from the script column, or 0 when no key has it.
 int KeyNumberByName(const char* name);
 
-// Bindable actions, each held by one key.
-inline constexpr int kActionCount = 11;
+// Bindable actions, each held by one key, or by the mouse button or pad button bound beside it,
+// or by a built-in stick direction.
+inline constexpr int kActionCount = 13;
 
 namespace Action {
 inline constexpr int kAimUp = 0;
@@ -67,11 +68,16 @@ inline constexpr int kNextWeapon = 7;
 inline constexpr int kPrevWeapon = 8;
 inline constexpr int kCrouch = 9;   // no name: keeps its built-in key
 inline constexpr int kThrust = 10;  // no name: keeps its built-in key
+// The right stick turns the fighter as the mouse does; no key, no name.
+inline constexpr int kTurnLeft = 11;
+inline constexpr int kTurnRight = 12;
 }  // namespace Action
 
 struct ActionInfo {
     const char* name;  // nullptr for actions the bindings file cannot name
     int defaultKey;
+    int defaultPadButton;  // a button of ButtonTable; fixed for actions without a name
+    int stick;             // the stick direction that also holds it, never rebound
 };
 
 const std::array<ActionInfo, kActionCount>& ActionTable();

@@ -4,7 +4,9 @@
 
 #include <optional>
 
+#include "platform/SdlGamepad.h"
 #include "platform/SdlKeyboard.h"
+#include "render/PictureFit.h"
 
 namespace {
 constexpr int kInitialWidth = 1024;
@@ -58,7 +60,8 @@ void DeliverKey(const SDL_Event& event, SdlKeyboard* keyboard) {
     keyboard->OnKey(event.key.keysym.scancode, event.type == SDL_KEYDOWN);
 }
 
-void Deliver(const SDL_Event& event, WindowEvents& sink, SdlKeyboard* keyboard) {
+void Deliver(const SDL_Event& event, WindowEvents& sink, SdlKeyboard* keyboard,
+             SdlGamepad* gamepad) {
     switch (event.type) {
         case SDL_QUIT:
             sink.OnQuitRequest();
@@ -78,6 +81,7 @@ void Deliver(const SDL_Event& event, WindowEvents& sink, SdlKeyboard* keyboard) 
             DeliverKey(event, keyboard);
             break;
         default:
+            if (gamepad != nullptr) gamepad->HandleEvent(event);
             break;
     }
 }
@@ -112,33 +116,62 @@ SdlWindow::~SdlWindow() {
 void SdlWindow::PumpEvents(WindowEvents& sink) {
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0)
-        Deliver(event, sink, keyboard_);
+        Deliver(event, sink, keyboard_, gamepad_);
 }
 
 void SdlWindow::CaptureMouse(bool capture) { SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE); }
 
 void SdlWindow::HideCursor() { SDL_ShowCursor(SDL_DISABLE); }
 
-void SdlWindow::GetCursorPos(int& x, int& y) { SDL_GetMouseState(&x, &y); }
-
-void SdlWindow::SetCursorPos(int x, int y) { SDL_WarpMouseInWindow(window_, x, y); }
-
-bool SdlWindow::SetFullScreenMode(int width, int height, int colourDepth) {
-    SDL_SetWindowSize(window_, width, height);
-    const int display = SDL_GetWindowDisplayIndex(window_);
-    const SDL_DisplayMode wanted{colourDepth > 16 ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_RGB565,
-                                 width, height, 0, nullptr};
-    SDL_DisplayMode closest;
-    if (display < 0 || SDL_GetClosestDisplayMode(display, &wanted, &closest) == nullptr) {
-        return false;
+void SdlWindow::GetCursorPos(int& x, int& y) {
+    SDL_GetMouseState(&x, &y);
+    if (x == warpedWindowX_ && y == warpedWindowY_) {
+        x = warpedPictureX_;
+        y = warpedPictureY_;
+        return;
     }
-    return SDL_SetWindowDisplayMode(window_, &closest) == 0 &&
-           SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    PictureFit::Of(pictureWidth_, pictureHeight_, width, height)
+        .WindowToPicture(pictureWidth_, pictureHeight_, x, y);
 }
 
-void SdlWindow::SetWindowedMode(int width, int height) {
+void SdlWindow::SetCursorPos(int x, int y) {
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    warpedPictureX_ = x;
+    warpedPictureY_ = y;
+    PictureFit::Of(pictureWidth_, pictureHeight_, width, height)
+        .PictureToWindow(pictureWidth_, pictureHeight_, x, y);
+    warpedWindowX_ = x;
+    warpedWindowY_ = y;
+    SDL_WarpMouseInWindow(window_, x, y);
+}
+
+void SdlWindow::SetPicture(int width, int height) {
+    pictureWidth_ = width;
+    pictureHeight_ = height;
+}
+
+// Without a window manager nothing answers the full-screen request, so the window is also laid
+// over the whole display by hand; with one, the request decides.
+bool SdlWindow::SetFullScreen(int pictureWidth, int pictureHeight) {
+    SetPicture(pictureWidth, pictureHeight);
+    const int display = SDL_GetWindowDisplayIndex(window_);
+    SDL_Rect bounds;
+    if (display < 0 || SDL_GetDisplayBounds(display, &bounds) != 0) return false;
+    SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+    SDL_SetWindowSize(window_, bounds.w, bounds.h);
+    return SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+}
+
+void SdlWindow::SetWindowedMode(int pictureWidth, int pictureHeight) {
+    SetPicture(pictureWidth, pictureHeight);
     SDL_SetWindowFullscreen(window_, 0);
-    SDL_SetWindowSize(window_, width, height);
+    SDL_SetWindowResizable(window_, SDL_TRUE);
+    SDL_SetWindowSize(window_, pictureWidth, pictureHeight);
     SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
@@ -170,3 +203,9 @@ void SdlWindow::ShowWindow() {
 }
 
 void SdlWindow::RestoreDisplayMode() { SDL_SetWindowFullscreen(window_, 0); }
+
+void SdlWindow::DrawableSize(int& width, int& height) {
+    SDL_GL_GetDrawableSize(window_, &width, &height);
+}
+
+void* SdlWindow::ProcAddress(const char* name) { return SDL_GL_GetProcAddress(name); }

@@ -13,6 +13,7 @@
 #include "render/FontSource.h"
 #include "render/GLFont.h"
 #include "render/GLImage.h"
+#include "render/GLPicture.h"
 #include "render/RenderContext.h"
 
 namespace {
@@ -34,7 +35,8 @@ void SetColour(Colour colour) { glColor4ub(colour.r, colour.g, colour.b, colour.
 
 float Byte(std::uint8_t value) { return static_cast<float>(value) / 255.0f; }
 
-// An uncompressed 24-bit TGA of the screen's frame, rows bottom-up as GL reads them.
+// An uncompressed 24-bit TGA of the game's picture (never the window it is shown in), rows
+// bottom-up as GL reads them.
 std::vector<std::uint8_t> ReadScreenshot() {
     std::vector<std::uint8_t> bytes(kTgaHeaderSize + std::size_t{kShotWidth} * kShotHeight * 3, 0);
     bytes[2] = 2;
@@ -58,7 +60,7 @@ GLRenderer::GLRenderer(RenderContext& context, FontSource& fonts, int width, int
     : Renderer(width, height, colourDepth, log), context_(context), fonts_(fonts) {
     Renderer::SetClearColor(100, 100, 100);
     if (log != nullptr) log->Line("Initializing OpenGL...");
-    if (fullScreen && !context_.SetFullScreenMode(width, height, colourDepth)) {
+    if (fullScreen && !context_.SetFullScreen(width, height)) {
         ReportError("Unable to set display mode.", true);
         fullScreen = false;
     }
@@ -74,6 +76,7 @@ GLRenderer::GLRenderer(RenderContext& context, FontSource& fonts, int width, int
 
 GLRenderer::~GLRenderer() {
     if (LogFile() != nullptr) LogFile()->Line("Shutting down OpenGL...");
+    picture_.reset();  // its texture and framebuffer go with the context
     if (hasContext_) context_.DestroyContext();
     context_.RestoreDisplayMode();
 }
@@ -81,13 +84,10 @@ GLRenderer::~GLRenderer() {
 void GLRenderer::SetUpState() {
     const Colour clear = ClearColour();
     glClearColor(Byte(clear.r), Byte(clear.g), Byte(clear.b), 0.0f);
-    glViewport(0, 0, Width(), Height());
     glShadeModel(GL_SMOOTH);
     glDisable(GL_DEPTH_TEST);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    // y grows downwards, one unit per pixel.
-    glOrtho(0.0, Width(), Height(), 0.0, -1.0, 1.0);
+    // Viewport and projection: the picture's, y growing downwards, one unit per pixel.
+    picture_ = std::make_unique<GLPicture>(context_, Width(), Height());
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -106,7 +106,13 @@ void GLRenderer::BeginFrame() {
     glLoadIdentity();
 }
 
-bool GLRenderer::Present() { return hasContext_ && context_.SwapBuffers(); }
+bool GLRenderer::Present() {
+    if (!hasContext_) return false;
+    picture_->ShowOnWindow();
+    const bool swapped = context_.SwapBuffers();
+    picture_->Bind();
+    return swapped;
+}
 
 std::unique_ptr<Image> GLRenderer::CreateImage(const std::string& fileName, std::string* why) {
     auto image = std::make_unique<GLImage>();

@@ -3,13 +3,16 @@
 #include "render/Renderer.h"
 
 class FontSource;
+class GLPicture;
 class RenderContext;
 
 // The OpenGL 1.x immediate-mode renderer, on a context the platform layer makes.
 class GLRenderer final : public Renderer {
 public:
-    // fullScreen: change the display mode; when that is refused it logs a fatal error and falls
-    // back to a window of the same size. HasContext() tells whether drawing is possible at all.
+    // Everything is drawn into a picture of width x height, which the window shows scaled to fit.
+    // fullScreen: cover the desktop without changing its mode; when that is refused it logs a
+    // fatal error and falls back to a window of the picture's size. HasContext() tells whether
+    // drawing is possible at all.
     GLRenderer(RenderContext& context, FontSource& fonts, int width, int height, int colourDepth,
                bool fullScreen, Log* log);
     ~GLRenderer() override;
@@ -40,4 +43,5 @@ private:
     RenderContext& context_;
     FontSource& fonts_;
     bool hasContext_ = false;
+    std::unique_ptr<GLPicture> picture_;
 };

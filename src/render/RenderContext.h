@@ -1,19 +1,25 @@
 #pragma once
 
-// What the OpenGL renderer needs of the window system: a display mode, a GL 1.x context on the
-// window, and buffer swaps. The platform layer provides it.
+// What the OpenGL renderer needs of the window system: a full-screen or resizable window that
+// shows the game's picture scaled, a GL 1.x context on it, and buffer swaps. The platform layer
+// provides it.
 class RenderContext {
 public:
     virtual ~RenderContext() = default;
 
-    // Switches to full screen at this size and depth; false when the mode was refused.
-    virtual bool SetFullScreenMode(int width, int height, int colourDepth) = 0;
-    // Makes the window this size in windowed mode (the fallback, and the -window flag).
-    virtual void SetWindowedMode(int width, int height) = 0;
+    // Covers the whole desktop at its own resolution, leaving the display mode alone; the
+    // picture of this size is shown scaled. False when full screen was refused.
+    virtual bool SetFullScreen(int pictureWidth, int pictureHeight) = 0;
+    // A resizable window, first the size of the picture (the fallback, and the -window flag).
+    virtual void SetWindowedMode(int pictureWidth, int pictureHeight) = 0;
     // Creates the GL context and makes it current; false when none can be had.
     virtual bool CreateContext(int colourDepth) = 0;
     virtual void DestroyContext() = 0;
     virtual bool SwapBuffers() = 0;
     virtual void ShowWindow() = 0;
     virtual void RestoreDisplayMode() = 0;
+    // The window's drawing area now, in pixels; it changes as the window is resized.
+    virtual void DrawableSize(int& width, int& height) = 0;
+    // An OpenGL entry point of the current context by name; none when it has no such function.
+    virtual void* ProcAddress(const char* name) = 0;
 };

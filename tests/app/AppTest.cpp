@@ -7,12 +7,14 @@
 #include "app/Preferences.h"
 #include "console/Console.h"
 #include "game/Game.h"
+#include "input/InputSystem.h"
 #include "input/KeyTable.h"
 #include "input/ScriptedKeyboard.h"
 #include "support/FileText.h"
 #include "support/ManualClock.h"
 #include "support/RecordingAudioDevice.h"
 #include "support/RecordingRenderer.h"
+#include "support/ScriptedGamepad.h"
 #include "support/TestFolder.h"
 #include "support/TgaBytes.h"
 #include "support/WaveBytes.h"
@@ -94,6 +96,28 @@ TEST_F(AppTest, TypingReachesTheConsoleDrawnInTheMenuFrameWithShiftAsTheFrameBeg
     keys.Press(Key::kEnter);
     app->Frame();
     EXPECT_EQ(app->GetConsole()->History().back(), ">hi");
+}
+
+// The bindings file's buttons and the pad's fixed buttons reach the command handler, which on
+// the menu only logs them.
+TEST_F(AppTest, BoundMouseButtonsAndPadButtonsSendTheirCommands) {
+    std::ofstream(root_ / "Base" / "binds.cfg") << "FirePrimary=MouseLeft\nJump=MouseRight\n";
+    auto app = MakeApp();
+    auto gamepad = std::make_unique<ScriptedGamepad>();
+    ScriptedGamepad& pad = *gamepad;
+    app->LoadBindings(std::make_unique<ScriptedKeyboard>(), std::move(gamepad));
+    app->OnMouseButton(MouseButton::Left, true);
+    app->OnMouseButton(MouseButton::Right, true);
+    EXPECT_TRUE(app->Input()->IsActionDown(Action::kJump));
+    for (const int button : {Button::kPadStart, Button::kPadX, Button::kPadB, Button::kPadBack})
+        pad.Press(button);
+    app->Frame();
+    EXPECT_TRUE(app->GetConsole()->IsOpen());
+    const std::string log = ReadAll(root_ / "Log.txt");
+    std::vector<int> commands;
+    for (std::size_t at = 0; (at = log.find("Command ", at)) != std::string::npos; at += 8)
+        commands.push_back(std::stoi(log.substr(at + 8)));
+    EXPECT_EQ(commands, (std::vector<int>{4, 1, 19, 6}));
 }
 
 TEST_F(AppTest, TheMenuSpriteIsStretchedAndGraphicsComeFirst) {

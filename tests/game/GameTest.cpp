@@ -9,6 +9,7 @@
 #include "game/GameType.h"
 #include "input/KeyTable.h"
 #include "support/GameRig.h"
+#include "support/ScriptedGamepad.h"
 #include "support/TestFolder.h"
 #include "weapons/Weapon.h"
 
@@ -291,6 +292,10 @@ TEST_F(GameTest, FireReachesTheHumansWeaponOnlyWhileHisPlacedFigureIsInPlayAndCh
     EXPECT_EQ(fire({Key::kLeftShift}), "PShh");
     EXPECT_EQ(fire({Key::kZ}), "PShs");
     EXPECT_EQ(fire({Key::kLeftShift, Key::kZ}), "PShh");
+    // A left button bound to an action holds that action instead of one frame of fire.
+    std::istringstream mouse("Jump=MouseLeft\n");
+    rig_.input->ReadBinds(mouse);
+    EXPECT_EQ(fire({}), "PS");
 
     game->OnCommand(Command::PrevWeapon);
     EXPECT_EQ(human.Weapons().CurrentIndex(), 2);  // before the first, the last
@@ -339,6 +344,14 @@ TEST_F(GameTest, TheMouseTurnsPastSixPixelsAndAimsTwiceAsFastAsTheKeysWithArmsRi
     rig_.Hold(rig_.input->ActionKey(Action::kAimDown));
     Frames(*game, 1);
     EXPECT_FLOAT_EQ(human.Aim(), 1.25f);
+    // The pad's right stick turns him too.
+    auto pad = std::make_unique<ScriptedGamepad>();
+    pad->Press(Button::kRightStickLeft);
+    rig_.input->AttachGamepad(std::move(pad));
+    rig_.Release(rig_.input->ActionKey(Action::kAimDown));
+    Frames(*game, 1);
+    EXPECT_EQ(human.Facing(), Facing::Left);
+    rig_.input->AttachGamepad(nullptr);
 
     // The ends of the int range turn the player like any far position, with no overflow.
     rig_.cursor.cursorX = std::numeric_limits<int>::min();

@@ -8,6 +8,7 @@
 #include "input/ScriptedKeyboard.h"
 #include "support/FileText.h"
 #include "support/RecordingListener.h"
+#include "support/ScriptedGamepad.h"
 
 using Calls = std::vector<std::string>;
 
@@ -59,6 +60,85 @@ TEST_F(InputSystemTest, BindingsMoveActionsAndLinesThatNameNothingBindNothing) {
     EXPECT_TRUE(input_->IsActionDown(Action::kFirePrimary));
     keyboard_->Press(Key::kSpace);
     EXPECT_EQ(Poll(), (Calls{"down 5"}));  // the space bar is free again
+}
+
+// Files written before buttons could be named must bind every key as they always did and no
+// mouse button; a button line sits beside the key, one button a device, a later line winning.
+TEST_F(InputSystemTest, ButtonLinesBindBesideTheKeyAndOldFilesReadAsBefore) {
+    struct Row {
+        const char* file;
+        int action;
+        int key;
+        int mouse;
+        int pad;
+    };
+    const char* const old =
+        "MoveLeft=A\nMoveRight=D\nJump=Space\nFirePrimary=LeftShift\nFireSecondary=F\n"
+        "NextWeapon=E\nPrevWeapon=Q\nAimUp=UpArrow\nAimDown=DownArrow\n";
+    const char* const mixed =
+        "FirePrimary=MouseLeft\nFirePrimary=PadX\nFirePrimary=RightShift\n"
+        "FireSecondary=MouseRight\nFireSecondary=MouseMiddle\n"
+        "Jump=PadHyper\nJump=mouseleft\nAimUp=RightStickUp\nCrouch=PadY\nMoveLeft=PadUp=A\n";
+    const Row rows[] = {
+        {old, Action::kMoveLeft, KeyNumberByName("A"), 0, Button::kPadLeft},
+        {old, Action::kJump, Key::kSpace, 0, Button::kPadA},
+        {old, Action::kFirePrimary, Key::kLeftShift, 0, Button::kPadRightTrigger},
+        {old, Action::kAimDown, Key::kDownArrow, 0, 0},
+        {old, Action::kCrouch, 66, 0, Button::kPadB},
+        {mixed, Action::kFirePrimary, Key::kRightShift, Button::kMouseLeft, Button::kPadX},
+        {mixed, Action::kFireSecondary, 11, Button::kMouseMiddle, Button::kPadLeftTrigger},
+        {mixed, Action::kJump, 10, 0, Button::kPadA},    // unknown names bind nothing
+        {mixed, Action::kAimUp, Key::kUpArrow, 0, 0},    // the sticks cannot be named
+        {mixed, Action::kCrouch, 66, 0, Button::kPadB},  // nor the unnamed actions
+        {mixed, Action::kMoveLeft, 3, 0, Button::kPadUp},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.action);
+        InputSystem input(log_, nullptr);
+        std::istringstream in(row.file);
+        input.ReadBinds(in);
+        EXPECT_EQ(input.ActionKey(row.action), row.key);
+        EXPECT_EQ(input.ActionButton(row.action, ButtonDevice::Mouse), row.mouse);
+        EXPECT_EQ(input.ActionButton(row.action, ButtonDevice::Pad), row.pad);
+        EXPECT_EQ(input.IsButtonBound(Button::kMouseLeft), row.file == mixed);
+    }
+}
+
+// A button held reads as its action's key would, and its press sends the action's command.
+TEST_F(InputSystemTest, MouseAndPadButtonsHoldActionsAndSendTheirCommands) {
+    std::istringstream binds("FirePrimary=MouseLeft\nNextWeapon=PadY\n");
+    input_->ReadBinds(binds);
+    auto owned = std::make_unique<ScriptedGamepad>();
+    ScriptedGamepad& pad = *owned;
+    input_->AttachGamepad(std::move(owned));
+    input_->SetActionPressCommand(Action::kFirePrimary, Command::FirePrimary);
+    input_->SetActionPressCommand(Action::kNextWeapon, Command::NextWeapon);
+    input_->SetActionPressCommand(Action::kCrouch, Command::Crouch);
+    input_->SetButtonPressCommand(Button::kPadStart, Command::Leave);
+    input_->SetButtonPressCommand(Button::kPadBack, Command(99));  // never: Back is the console's
+
+    input_->OnMouseButton(MouseButton::Left, true, listener_);
+    input_->OnMouseButton(MouseButton::Right, true, listener_);  // bound to nothing
+    EXPECT_EQ(listener_.calls, Calls{"command 4"});
+    EXPECT_TRUE(input_->IsActionDown(Action::kFirePrimary));
+    input_->OnMouseButton(MouseButton::Left, false, listener_);
+    EXPECT_FALSE(input_->IsActionDown(Action::kFirePrimary));
+
+    for (const int button :
+         {Button::kPadRightTrigger, Button::kPadY, Button::kPadB, Button::kPadStart,
+          Button::kPadBack, Button::kLeftStickLeft, Button::kRightStickRight, Button::kPadA})
+        pad.Press(button);
+    pad.Release(Button::kPadA);
+    EXPECT_EQ(Poll(), (Calls{"command 4", "command 7", "command 6", "command 1", "toggle"}));
+    for (const int action : {Action::kFirePrimary, Action::kNextWeapon, Action::kCrouch,
+                             Action::kMoveLeft, Action::kTurnRight})
+        EXPECT_TRUE(input_->IsActionDown(action)) << action;
+    for (const int action : {Action::kJump, Action::kMoveRight, Action::kTurnLeft})
+        EXPECT_FALSE(input_->IsActionDown(action)) << action;
+    pad.Release(Button::kLeftStickLeft);
+    EXPECT_EQ(Poll(), Calls{});
+    EXPECT_FALSE(input_->IsActionDown(Action::kMoveLeft));
+    EXPECT_FALSE(input_->IsButtonDown(kButtonCount) || input_->IsButtonDown(-1));
 }
 
 TEST_F(InputSystemTest, EventsKeepEveryChangeUpToEightAndHeldStateIsTheSnapshot) {

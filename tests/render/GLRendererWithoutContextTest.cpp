@@ -14,13 +14,15 @@ namespace {
 // A window system that refuses full screen and a context, and remembers what it was asked.
 class RefusingContext final : public RenderContext {
 public:
-    bool SetFullScreenMode(int, int, int) override { return Call("full"), false; }
+    bool SetFullScreen(int, int) override { return Call("full"), false; }
     void SetWindowedMode(int, int) override { Call("windowed"); }
     bool CreateContext(int) override { return Call("create"), false; }
     void DestroyContext() override { Call("destroy"); }
     bool SwapBuffers() override { return Call("swap"), true; }
     void ShowWindow() override { Call("show"); }
     void RestoreDisplayMode() override { Call("restore"); }
+    void DrawableSize(int& width, int& height) override { width = height = 0; }
+    void* ProcAddress(const char*) override { return nullptr; }
     void Call(const std::string& what) { calls.push_back(what); }
     std::vector<std::string> calls;
 };

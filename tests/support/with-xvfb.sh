@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Runs a command on a private virtual X display with software OpenGL, then stops the display.
-# Usage: with-xvfb.sh COMMAND [ARGS...]; exits with the command's status.
+# Usage: with-xvfb.sh [--screen WxHxD] COMMAND [ARGS...]; exits with the command's status. The
+# screen is 1024x768x24 unless given.
 set -u
+screen=1024x768x24
+if [ "${1:-}" = --screen ]; then
+    screen=$2
+    shift 2
+fi
 
 # Xvfb takes a free display itself and writes its number once it listens, so tests running at
 # the same time never share one.
 number=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
 xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; rm -f "$number"' EXIT
 trap 'exit 130' INT TERM
