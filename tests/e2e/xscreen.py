@@ -11,6 +11,8 @@ import ctypes.util
 import struct
 import sys
 
+from screenshot import load
+
 x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
 ulong = ctypes.c_ulong
 
@@ -90,14 +92,9 @@ def find_window(name):
 
 
 def read_shot(path):
-    """The 800 x 600 TGA as rows of (r, g, b), top row first."""
-    data = open(path, "rb").read()
-    width, height = struct.unpack("<HH", data[12:16])
-    assert (width, height, data[16]) == (800, 600, 24), data[:18]
-    rows = [[(data[i + 2], data[i + 1], data[i]) for i in range(18 + r * width * 3,
-                                                                18 + (r + 1) * width * 3, 3)]
-            for r in range(height)]
-    return rows[::-1]
+    """The 800 x 600 screenshot as rows of (r, g, b), top row first."""
+    pixel = load(path)
+    return [[pixel(x, y) for x in range(800)] for y in range(600)]
 
 
 def fit(picture_width, picture_height, width, height):
