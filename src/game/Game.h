@@ -60,7 +60,8 @@ public:
 
     // Puts a player back in play at a spawn point of his team; nothing on a map without any.
     void Respawn(Player& player);
-    // The console's "maxclients": the player count is fixed for a match, which it says.
+    // The console's "maxclients": a match keeps the player count it started with, and says
+    // that changing it is not implemented.
     void SetMaxClients(int count);
     // Reads the weapon file; its sections are what weapons are made from.
     void LoadWeaponFile(const std::filesystem::path& path);

@@ -125,22 +125,23 @@ void SdlWindow::HideCursor() { SDL_ShowCursor(SDL_DISABLE); }
 
 void SdlWindow::GetCursorPos(int& x, int& y) {
     SDL_GetMouseState(&x, &y);
-    if (x == warpedWindowX_ && y == warpedWindowY_) {
-        x = warpedPictureX_;
-        y = warpedPictureY_;
-        return;
-    }
+    const int movedX = x - warpedWindowX_;
+    const int movedY = y - warpedWindowY_;
     int width = 0;
     int height = 0;
     SDL_GetWindowSize(window_, &width, &height);
     PictureFit::Of(pictureWidth_, pictureHeight_, width, height)
         .WindowToPicture(pictureWidth_, pictureHeight_, x, y);
+    if (!warped_) return;
+    x = PictureFit::KeepMove(warpedPictureX_, x, movedX);
+    y = PictureFit::KeepMove(warpedPictureY_, y, movedY);
 }
 
 void SdlWindow::SetCursorPos(int x, int y) {
     int width = 0;
     int height = 0;
     SDL_GetWindowSize(window_, &width, &height);
+    warped_ = true;
     warpedPictureX_ = x;
     warpedPictureY_ = y;
     PictureFit::Of(pictureWidth_, pictureHeight_, width, height)

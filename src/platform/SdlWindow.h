@@ -55,7 +55,8 @@ private:
     int pictureWidth_ = 0;
     int pictureHeight_ = 0;
     // Where the cursor was last put, in both kinds of pixel: read back unmoved, it gives the same
-    // picture pixel even where the window is smaller than the picture.
+    // picture pixel even where the window is smaller than the picture, and moved, another.
+    bool warped_ = false;
     int warpedWindowX_ = -1;
     int warpedWindowY_ = -1;
     int warpedPictureX_ = -1;

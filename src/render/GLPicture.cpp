@@ -160,17 +160,23 @@ void GLPicture::DrawScaled(int windowWidth, int windowHeight) const {
     const auto top = static_cast<float>(fit.y);
     const auto right = static_cast<float>(fit.x + fit.width);
     const auto bottom = static_cast<float>(fit.y + fit.height);
-    // The texture's first row is the picture's bottom row, as GL stores every frame.
-    const float u = static_cast<float>(width_) / static_cast<float>(textureWidth_);
-    const float v = static_cast<float>(height_) / static_cast<float>(textureHeight_);
+    // The texture's first row is the picture's bottom row, as GL stores every frame. Smoothed, the
+    // edges sample half a texel inside, so the padding around the picture does not bleed in.
+    const float inset = ownSize ? 0.0f : 0.5f;
+    const auto texWidth = static_cast<float>(textureWidth_);
+    const auto texHeight = static_cast<float>(textureHeight_);
+    const float u0 = inset / texWidth;
+    const float v0 = inset / texHeight;
+    const float u1 = (static_cast<float>(width_) - inset) / texWidth;
+    const float v1 = (static_cast<float>(height_) - inset) / texHeight;
     glBegin(GL_TRIANGLE_FAN);
-    glTexCoord2f(0.0f, v);
+    glTexCoord2f(u0, v1);
     glVertex2f(left, top);
-    glTexCoord2f(u, v);
+    glTexCoord2f(u1, v1);
     glVertex2f(right, top);
-    glTexCoord2f(u, 0.0f);
+    glTexCoord2f(u1, v0);
     glVertex2f(right, bottom);
-    glTexCoord2f(0.0f, 0.0f);
+    glTexCoord2f(u0, v0);
     glVertex2f(left, bottom);
     glEnd();
     glPopMatrix();

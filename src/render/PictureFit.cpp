@@ -48,3 +48,9 @@ void PictureFit::PictureToWindow(int pictureWidth, int pictureHeight, int& point
     pointX = x + FloorDiv((Held(pointX) * 2 + 1) * width, std::int64_t{pictureWidth} * 2);
     pointY = y + FloorDiv((Held(pointY) * 2 + 1) * height, std::int64_t{pictureHeight} * 2);
 }
+
+int PictureFit::KeepMove(int put, int mapped, int moved) {
+    if (moved == 0) return put;
+    if (mapped != put) return mapped;
+    return moved > 0 ? put + 1 : put - 1;
+}

@@ -15,4 +15,10 @@ struct PictureFit {
     void WindowToPicture(int pictureWidth, int pictureHeight, int& pointX, int& pointY) const;
     // The window pixel at the middle of a picture pixel.
     void PictureToWindow(int pictureWidth, int pictureHeight, int& pointX, int& pointY) const;
+
+    // One axis of a cursor read after it was put at picture pixel `put`: `mapped` is the picture
+    // pixel under it and `moved` how far it went in window pixels. Unmoved it is where it was
+    // put; moved, it is never the same picture pixel, so that where one picture pixel covers
+    // several window pixels the smallest move of the mouse still counts.
+    static int KeepMove(int put, int mapped, int moved);
 };

@@ -44,3 +44,15 @@ TEST(PictureFitTest, ThePictureFillsOneSideAndIsCentredAndPixelsMapBothWays) {
     wide.WindowToPicture(800, 600, x, y);
     EXPECT_TRUE(x < 0 && y > 600);
 }
+
+TEST(PictureFitTest, ACursorMovedOffWhereItWasPutNeverReadsAsTheSamePicturePixel) {
+    const struct {
+        int put, mapped, moved, read;
+    } rows[] = {
+        {300, 300, 0, 300}, {300, 299, 0, 300},   // unmoved: where it was put, however it maps
+        {300, 300, 1, 301}, {300, 300, -1, 299},  // a window pixel inside the same picture pixel
+        {300, 304, 7, 304}, {300, 296, -7, 296},  // far enough to map elsewhere on its own
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PictureFit::KeepMove(row.put, row.mapped, row.moved), row.read) << row.moved;
+}
