@@ -2,10 +2,9 @@
 #include <unistd.h>
 
 #include "app/App.h"
+#include "app/ConsoleCommands.h"
 #include "console/Console.h"
 #include "game/Game.h"
-#include "input/InputSystem.h"
-#include "input/ScriptedKeyboard.h"
 #include "support/FileText.h"
 #include "support/ManualClock.h"
 #include "support/RecordingAudioDevice.h"
@@ -16,20 +15,18 @@
 namespace {
 using Lines = std::vector<std::string>;
 
-// An App with sound and a keyboard over Base/Maps/box.bwm, its console answering lines.
+// An App with sound over Base/Maps/box.bwm, its console answering lines.
 class ConsoleCommandsTest : public testing::Test {
 protected:
     void SetUp() override {
-        box_.name = "Box";
-        box_.platforms.emplace_back(0.0f, 500.0f, 800.0f, 540.0f);
-        WriteBytes(maps_ / "box.bwm", WriteMapFile(box_));
+        MapContents box;
+        box.name = "Box";
+        box.platforms.emplace_back(0.0f, 500.0f, 800.0f, 540.0f);
+        WriteBytes(maps_ / "box.bwm", WriteMapFile(box));
         app_.Initialise(2, 32, [](int width, int height, int depth, Log& log) {
             return std::unique_ptr<Renderer>(
                 std::make_unique<RecordingRenderer>(width, height, depth, &log));
         });
-        auto keyboard = std::make_unique<ScriptedKeyboard>();
-        keys_ = keyboard.get();
-        app_.LoadBindings(std::move(keyboard));
         app_.LoadSounds(std::make_unique<RecordingAudioDevice>(record_));
     }
 
@@ -45,11 +42,9 @@ protected:
 
     std::filesystem::path root_ = FreshTestFolder("console_commands");
     std::filesystem::path maps_ = root_ / "Base" / "Maps";
-    MapContents box_;
     ManualClock clock_;
     AudioRecord record_;
     App app_{root_, root_ / "Log.txt", clock_, 1u};
-    ScriptedKeyboard* keys_ = nullptr;
 };
 }  // namespace
 
@@ -89,6 +84,9 @@ TEST_F(ConsoleCommandsTest, RepliesWithAndWithoutAMatchAndTheDeveloperFlag) {
     for (const auto& c : kMenu)
         EXPECT_EQ(Run(c.line), c.replies) << c.line;
     EXPECT_FALSE(app_.Developer() || app_.QuitRequested());
+    // Tab offers the maps after "map" and "save" only.
+    EXPECT_EQ(ConsoleCompletions(app_, {"save"}), (Lines{"box", "yard"}));
+    EXPECT_EQ(ConsoleCompletions(app_, {"god"}), Lines{});
     app_.StartMap("box.bwm", 6, 32, "ffa");
     for (const auto& c : kMatch)
         EXPECT_EQ(Run(c.line), c.replies) << c.line;
@@ -151,34 +149,4 @@ TEST_F(ConsoleCommandsTest, SaveWritesTheMapWholeOrKeepsTheOldFile) {
     EXPECT_TRUE(replies[0].starts_with("Could not save \"" + copy.string() + "\": cannot write "))
         << replies[0];
     EXPECT_EQ(ReadAll(copy), ReadAll(maps_ / "box.bwm"));
-}
-
-// Up, Down and Tab belong to the open console: they recall and complete, and the match neither
-// aims nor hides its HUD.
-TEST_F(ConsoleCommandsTest, TheOpenConsoleKeepsUpDownAndTabFromTheMatch) {
-    app_.StartMap("box.bwm", 6, 32, "ffa");
-    const Console& console = *app_.GetConsole();
-    const int m = Key::kA + 12;
-    const int u = Key::kA + 20;
-    const int p = Key::kA + 15;
-    // At most eight key events reach a frame.
-    for (const int key : {Key::kGrave, m, u, Key::kTab, Key::kEnter})
-        keys_->Press(key);
-    app_.Frame();
-    for (const int key : {m, Key::kA, p, Key::kSpace, Key::kA + 1, Key::kTab})
-        keys_->Press(key);
-    app_.Frame();
-    EXPECT_EQ(console.History().back(), "Sound OFF.");
-    EXPECT_EQ(console.InputLine(), "map box ");
-    keys_->Press(Key::kUpArrow);
-    keys_->Press(Key::kTab);
-    app_.Frame();
-    EXPECT_EQ(console.InputLine(), "mute ");
-    EXPECT_FALSE(app_.Input()->IsActionDown(Action::kAimUp));
-    EXPECT_FALSE(app_.CurrentGame()->HideHud());
-    keys_->Release(Key::kUpArrow);
-    keys_->Press(Key::kGrave);
-    keys_->Press(Key::kUpArrow);
-    app_.Frame();
-    EXPECT_TRUE(app_.Input()->IsActionDown(Action::kAimUp));  // closed, the arrow aims again
 }

@@ -96,6 +96,9 @@ TEST_F(ConsoleTest, UpAndDownRecallLinesTabListsChoicesAndPagesScroll) {
         console_.OnKey(Key::kTab, false);
     EXPECT_EQ(console_.InputLine(), "m");  // what the choices share; a second Tab lists them
     EXPECT_EQ(console_.History().back(), "maps  mute  ");
+    type("u");
+    console_.OnKey(Key::kTab, false);
+    EXPECT_EQ(console_.InputLine(), "mute ");  // the one that fits, ready for its argument
 
     for (int i = 0; i < 40; ++i)
         console_.Print("n%d", i);
