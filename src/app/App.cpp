@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "app/CommandLine.h"
+#include "app/ConsoleCommands.h"
 #include "app/Preferences.h"
 #include "console/Console.h"
 #include "content/GraphicsTable.h"
@@ -115,6 +116,9 @@ bool App::Initialise(int resolutionIndex, int colourDepth, const RendererFactory
     menuSprite_ = graphics_->FindSpriteIndex("menu");
     console_ = std::make_unique<Console>(*renderer_, *graphics_);
     console_->SetCommandHandler([this](const std::string& line) { ExecuteCommand(line); });
+    console_->SetCompleter([this](const std::vector<std::string>& wordsBefore) {
+        return ConsoleCompletions(*this, wordsBefore);
+    });
     return true;
 }
 
@@ -242,10 +246,7 @@ void App::Run(WindowSystem& window, std::optional<long> frameLimit) {
     }
 }
 
-void App::ExecuteCommand(const std::string& line) {
-    // The command words are read here once the console's interpreter exists.
-    static_cast<void>(line);
-}
+void App::ExecuteCommand(const std::string& line) { RunConsoleCommand(*this, line); }
 
 bool App::IsConsoleOpen() const { return console_ && console_->IsOpen(); }
 

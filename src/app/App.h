@@ -57,12 +57,15 @@ public:
     void StartMap(const std::string& mapName, int maxClients, int fragLimit,
                   const std::string& typeWord);
 
+    // Drops the running match, if any, and goes back to the menu and its music.
+    void EndGame();
+
     void Frame();
     // Pumps window events and runs frames until the quit flag is set or the window closes;
     // a frame limit (the -frames flag) quits cleanly after that many frames.
     void Run(WindowSystem& window, std::optional<long> frameLimit);
 
-    // The console's command line interpreter.
+    // The console's command line interpreter (the command table is in ConsoleCommands).
     void ExecuteCommand(const std::string& line);
 
     bool IsConsoleOpen() const override;
@@ -97,6 +100,7 @@ public:
     const std::string& PlayerName() const { return playerName_; }
     void SetPlayerName(const std::string& name) { playerName_ = name; }
     bool Developer() const { return developer_; }
+    void SetDeveloper(bool on) { developer_ = on; }
     Console* GetConsole() const { return console_.get(); }
     GraphicsTable* Graphics() const { return graphics_.get(); }
     Renderer* GetRenderer() const { return renderer_.get(); }
@@ -110,7 +114,6 @@ private:
     void DrawMenu();
     void SavePreferences();
     std::unique_ptr<Game> MakeGame(int maxClients, int fragLimit, GameType type);
-    void EndGame();
 
     std::unique_ptr<Game> game_;
     std::filesystem::path base_;

@@ -4,16 +4,12 @@
 
 #include "core/AtomicFile.h"
 
-namespace {
-constexpr std::size_t kMaxNameLength = 254;
-}
-
 std::string ReadPlayerName(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return kDefaultPlayerName;
     std::string name;
     char c = 0;
-    while (name.size() < kMaxNameLength && file.get(c) && c != '\n')
+    while (name.size() < kMaxPlayerNameLength && file.get(c) && c != '\n')
         name += c;
     if (!name.empty() && name.back() == '\r') name.pop_back();
     // A name is text: anything after a stray NUL byte would never have been seen.

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
 inline constexpr const char* kDefaultPlayerName = "Player";
+// Longest name the preferences file gives back.
+inline constexpr std::size_t kMaxPlayerNameLength = 254;
 
 // The player's name is the first line of the preferences file (at most 254 characters).
 // A missing or unreadable file gives the default name; an empty first line gives "".

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "console/LineRecall.h"
+
 class Font;
 class GraphicsTable;
 class Renderer;
@@ -29,11 +31,15 @@ public:
     void Draw(Renderer& renderer) const;
     void Toggle();
     // One typed key (the game's key numbers). Enter echoes the line and hands it to the
-    // command handler.
+    // command handler; Up and Down recall entered lines, Tab completes the last word, Page Up
+    // and Page Down scroll the history.
     void OnKey(int key, bool shiftHeld);
     void SetCommandHandler(std::function<void(const std::string&)> handler) {
         commandHandler_ = std::move(handler);
     }
+    // What Tab may complete the last word to, given the words before it.
+    using Completer = std::function<std::vector<std::string>(const std::vector<std::string>&)>;
+    void SetCompleter(Completer completer) { completer_ = std::move(completer); }
     bool IsOpen() const { return open_; }
 
     const std::vector<std::string>& History() const { return history_; }
@@ -42,9 +48,27 @@ public:
 
 private:
     void Append(std::string line);
+    // The top line that shows the newest lines.
+    int LastTopLine() const;
+    // What the keys that edit, recall and scroll do.
+    void Erase();
+    void Enter();
+    void RecallOlder();
+    void RecallNewer();
+    void Complete();
+    void ScrollBack();
+    void ScrollForward();
+    using KeyAction = void (Console::*)();
+    struct EditKey {
+        int key;
+        KeyAction action;
+    };
+    static const EditKey kEditKeys[];
 
     std::string input_;
     std::function<void(const std::string&)> commandHandler_;
+    Completer completer_;
+    LineRecall recall_;
     bool open_ = false;
     int topLine_ = 0;
     std::vector<std::string> history_;

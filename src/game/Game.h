@@ -92,6 +92,7 @@ public:
     int WeaponSprite(const std::string& section) const override;
     bool MatchOver() const override { return matchOver_; }
     int FragLimit() const override { return fragLimit_; }
+    void SetFragLimit(int limit) { fragLimit_ = limit; }
     bool TeamGame() const override { return teamGame_; }
     int AddTeamFrag(Team team) override;
     // Starts the fade to the final scores; a second call while it runs changes nothing.

@@ -24,6 +24,13 @@ bool TakesConsoleTyping(int key) {
            key == Key::kSpace || key == Key::kEnter || key == Key::kMinus ||
            key == Key::kFullStop || key == Key::kBackspace;
 }
+
+// Keys the open console keeps for itself (recall, completion, scrolling): while one pressed
+// there is held, the match does not see it held either, so Up recalls a line without aiming.
+bool ConsoleOwnsKey(int key) {
+    return key == Key::kUpArrow || key == Key::kDownArrow || key == Key::kTab ||
+           key == Key::kPageUp || key == Key::kPageDown;
+}
 }  // namespace
 
 InputSystem::InputSystem(Log& log, std::unique_ptr<KeyboardDevice> device)
@@ -105,9 +112,10 @@ void InputSystem::Reacquire() {
     }
 }
 
-void InputSystem::Dispatch(const KeyEvent& event, InputListener& listener) const {
+void InputSystem::Dispatch(const KeyEvent& event, InputListener& listener) {
     const int key = scanToKey_[event.scanCode];
     if (!event.pressed) {
+        heldByConsole_[key] = false;
         if (const Command command = releaseCommands_[event.scanCode]; command != Command::None) {
             listener.OnCommand(command);
         } else {
@@ -118,6 +126,9 @@ void InputSystem::Dispatch(const KeyEvent& event, InputListener& listener) const
     // The console key belongs to the console whatever else it is bound to.
     if (key == Key::kGrave) {
         listener.ToggleConsole();
+    } else if (listener.IsConsoleOpen() && ConsoleOwnsKey(key)) {
+        heldByConsole_[key] = true;
+        listener.OnConsoleKey(key);
     } else if (listener.IsConsoleOpen() && TakesConsoleTyping(key)) {
         listener.OnConsoleKey(key);
     } else if (const Command command = pressCommands_[event.scanCode]; command != Command::None) {
@@ -140,7 +151,7 @@ void InputSystem::Dispatch(const ButtonEvent& event, InputListener& listener) co
 }
 
 bool InputSystem::IsKeyDown(int key) const {
-    if (!InRange(key, kKeyCount) || key == Key::kNone) return false;
+    if (!InRange(key, kKeyCount) || key == Key::kNone || heldByConsole_[key]) return false;
     return (state_[keyToScan_[key]] & 0x80) != 0;
 }
 

@@ -71,7 +71,7 @@ private:
     void ApplyBindingLine(const std::string& line);
     void PollKeyboard(InputListener& listener);
     void PollGamepad(InputListener& listener);
-    void Dispatch(const KeyEvent& event, InputListener& listener) const;
+    void Dispatch(const KeyEvent& event, InputListener& listener);
     void Dispatch(const ButtonEvent& event, InputListener& listener) const;
     void Reacquire();
     static bool InRange(int value, int count) { return value >= 0 && value < count; }
@@ -84,6 +84,8 @@ private:
     std::array<Command, kScanCodeCount> pressCommands_{};
     std::array<Command, kScanCodeCount> releaseCommands_{};
     std::array<int, kKeyCount> keyToScan_{};
+    // Keys whose press went to the open console, until released.
+    std::array<bool, kKeyCount> heldByConsole_{};
     std::array<int, kScanCodeCount> scanToKey_{};
     std::array<int, kActionCount> actions_{};
     std::array<ActionButtons, kActionCount> actionButtons_{};

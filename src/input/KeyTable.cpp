@@ -44,6 +44,8 @@ constexpr std::array<KeyInfo, kKeyCount> kKeys{{
     {71, "Keypad7", nullptr}, {72, "Keypad8", nullptr}, {73, "Keypad9", nullptr},
     {41, "Grave", nullptr},
     {14, "Backspace", nullptr},
+    {201, "PageUp", nullptr},
+    {209, "PageDown", nullptr},
 }};
 
 constexpr std::array<ActionInfo, kActionCount> kActions{{

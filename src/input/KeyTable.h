@@ -6,7 +6,7 @@
 // The game's own key numbers (0 = no key). Each stands for one keyboard scan code in the
 // classic PC set-1 numbering (extended keys with bit 7 set), which the bindings, command
 // tables and saved habits of players are written against.
-inline constexpr int kKeyCount = 78;
+inline constexpr int kKeyCount = 80;
 inline constexpr int kScanCodeCount = 256;
 
 namespace Key {
@@ -37,6 +37,9 @@ inline constexpr int kFullStop = 64;
 inline constexpr int kKeypadPlus = 65;
 inline constexpr int kGrave = 76;
 inline constexpr int kBackspace = 77;
+// Only the open console uses these: they scroll its history.
+inline constexpr int kPageUp = 78;
+inline constexpr int kPageDown = 79;
 }  // namespace Key
 
 struct KeyInfo {

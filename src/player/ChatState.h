@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <deque>
 #include <string>
 
@@ -8,4 +9,10 @@ struct ChatState {
     float timer = 0.0f;          // to the next unprompted remark check
     float deliveryTimer = 0.0f;  // to the next queued line said
     std::deque<std::string> queue;
+
+    // Lines past this many waiting are dropped: a queue says one line at a time.
+    static constexpr std::size_t kMostQueued = 32;
+    void Queue(std::string line) {
+        if (queue.size() < kMostQueued) queue.push_back(std::move(line));
+    }
 };

@@ -43,8 +43,8 @@ bool GameMap::Save(const std::filesystem::path& path, const Print& print) const 
     const std::string shown = path.string();
     std::string why;
     if (!WriteFileAtomically(path, bytes.data(), bytes.size(), &why)) {
-        print(FormatLineF("Could not save \"%s\": %s; the old file is unchanged.", shown.c_str(),
-                          why.c_str()));
+        // The atomic write keeps the old file whole.
+        print(FormatLineF("Could not save \"%s\": %s.", shown.c_str(), why.c_str()));
         return false;
     }
     print(FormatLineF("Saved map to \"%s\".", shown.c_str()));

@@ -70,3 +70,43 @@ TEST_F(ConsoleTest, TypedKeysEditTheLineAndEnterHandsItOver) {
     EXPECT_EQ(console_.History().back().size(), 255u);  // ">" and the whole line fit
     EXPECT_EQ(commands.back().size(), 254u);
 }
+
+TEST_F(ConsoleTest, UpAndDownRecallLinesTabListsChoicesAndPagesScroll) {
+    const auto type = [&](const std::string& text) {
+        for (const char c : text)
+            console_.OnKey(c == ' ' ? Key::kSpace : Key::kA + (c - 'a'), false);
+    };
+    for (const char* line : {"mute", "mute", "", "god"}) {
+        type(line);
+        console_.OnKey(Key::kEnter, false);
+    }
+    type("hal");
+    std::string recalled;
+    for (const int key : {Key::kUpArrow, Key::kUpArrow, Key::kUpArrow, Key::kDownArrow,
+                          Key::kDownArrow, Key::kDownArrow}) {
+        console_.OnKey(key, false);
+        recalled += console_.InputLine() + ",";
+    }
+    // Empty lines and repeats are kept once; past the newest comes the half-typed line back.
+    EXPECT_EQ(recalled, "god,mute,mute,god,hal,hal,");
+
+    console_.Toggle();
+    console_.SetCompleter([](const auto&) { return std::vector<std::string>{"maps", "mute"}; });
+    for (int i = 0; i < 2; ++i)
+        console_.OnKey(Key::kTab, false);
+    EXPECT_EQ(console_.InputLine(), "m");  // what the choices share; a second Tab lists them
+    EXPECT_EQ(console_.History().back(), "maps  mute  ");
+    type("u");
+    console_.OnKey(Key::kTab, false);
+    EXPECT_EQ(console_.InputLine(), "mute ");  // the one that fits, ready for its argument
+
+    for (int i = 0; i < 40; ++i)
+        console_.Print("n%d", i);
+    const int bottom = console_.TopLine();
+    console_.OnKey(Key::kPageUp, false);
+    console_.Print("late");  // a view scrolled back stays put
+    EXPECT_EQ(console_.TopLine(), bottom - 14);
+    console_.OnKey(Key::kEnter, false);  // the echo and the replies show at the bottom
+    console_.OnKey(Key::kPageDown, false);
+    EXPECT_EQ(console_.TopLine(), bottom + 2);
+}
