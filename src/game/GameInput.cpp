@@ -111,14 +111,17 @@ void Game::OnKeyUp(int key) {
 }
 
 void Game::OnLeftButtonDown() {
+    // While an editor is open, clicks are the editor's alone.
     if (animEditor_) {
         animEditor_->OnLeftButtonDown();
-    } else if (mapEditor_) {
-        mapEditor_->OnLeftButtonDown();
+        return;
     }
-    // In every mode, a click is one frame of held fire, unless the bindings gave the button an
-    // action: then it holds that action as long as it is held, and one more frame would be a
-    // second shot.
+    if (mapEditor_) {
+        mapEditor_->OnLeftButtonDown();
+        return;
+    }
+    // A click is one frame of held fire, unless the bindings gave the button an action: then it
+    // holds that action as long as it is held, and one more frame would be a second shot.
     const bool bound = services_.input && services_.input->IsButtonBound(Button::kMouseLeft);
     if (Weapon* weapon = HumanWeapon(); weapon && !bound)
         weapon->HoldPrimary(players_.front(), *this);

@@ -69,6 +69,7 @@ struct ProbeEditor final : Editor {
         calls.push_back("command " + std::to_string(static_cast<int>(command)));
     }
     void OnKeyDown(int key) override { calls.push_back("down " + std::to_string(key)); }
+    void OnLeftButtonDown() override { calls.push_back("click"); }
     std::vector<std::string>& calls;
     bool done = false;
 };
@@ -223,10 +224,19 @@ TEST_F(GameTest, EditorsOpenOnlyForDevelopersTakeOverTheFrameAndInputAndCloseThe
     ASSERT_TRUE(game.MapEditorOpen());
     game.OnCommand(Command::Screenshot);  // the editor's now, not a screenshot
     game.OnKeyDown(Key::kTab);
+    // A click is the editor's alone, not a shot of the human standing in play.
+    std::string shots;
+    Player& human = game.GetPlayer(0);
+    game.Respawn(human);
+    human.Update(game);
+    human.Weapons().Add(std::make_unique<SpyWeapon>(shots));
+    human.Weapons().Select(human.Weapons().Count() - 1);
+    game.OnLeftButtonDown();
+    EXPECT_EQ(shots, "");
     // The editor's frame replaces the match's: no map, no screenshot.
     rig_.renderer.Clear();
     game.Frame();
-    EXPECT_EQ(mapCalls, (std::vector<std::string>{"command 3", "down 63", "frame"}));
+    EXPECT_EQ(mapCalls, (std::vector<std::string>{"command 3", "down 63", "click", "frame"}));
     EXPECT_TRUE(rig_.renderer.CallsOf(Kind::FillRect).empty());
     EXPECT_TRUE(rig_.renderer.CallsOf(Kind::Screenshot).empty());
     mapEditor->done = true;
