@@ -1,17 +1,14 @@
-// The show-only objects against an arena double: particles, casings, limbs, helmets and heads.
+// The show-only objects against an arena double: particles, casings, limbs and heads.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-#include <utility>
 
 #include "core/Random.h"
 #include "player/Player.h"
 #include "support/TestArena.h"
 #include "weapons/effects/FlyingHead.h"
-#include "weapons/effects/FlyingHelmet.h"
 #include "weapons/effects/FlyingLimb.h"
-#include "weapons/effects/MuzzleFlash.h"
 #include "weapons/effects/Particle.h"
 #include "weapons/effects/ShellCasing.h"
 #include "world/RectRelations.h"
@@ -94,30 +91,13 @@ TEST_F(EffectsTest, ACasingEndsLyingStillAfterTurning500DegreesOrOffTheMap) {
     }
 }
 
-TEST_F(EffectsTest, AFlashLastsFiveStepsAndALimbComesToRestOrLeavesTheMap) {
-    MuzzleFlash flash(-1, Vec2{100, 100});
-    EXPECT_EQ(RunOut(flash), 6);
+TEST_F(EffectsTest, ALimbComesToRestOrLeavesTheMap) {
     FlyingLimb resting(Vec2{395, 470}, Vec2{405, 470}, Vec2{1.5f, -2});
     EXPECT_LT(RunOut(resting), 2000);
     EXPECT_GT(resting.Centre().y, 480.0f);
     EXPECT_LE(resting.Centre().y, 498.0f);
     FlyingLimb thrown(Vec2{395, 470}, Vec2{405, 470}, Vec2{-40, -2});
     EXPECT_EQ(RunOut(thrown), 11);  // at x 0 it still stands on the edge
-}
-
-TEST_F(EffectsTest, AHelmetFadesOutBetweenItsAges150And400) {
-    FlyingHelmet helmet(-1, Vec2{400, 490}, Vec2{});
-    const std::pair<int, float> alphas[] = {{150, 255}, {200, 205}, {400, 5}};
-    int age = 0;
-    for (const auto& [until, alpha] : alphas) {
-        for (; age < until; ++age)
-            helmet.Update(arena_);
-        EXPECT_FLOAT_EQ(helmet.Alpha(), alpha) << until;
-        EXPECT_FALSE(helmet.Finished());
-    }
-    helmet.Update(arena_);
-    EXPECT_TRUE(helmet.Finished());
-    EXPECT_NEAR(helmet.Position().y, 496.0f, 0.5f);  // lying on the floor
 }
 
 TEST_F(EffectsTest, AHeadlessNeckCatchesAHeadOnlyOnceItHasFlownTwentySteps) {

@@ -48,20 +48,6 @@ std::size_t Sparks(const TestArena& arena) {
 }
 }  // namespace
 
-TEST(ProjectileTest, ABulletTrailsATracerBehindItUntilItsLifeRunsOut) {
-    TestArena arena;
-    Build(arena);
-    Bullet flying(BulletSetup{.position = {100, 400}, .velocity = {0, -20}, .life = 1.5f});
-    flying.Update(arena);
-    flying.Draw(arena.GetView());
-    const auto lines = arena.renderer.CallsOf(RecordingRenderer::Kind::Line);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_FLOAT_EQ(lines[0].v[1], 395.0f);  // the tail, 15 behind the head
-    EXPECT_FLOAT_EQ(lines[0].v[3], 380.0f);
-    flying.Update(arena);
-    EXPECT_TRUE(flying.Finished());  // its life ran out in the air
-}
-
 TEST(ProjectileTest, ABulletSparksOffAWallTakesTheHelmetOrTheHeadOrHurtsArmourBeforeHealth) {
     struct Case {
         Vec2 from;  // flying right: at y 470 it meets the head, at 480 the spine
