@@ -74,10 +74,8 @@ public:
         return graphics_ != nullptr ? graphics_->FindSpriteIndex(name) : -1;
     }
     int FindSound(const std::string& fileName) const override {
-        for (std::size_t i = 0; i < soundTable.size(); ++i) {
-            if (soundTable[i] == fileName) return static_cast<int>(i);
-        }
-        return -1;
+        const auto found = std::ranges::find(soundTable, fileName);
+        return found == soundTable.end() ? -1 : static_cast<int>(found - soundTable.begin());
     }
     void PlaySound(int number) override { sounds.push_back(number); }
     int WeaponDefCount() const override { return static_cast<int>(weaponDefs.size()); }
@@ -86,9 +84,7 @@ public:
         return BuildWeapon(weaponDefs[static_cast<std::size_t>(index)], *this);
     }
     std::unique_ptr<Weapon> CreateWeapon(const std::string& section) override {
-        const int found = FindWeaponDef(weaponDefs, section);
-        return found < 0 ? nullptr
-                         : BuildWeapon(weaponDefs[static_cast<std::size_t>(found)], *this);
+        return CreateWeaponAt(FindWeaponDef(weaponDefs, section));
     }
     int WeaponSprite(const std::string& section) const override {
         const int found = FindWeaponDef(weaponDefs, section);
