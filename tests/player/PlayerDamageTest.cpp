@@ -10,24 +10,14 @@
 #include "weapons/effects/FlyingLimb.h"
 
 namespace {
-// A floor whose top is at y 500; players stand on it with their body's centre at y 488.
+// Players stand on the floor with their body's centre at y 488.
 class PlayerDamageTest : public testing::Test {
 protected:
     PlayerDamageTest() {
         SeedRandom(3);
-        arena_.Map().Contents().bounds = Float4{0, 0, 2000, 1000};
-        arena_.AddPlatform(0, 500, 2000, 540);
+        arena_.AddFloor();
     }
-
-    Player& Standing(float x, Team team = Team::None) {
-        Player& player = arena_.AddPlayer();
-        player.Spawn();
-        player.SetTeam(team);
-        player.SetPosition({x, 488.0f});
-        player.SetMove(MoveDirection::None);
-        player.Update(arena_);
-        return player;
-    }
+    Player& Standing(float x) { return arena_.AddStandingPlayer({x, 488.0f}); }
 
     TestArena arena_;
 };

@@ -14,19 +14,11 @@ class PlayerMovementTest : public testing::Test {
 protected:
     PlayerMovementTest() {
         SeedRandom(7);
-        arena_.Map().Contents().bounds = Float4{0, 0, 2000, 1000};
-        arena_.AddPlatform(0, 500, 2000, 540);
+        arena_.AddFloor();
         arena_.AddPlatform(1100, 300, 1140, 500);
     }
 
-    // The human in play, standing still at `at`.
-    Player& Start(Vec2 at) {
-        Player& human = arena_.AddPlayer();
-        human.Spawn();
-        human.SetPosition(at);
-        human.SetMove(MoveDirection::None);
-        return human;
-    }
+    Player& Start(Vec2 at) { return arena_.AddStandingPlayer(at); }
     void Frames(Player& player, int count) {
         for (int i = 0; i < count && player.InPlay(); ++i)
             player.Update(arena_);

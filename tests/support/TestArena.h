@@ -36,11 +36,28 @@ public:
         map_.Platforms().emplace_back(x1, y1, x2, y2);
         map_.BuildQuadTree(GameMap::kTreeDepth);
     }
+    // A floor whose top is at y 500 across a world 2000 by 1000.
+    void AddFloor() {
+        map_.Contents().bounds = Float4{0, 0, 2000, 1000};
+        AddPlatform(0, 500, 2000, 540);
+    }
     // Players numbered in order; the first is the human.
     Player& AddPlayer() {
         players_.push_back(std::make_unique<Player>());
         players_.back()->SetNumber(PlayerCount() - 1);
         return *players_.back();
+    }
+    // A new life standing still at `at`, posed by its first update. On the floor, at y 488, his
+    // spine runs from the neck (x, 474) down to the hip (x, 486), and the head's box is x - 4 to
+    // x + 4 by y 466 to 475.
+    Player& AddStandingPlayer(Vec2 at, Team team = Team::None) {
+        Player& player = AddPlayer();
+        player.Spawn();
+        player.SetTeam(team);
+        player.SetPosition(at);
+        player.SetMove(MoveDirection::None);
+        player.Update(*this);
+        return player;
     }
 
     GameMap& Map() override { return map_; }

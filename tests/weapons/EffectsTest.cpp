@@ -19,8 +19,7 @@ class EffectsTest : public testing::Test {
 protected:
     EffectsTest() {
         SeedRandom(11);
-        arena_.Map().Contents().bounds = Float4{0, 0, 2000, 1000};
-        arena_.AddPlatform(0, 500, 2000, 540);
+        arena_.AddFloor();
     }
     // Updates until the object finishes, at most 3000 times; the updates it took.
     int RunOut(LiveObject& object) {
@@ -102,14 +101,8 @@ TEST_F(EffectsTest, ALimbComesToRestOrLeavesTheMap) {
 
 TEST_F(EffectsTest, AHeadlessNeckCatchesAHeadOnlyOnceItHasFlownTwentySteps) {
     arena_.soundTable = {"Explode.wav", "Pop.wav"};
-    for (const float x : {300.0f, 304.0f}) {
-        Player& player = arena_.AddPlayer();
-        player.Spawn();
-        player.SetPosition({x, 300});
-        player.SetMove(MoveDirection::None);
-        player.Update(arena_);
-        player.LoseHead(-1, arena_);
-    }
+    for (const float x : {300.0f, 304.0f})
+        arena_.AddStandingPlayer({x, 300}).LoseHead(-1, arena_);
     const Player &far = arena_.GetPlayer(0), &near = arena_.GetPlayer(1);
     // Both necks are in reach of it; the nearer catches it.
     FlyingHead head(ParticleSetup{.position = near.Lower().Point(0) + Vec2{-1, 0}, .gravity = 0});
