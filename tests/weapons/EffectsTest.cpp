@@ -8,7 +8,9 @@
 #include "player/Player.h"
 #include "support/TestArena.h"
 #include "weapons/effects/FlyingHead.h"
+#include "weapons/effects/FlyingHelmet.h"
 #include "weapons/effects/FlyingLimb.h"
+#include "weapons/effects/MuzzleFlash.h"
 #include "weapons/effects/Particle.h"
 #include "weapons/effects/ShellCasing.h"
 #include "world/RectRelations.h"
@@ -91,7 +93,12 @@ TEST_F(EffectsTest, ACasingEndsLyingStillAfterTurning500DegreesOrOffTheMap) {
     }
 }
 
-TEST_F(EffectsTest, ALimbComesToRestOrLeavesTheMap) {
+// How long they show is their look; that they end at all keeps a match's objects from piling up.
+TEST_F(EffectsTest, FlashesAndHelmetsEndAndALimbComesToRestOrLeavesTheMap) {
+    MuzzleFlash flash(-1, Vec2{100, 100});
+    EXPECT_LT(RunOut(flash), 3000);
+    FlyingHelmet helmet(-1, Vec2{400, 490}, Vec2{});
+    EXPECT_LT(RunOut(helmet), 3000);
     FlyingLimb resting(Vec2{395, 470}, Vec2{405, 470}, Vec2{1.5f, -2});
     EXPECT_LT(RunOut(resting), 2000);
     EXPECT_TRUE(resting.Centre().y > 480.0f && resting.Centre().y <= 498.0f);

@@ -41,6 +41,16 @@ std::size_t Sparks(const TestArena& arena) {
 }
 }  // namespace
 
+TEST(ProjectileTest, ABulletRunsOutOfLifeInTheAir) {
+    TestArena arena;
+    Build(arena);
+    Bullet flying(BulletSetup{.position = {100, 400}, .velocity = {0, -20}, .life = 1.5f});
+    flying.Update(arena);
+    EXPECT_FALSE(flying.Finished());
+    flying.Update(arena);
+    EXPECT_TRUE(flying.Finished());
+}
+
 TEST(ProjectileTest, ABulletSparksOffAWallTakesTheHelmetOrTheHeadOrHurtsArmourBeforeHealth) {
     struct Case {
         Vec2 from;  // flying right: at y 470 it meets the head, at 480 the spine
