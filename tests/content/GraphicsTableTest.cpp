@@ -26,10 +26,6 @@ protected:
     void WriteTable(const std::string& name, const std::string& text) {
         std::ofstream(root_ / "Base" / name, std::ios::binary) << text;
     }
-    std::vector<std::string> LogLines() {
-        log_.Close();
-        return ReadLines(root_ / "Log.txt");
-    }
 
     fs::path root_;
     Log log_;
@@ -62,28 +58,28 @@ TEST_F(GraphicsTableTest, LoadsAFoldersTgasByNameAndCutsSpritesByTheTable) {
     EXPECT_EQ(menu->tx2, 1.0f);
     EXPECT_EQ(menu->ty2, menu->image->TexCoordV(384));
     // Why a picture or a table line was refused; names from files with no raw bytes.
-    EXPECT_EQ(LogLines(), (std::vector<std::string>{
-                              "Loaded A.TGA (2 x 2)",
-                              "Couldn't load " + (root_ / "Base" / "odd.tga").string() +
-                                  ": it is 3 x 3; each side must be a power of two from 2 to 512.",
-                              "Loaded sheet.tga (512 x 256)", "Couldn't find UNDEFINED",
-                              "Loaded \"menu\" from \"sheet.tga\"", "Couldn't find gone.tga",
-                              "Couldn't find g\\x01\\xff",
-                              "The sprite table " + (root_ / "Base" / "t.gtb").string() +
-                                  " is damaged: skipped 1 unreadable line, the first is line 8.",
-                              "The sprite table " + (root_ / "Base" / "empty.gtb").string() +
-                                  " names no sprites."}));
+    log_.Close();
+    EXPECT_EQ(
+        ReadLines(root_ / "Log.txt"),
+        (std::vector<std::string>{
+            "Loaded A.TGA (2 x 2)",
+            "Couldn't load " + (root_ / "Base" / "odd.tga").string() +
+                ": it is 3 x 3; each side must be a power of two from 2 to 512.",
+            "Loaded sheet.tga (512 x 256)", "Couldn't find UNDEFINED",
+            "Loaded \"menu\" from \"sheet.tga\"", "Couldn't find gone.tga",
+            "Couldn't find g\\x01\\xff",
+            "The sprite table " + (root_ / "Base" / "t.gtb").string() +
+                " is damaged: skipped 1 unreadable line, the first is line 8.",
+            "The sprite table " + (root_ / "Base" / "empty.gtb").string() + " names no sprites."}));
 }
 
 TEST_F(GraphicsTableTest, LooksUpTheFirstSpriteOfANameAndFallsBackToPositionZero) {
-    GraphicsTable empty(renderer_, log_);
-    EXPECT_EQ(empty.GetSprite(empty.FindSpriteIndex("menu")), nullptr);  // nothing to draw
-
+    GraphicsTable table(renderer_, log_);
+    EXPECT_EQ(table.GetSprite(table.FindSpriteIndex("menu")), nullptr);  // nothing to draw
     WriteImage("gfx.tga", 8, 8);
     WriteImage("ents.tga", 16, 16);
     WriteTable("BWgfx.gtb", "[gfx.tga]\nfirst 0,0,1,1\nshared 0,0,2,2\n");
     WriteTable("BWents.etb", "[ents.tga]\nshared 0,0,3,3\nown 0,0,4,4\n");
-    GraphicsTable table(renderer_, log_);
     table.LoadImageDirectory(root_ / "Base");
     table.LoadSpriteTable(root_ / "Base" / "BWgfx.gtb");
     table.LoadSpriteTable(root_ / "Base" / "BWents.etb");

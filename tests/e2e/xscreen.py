@@ -14,67 +14,45 @@ import sys
 from screenshot import load
 
 x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
-ulong = ctypes.c_ulong
+ulong, cint, cuint, ref = ctypes.c_ulong, ctypes.c_int, ctypes.c_uint, ctypes.byref
 
 
 class XImage(ctypes.Structure):
-    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
-                ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_ubyte)),
-                ("byte_order", ctypes.c_int), ("bitmap_unit", ctypes.c_int),
-                ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
-                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int),
-                ("bits_per_pixel", ctypes.c_int), ("red_mask", ulong), ("green_mask", ulong),
-                ("blue_mask", ulong)]
+    _fields_ = [(name, cint) for name in ("width", "height", "xoffset", "format")] + \
+        [("data", ctypes.POINTER(ctypes.c_ubyte))] + \
+        [(name, cint) for name in ("byte_order", "bitmap_unit", "bitmap_bit_order", "bitmap_pad",
+                                   "depth", "bytes_per_line", "bits_per_pixel")] + \
+        [(name, ulong) for name in ("red_mask", "green_mask", "blue_mask")]
 
 
 x11.XOpenDisplay.restype = ctypes.c_void_p
 x11.XDefaultRootWindow.restype = ulong
-x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
 x11.XGetImage.restype = ctypes.POINTER(XImage)
-x11.XGetImage.argtypes = [ctypes.c_void_p, ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
-                          ctypes.c_uint, ulong, ctypes.c_int]
-x11.XQueryTree.argtypes = [ctypes.c_void_p, ulong, ctypes.POINTER(ulong), ctypes.POINTER(ulong),
-                           ctypes.POINTER(ctypes.POINTER(ulong)), ctypes.POINTER(ctypes.c_uint)]
-x11.XFetchName.argtypes = [ctypes.c_void_p, ulong, ctypes.POINTER(ctypes.c_char_p)]
-x11.XGetGeometry.argtypes = [ctypes.c_void_p, ulong, ctypes.POINTER(ulong)] + \
-    [ctypes.POINTER(ctypes.c_int)] * 2 + [ctypes.POINTER(ctypes.c_uint)] * 4
-x11.XTranslateCoordinates.argtypes = [ctypes.c_void_p, ulong, ulong, ctypes.c_int, ctypes.c_int,
-                                      ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int),
-                                      ctypes.POINTER(ulong)]
-x11.XResizeWindow.argtypes = [ctypes.c_void_p, ulong, ctypes.c_uint, ctypes.c_uint]
-x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-
-display = x11.XOpenDisplay(None)
+display = ctypes.c_void_p(x11.XOpenDisplay(None))
 if not display:
     sys.exit("xscreen.py: no X display")
-root = x11.XDefaultRootWindow(display)
+root = ulong(x11.XDefaultRootWindow(display))
 
 
 def geometry(window):
     """x, y on the screen, width, height."""
-    unused, x, y = ulong(), ctypes.c_int(), ctypes.c_int()
-    width, height, border, depth = (ctypes.c_uint() for _ in range(4))
-    x11.XGetGeometry(display, window, ctypes.byref(unused), ctypes.byref(x), ctypes.byref(y),
-                     ctypes.byref(width), ctypes.byref(height), ctypes.byref(border),
-                     ctypes.byref(depth))
-    x11.XTranslateCoordinates(display, window, root, 0, 0, ctypes.byref(x), ctypes.byref(y),
-                              ctypes.byref(unused))
+    unused, x, y = ulong(), cint(), cint()
+    width, height, border, depth = (cuint() for _ in range(4))
+    x11.XGetGeometry(display, window, ref(unused), ref(x), ref(y), ref(width), ref(height),
+                     ref(border), ref(depth))
+    x11.XTranslateCoordinates(display, window, root, 0, 0, ref(x), ref(y), ref(unused))
     return x.value, y.value, width.value, height.value
 
 
 def grab(x, y, width, height):
     """Rows of (r, g, b) tuples, top row first."""
-    image = x11.XGetImage(display, root, x, y, width, height, 0xFFFFFFFF, 2).contents
-    assert image.bits_per_pixel == 32, image.bits_per_pixel
+    image = x11.XGetImage(display, root, x, y, cuint(width), cuint(height), ulong(0xFFFFFFFF),
+                          2).contents
+    assert (image.bits_per_pixel, image.red_mask, image.blue_mask) == (32, 0xFF0000, 0xFF)
     data = ctypes.string_at(image.data, image.bytes_per_line * height)
-    shift = {mask: (mask & -mask).bit_length() - 1
-             for mask in (image.red_mask, image.green_mask, image.blue_mask)}
-    rows = []
-    for row in range(height):
-        words = struct.unpack_from(f"<{width}I", data, row * image.bytes_per_line)
-        rows.append([tuple((w & m) >> shift[m] for m in (image.red_mask, image.green_mask,
-                                                        image.blue_mask)) for w in words])
-    return rows
+    return [[(data[i + 2], data[i + 1], data[i])
+             for i in range(row * image.bytes_per_line, row * image.bytes_per_line + 4 * width, 4)]
+            for row in range(height)]
 
 
 def find_window(name):
@@ -82,12 +60,11 @@ def find_window(name):
     while pending:
         window = pending.pop()
         title = ctypes.c_char_p()
-        if x11.XFetchName(display, window, ctypes.byref(title)) and title.value == name:
+        if x11.XFetchName(display, window, ref(title)) and title.value == name:
             return window
-        unused, children, count = ulong(), ctypes.POINTER(ulong)(), ctypes.c_uint()
-        x11.XQueryTree(display, window, ctypes.byref(unused), ctypes.byref(unused),
-                       ctypes.byref(children), ctypes.byref(count))
-        pending.extend(children[i] for i in range(count.value))
+        unused, children, count = ulong(), ctypes.POINTER(ulong)(), cuint()
+        x11.XQueryTree(display, window, ref(unused), ref(unused), ref(children), ref(count))
+        pending.extend(ulong(children[i]) for i in range(count.value))
     sys.exit(f"xscreen.py: no window {name!r}")
 
 
@@ -130,18 +107,14 @@ def check(shot, screen):
     assert len({p for row in shot for p in row}) > 8, "the screenshot shows almost nothing"
 
 
-def main():
-    command = sys.argv[1]
-    if command == "screen":
-        x, y, width, height = geometry(root)
-        check(read_shot(sys.argv[2]), grab(0, 0, width, height))
-    elif command == "resize":
-        x11.XResizeWindow(display, find_window(b"Brawlwick"), int(sys.argv[2]), int(sys.argv[3]))
-        x11.XSync(display, 0)
-    elif command == "window":
-        x, y, width, height = geometry(find_window(b"Brawlwick"))
-        assert (width, height) == (int(sys.argv[3]), int(sys.argv[4])), (width, height)
-        check(read_shot(sys.argv[2]), grab(x, y, width, height))
-
-
-main()
+command = sys.argv[1]
+if command == "screen":
+    check(read_shot(sys.argv[2]), grab(0, 0, *geometry(root)[2:]))
+elif command == "resize":
+    x11.XResizeWindow(display, find_window(b"Brawlwick"), cuint(int(sys.argv[2])),
+                      cuint(int(sys.argv[3])))
+    x11.XSync(display, 0)
+elif command == "window":
+    x, y, width, height = geometry(find_window(b"Brawlwick"))
+    assert (width, height) == (int(sys.argv[3]), int(sys.argv[4])), (width, height)
+    check(read_shot(sys.argv[2]), grab(x, y, width, height))

@@ -1,6 +1,8 @@
 // A fighter moving against an arena double: no match, no input, only the player's own calls.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/Random.h"
 #include "player/Player.h"
 #include "support/TestArena.h"
@@ -12,19 +14,11 @@ class PlayerMovementTest : public testing::Test {
 protected:
     PlayerMovementTest() {
         SeedRandom(7);
-        arena_.Map().Contents().bounds = Float4{0, 0, 2000, 1000};
-        arena_.AddPlatform(0, 500, 2000, 540);
+        arena_.AddFloor();
         arena_.AddPlatform(1100, 300, 1140, 500);
     }
 
-    // The human in play, standing still at `at`.
-    Player& Start(Vec2 at) {
-        Player& human = arena_.AddPlayer();
-        human.Spawn();
-        human.SetPosition(at);
-        human.SetMove(MoveDirection::None);
-        return human;
-    }
+    Player& Start(Vec2 at) { return arena_.AddStandingPlayer(at); }
     void Frames(Player& player, int count) {
         for (int i = 0; i < count && player.InPlay(); ++i)
             player.Update(arena_);
@@ -41,40 +35,31 @@ TEST_F(PlayerMovementTest, LandsOnATopStaysThereAndJumpsOffIt) {
     // Gravity pulls every frame and the floor takes it back every frame.
     for (int i = 0; i < 2; ++i) {
         Frames(human, 1);
-        EXPECT_FLOAT_EQ(human.Position().y, 488.0f);  // box bottom on the floor's top
-        EXPECT_EQ(human.Velocity().y, 0.0f);
+        // The box's bottom on the floor's top.
+        EXPECT_EQ(std::pair(human.Position().y, human.Velocity().y), std::pair(488.0f, 0.0f));
         EXPECT_EQ(human.Ground(), &arena_.Map().Platforms()[0]);
     }
     human.Jump();
     Frames(human, 1);
-    EXPECT_LT(human.Position().y, 488.0f);
-    EXPECT_EQ(human.Ground(), nullptr);
+    EXPECT_TRUE(human.Position().y < 488.0f && human.Ground() == nullptr);
     Frames(human, 200);
     EXPECT_FLOAT_EQ(human.Position().y, 488.0f);
 }
 
 TEST_F(PlayerMovementTest, AWallStopsTheRunnerFromEitherSideAndTellsTheBot) {
-    struct Case {
-        float startX;
-        MoveDirection run;
-        float stopX;
-    };
-    for (const Case& c : {Case{1000.0f, MoveDirection::Right, 1092.0f},
-                          Case{1300.0f, MoveDirection::Left, 1148.0f}}) {
-        SCOPED_TRACE(c.startX);
-        Player& human = Start({c.startX, 488.0f});
-        human.SetMove(c.run);
+    for (const auto& [startX, run, stopX] : {std::tuple(1000.0f, MoveDirection::Right, 1092.0f),
+                                             std::tuple(1300.0f, MoveDirection::Left, 1148.0f)}) {
+        Player& human = Start({startX, 488.0f});
+        human.SetMove(run);
         Frames(human, 200);
-        EXPECT_FLOAT_EQ(human.Position().x, c.stopX);
-        EXPECT_FLOAT_EQ(human.Position().y, 488.0f);  // still on the floor
+        EXPECT_EQ(human.Position(), (Vec2{stopX, 488.0f}));  // still on the floor
         EXPECT_EQ(human.Velocity().x, 0.0f);
         EXPECT_TRUE(human.Mind().hitWall);
         // A jump against the wall comes back down beside it, not on its top.
         human.SetMove(MoveDirection::None);
         human.Jump();
         Frames(human, 200);
-        EXPECT_FLOAT_EQ(human.Position().x, c.stopX);
-        EXPECT_FLOAT_EQ(human.Position().y, 488.0f);
+        EXPECT_EQ(human.Position(), (Vec2{stopX, 488.0f}));
     }
 }
 
@@ -130,18 +115,15 @@ TEST_F(PlayerMovementTest, InBulletTimeTheCigaretteSmokesAndDrawingChangesNothin
     SeedRandom(3);
     for (int i = 0; i < 100; ++i)
         human.Draw(arena_.GetView(), arena_);
-    EXPECT_EQ(RandomInt(), next);
-    EXPECT_EQ(arena_.particles.size(), puffs);
-    EXPECT_EQ(human.Position(), at);
+    EXPECT_EQ(std::tuple(RandomInt(), arena_.particles.size(), human.Position()),
+              std::tuple(next, puffs, at));
     EXPECT_FALSE(arena_.renderer.CallsOf(RecordingRenderer::Kind::Line).empty());
 
     // It runs out on the match's steps, landing exactly on zero, and a death ends it at once.
     for (int i = 0; i < 2000 && human.BulletTime() > 0.0f; ++i)
         Frames(human, 1);
-    EXPECT_EQ(human.BulletTime(), 0.0f);
-    EXPECT_EQ(arena_.timeScaleTarget, 1.0f);
+    EXPECT_EQ(std::pair(human.BulletTime(), arena_.timeScaleTarget), std::pair(0.0f, 1.0f));
     human.StartBulletTime(1000.0f, arena_);
     human.Die(-1, arena_);
-    EXPECT_EQ(human.BulletTime(), 0.0f);
-    EXPECT_EQ(arena_.timeScaleTarget, 1.0f);
+    EXPECT_EQ(std::pair(human.BulletTime(), arena_.timeScaleTarget), std::pair(0.0f, 1.0f));
 }

@@ -4,15 +4,12 @@
 
 #include <algorithm>
 #include <cstring>
-
 #include <fstream>
 
 #include "sound/SoundTable.h"
 #include "sound/WaveFile.h"
 
-namespace {
 const std::filesystem::path kBase = BRAWLWICK_BASE_DIR;
-}  // namespace
 
 // That every line loads and the music the game names plays is the sound end-to-end test's.
 TEST(SoundContentTest, TheMenuClickIsTheFirstSound) {

@@ -21,7 +21,7 @@
 
 // Everything a match needs, with no display, sound or wall clock: a recording renderer, a
 // scripted keyboard, a manual clock. Sprites and skeleton files come from a Base folder when one
-// is given (the built one, for whole maps). The App's test hears the match's music.
+// is given (the built one, for whole maps).
 class GameRig {
 public:
     // `folder` receives Log.txt and Screenshots/.
@@ -80,15 +80,9 @@ public:
         return game;
     }
 
-    // Holds a key through the input system's next poll.
-    void Hold(int key) {
-        keyboard_->Press(key);
-        RecordingListener ignored;
-        input->Poll(ignored);
-    }
-
-    void Release(int key) {
-        keyboard_->Release(key);
+    // Holds or lets go of a key through the input system's next poll.
+    void Hold(int key, bool held = true) {
+        held ? keyboard_->Press(key) : keyboard_->Release(key);
         RecordingListener ignored;
         input->Poll(ignored);
     }

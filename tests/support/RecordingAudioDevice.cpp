@@ -33,12 +33,6 @@ private:
 };
 }  // namespace
 
-std::ostream& operator<<(std::ostream& out, const AudioRecord::Event& event) {
-    static const char* const kNames[] = {"Started", "Retuned", "Stopped"};
-    return out << kNames[static_cast<int>(event.kind)] << "(sound " << event.sound << ", copy "
-               << event.copy << ", rate " << event.rate << (event.loop ? ", loop)" : ")");
-}
-
 std::unique_ptr<SoundCopies> RecordingAudioDevice::Load(const WaveFile&, int copies,
                                                         std::string& why) {
     if (!record_.open) {

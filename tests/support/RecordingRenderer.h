@@ -10,19 +10,7 @@
 // A Renderer that draws nothing and remembers every call, so tests can check what was drawn.
 class RecordingRenderer final : public Renderer {
 public:
-    enum class Kind {
-        SetClearColor,
-        BeginFrame,
-        Present,
-        BindImage,
-        TexturedQuad,
-        FillRect,
-        Line,
-        Text,
-        Screenshot,
-        TextureFilter,
-        LineSmooth
-    };
+    enum class Kind { BeginFrame, Present, TexturedQuad, FillRect, Line, Text, Screenshot };
 
     struct Call {
         Kind kind = Kind::BeginFrame;
@@ -35,10 +23,6 @@ public:
                                Log* log = nullptr)
         : Renderer(width, height, depth, log) {}
 
-    void SetClearColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override {
-        Renderer::SetClearColor(red, green, blue);
-        Record(Kind::SetClearColor, {}, Colour{red, green, blue, 0});
-    }
     void BeginFrame() override { Record(Kind::BeginFrame); }
     bool Present() override {
         Record(Kind::Present);
@@ -46,7 +30,7 @@ public:
     }
     // Reads the TGA with the real rules, so tests see the same refusals as the game.
     std::unique_ptr<Image> CreateImage(const std::string& fileName, std::string* why) override;
-    void BindImage(const Image*) override { Record(Kind::BindImage); }
+    void BindImage(const Image*) override {}
     void DrawTexturedQuad(float x1, float y1, float x2, float y2, float tx1, float ty1, float tx2,
                           float ty2, std::uint8_t alpha, float angle) override {
         Record(Kind::TexturedQuad, {x1, y1, x2, y2, tx1, ty1, tx2, ty2, angle},
@@ -63,13 +47,7 @@ public:
         Record(Kind::Screenshot, {}, {}, fileName);
         return true;
     }
-    void SetTextureFilter(bool smooth) override {
-        Record(Kind::TextureFilter, {smooth ? 1.f : 0.f});
-    }
-    void SetLineSmooth(bool smooth) override {
-        Renderer::SetLineSmooth(smooth);
-        Record(Kind::LineSmooth, {smooth ? 1.0f : 0.0f});
-    }
+    void SetTextureFilter(bool) override {}
 
     const std::vector<Call>& Calls() const { return calls_; }
     std::vector<Call> CallsOf(Kind kind) const;

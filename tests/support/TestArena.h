@@ -36,11 +36,28 @@ public:
         map_.Platforms().emplace_back(x1, y1, x2, y2);
         map_.BuildQuadTree(GameMap::kTreeDepth);
     }
+    // A floor whose top is at y 500 across a world 2000 by 1000.
+    void AddFloor() {
+        map_.Contents().bounds = Float4{0, 0, 2000, 1000};
+        AddPlatform(0, 500, 2000, 540);
+    }
     // Players numbered in order; the first is the human.
     Player& AddPlayer() {
         players_.push_back(std::make_unique<Player>());
         players_.back()->SetNumber(PlayerCount() - 1);
         return *players_.back();
+    }
+    // A new life standing still at `at`, posed by its first update. On the floor, at y 488, his
+    // spine runs from the neck (x, 474) down to the hip (x, 486), and the head's box is x - 4 to
+    // x + 4 by y 466 to 475.
+    Player& AddStandingPlayer(Vec2 at, Team team = Team::None) {
+        Player& player = AddPlayer();
+        player.Spawn();
+        player.SetTeam(team);
+        player.SetPosition(at);
+        player.SetMove(MoveDirection::None);
+        player.Update(*this);
+        return player;
     }
 
     GameMap& Map() override { return map_; }
@@ -74,10 +91,8 @@ public:
         return graphics_ != nullptr ? graphics_->FindSpriteIndex(name) : -1;
     }
     int FindSound(const std::string& fileName) const override {
-        for (std::size_t i = 0; i < soundTable.size(); ++i) {
-            if (soundTable[i] == fileName) return static_cast<int>(i);
-        }
-        return -1;
+        const auto found = std::ranges::find(soundTable, fileName);
+        return found == soundTable.end() ? -1 : static_cast<int>(found - soundTable.begin());
     }
     void PlaySound(int number) override { sounds.push_back(number); }
     int WeaponDefCount() const override { return static_cast<int>(weaponDefs.size()); }
@@ -86,9 +101,7 @@ public:
         return BuildWeapon(weaponDefs[static_cast<std::size_t>(index)], *this);
     }
     std::unique_ptr<Weapon> CreateWeapon(const std::string& section) override {
-        const int found = FindWeaponDef(weaponDefs, section);
-        return found < 0 ? nullptr
-                         : BuildWeapon(weaponDefs[static_cast<std::size_t>(found)], *this);
+        return CreateWeaponAt(FindWeaponDef(weaponDefs, section));
     }
     int WeaponSprite(const std::string& section) const override {
         const int found = FindWeaponDef(weaponDefs, section);

@@ -59,10 +59,10 @@ public:
         return *this;
     }
 
-    // The whole file; the RIFF header tells the true size unless another is given.
-    Bytes Build(std::int64_t riffSize = -1) const {
+    // The whole file, the RIFF header telling its true size.
+    Bytes Build() const {
         Bytes out{'R', 'I', 'F', 'F'};
-        Put(out, static_cast<std::uint32_t>(riffSize >= 0 ? riffSize : 4 + chunks_.size()), 4);
+        Put(out, static_cast<std::uint32_t>(4 + chunks_.size()), 4);
         out.insert(out.end(), {'W', 'A', 'V', 'E'});
         out.insert(out.end(), chunks_.begin(), chunks_.end());
         return out;

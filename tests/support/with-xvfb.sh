@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Runs a command on a private virtual X display with software OpenGL, then stops the display.
-# Usage: with-xvfb.sh [--screen WxHxD] COMMAND [ARGS...]; exits with the command's status. The
-# screen is 1024x768x24 unless given.
+# Usage: with-xvfb.sh [--screen WxHxD] COMMAND [ARGS...]; exits with the command's status.
 set -u
 screen=1024x768x24
 if [ "${1:-}" = --screen ]; then
@@ -17,16 +16,12 @@ xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; rm -f "$number"' EXIT
 trap 'exit 130' INT TERM
 for _ in $(seq 200); do
-    grep -q '^[0-9]*$' "$number" && [ -s "$number" ] && break
+    grep -q '^[0-9]\+$' "$number" && break
     kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.05
 done
 display=$(tr -d '\n' < "$number")
-if [ -z "$display" ]; then
-    echo "with-xvfb.sh: Xvfb did not start" >&2
-    exit 1
-fi
-
+[ -n "$display" ] || { echo "with-xvfb.sh: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$display" LIBGL_ALWAYS_SOFTWARE=1 SDL_VIDEODRIVER=x11
 # In the background so a timeout's signal reaches the command and the display at once. SDL turns
 # SIGTERM into a quit event, so a command that does not stop soon after is killed.
@@ -43,4 +38,3 @@ stop_child() {
 child=$!
 trap 'stop_child; exit 130' INT TERM
 wait "$child"
-exit $?

@@ -11,9 +11,7 @@
 
 TEST(BuiltWeaponFile, HasEveryWeaponOfItsKindWithKnownSounds) {
     const std::filesystem::path base = BRAWLWICK_BASE_DIR;
-    std::vector<std::string> log;
-    const std::vector<WeaponDef> defs =
-        LoadWeaponFile(base / "BWwep.wtb", [&](const std::string& line) { log.push_back(line); });
+    const std::vector<WeaponDef> defs = LoadWeaponFile(base / "BWwep.wtb", [](const auto&) {});
     std::ifstream table(base / "BWsnd.stb");
     std::vector<std::string> sounds;
     ReadSoundTable(table, [&](const SoundTableLine& line) { sounds.push_back(line.fileName); });
@@ -21,26 +19,18 @@ TEST(BuiltWeaponFile, HasEveryWeaponOfItsKindWithKnownSounds) {
     const auto known = [&](const std::string& sound) {
         return std::count(sounds.begin(), sounds.end(), sound) == 1;
     };
-    const struct {
-        const char* name;
-        WeaponKind kind;
-    } expected[] = {
-        {"Platinum", WeaponKind::Platinum},
-        {"M4", WeaponKind::M4},
-        {"SR", WeaponKind::SR},
-        {"SG", WeaponKind::SG},
-        {"GL", WeaponKind::GL},
-        {"Flamer", WeaponKind::Flamer},
-        {"Blaster", WeaponKind::Blaster},
-    };
+    using enum WeaponKind;
+    const std::pair<const char*, WeaponKind> expected[] = {
+        {"Platinum", Platinum}, {"M4", M4},          {"SR", SR}, {"SG", SG}, {"GL", GL},
+        {"Flamer", Flamer},     {"Blaster", Blaster}};
     ASSERT_EQ(defs.size(), std::size(expected));
     EXPECT_EQ(defs[0].name, "Platinum");  // "give all" selects the first: the sidearm
-    for (const auto& weapon : expected) {
-        const int at = FindWeaponDef(defs, weapon.name);
-        ASSERT_GE(at, 0) << weapon.name;
+    for (const auto& [name, kind] : expected) {
+        const int at = FindWeaponDef(defs, name);
+        ASSERT_GE(at, 0) << name;
         const WeaponDef& def = defs[static_cast<std::size_t>(at)];
-        EXPECT_EQ(def.kind, weapon.kind) << weapon.name;
-        EXPECT_TRUE(known(def.Value("FireSound"))) << weapon.name;
+        EXPECT_EQ(def.kind, kind) << name;
+        EXPECT_TRUE(known(def.Value("FireSound"))) << name;
     }
     const WeaponDef& m4 = defs[static_cast<std::size_t>(FindWeaponDef(defs, "M4"))];
     EXPECT_EQ(m4.Value("RPG"), "True");
