@@ -44,22 +44,22 @@ bool AnimEditor::Frame(Game&) {
 
 void AnimEditor::OnCommand(Command command) {
     struct Entry {
-        Command command;
         void (AnimEditor::*run)();
+        Command command;
         bool editModeOnly;
     };
     static constexpr Entry kCommands[] = {
-        {Command::NextFrame, &AnimEditor::NextFrame, true},
-        {Command::PrevFrame, &AnimEditor::PrevFrame, true},
-        {Command::NextJoint, &AnimEditor::NextJoint, true},
-        {Command::NextAnimation, &AnimEditor::NextAnimation, true},
-        {Command::EditOrPreview, &AnimEditor::SwitchPreview, false},
-        {Command::ClearFrames, &AnimEditor::ClearFrames, false},
-        {Command::AddFrame, &AnimEditor::AddFrame, false},
-        {Command::SaveAnimations, &AnimEditor::Save, false},
-        {Command::LegsOrArms, &AnimEditor::SwitchFigure, false},
-        {Command::DeleteFrame, &AnimEditor::DeleteFrame, false},
-        {Command::AnimEditor, &AnimEditor::Close, false},
+        {&AnimEditor::NextFrame, Command::NextFrame, true},
+        {&AnimEditor::PrevFrame, Command::PrevFrame, true},
+        {&AnimEditor::NextJoint, Command::NextJoint, true},
+        {&AnimEditor::NextAnimation, Command::NextAnimation, true},
+        {&AnimEditor::SwitchPreview, Command::EditOrPreview, false},
+        {&AnimEditor::ClearFrames, Command::ClearFrames, false},
+        {&AnimEditor::AddFrame, Command::AddFrame, false},
+        {&AnimEditor::Save, Command::SaveAnimations, false},
+        {&AnimEditor::SwitchFigure, Command::LegsOrArms, false},
+        {&AnimEditor::DeleteFrame, Command::DeleteFrame, false},
+        {&AnimEditor::Close, Command::AnimEditor, false},
     };
     for (const Entry& entry : kCommands) {
         if (entry.command == command && !(entry.editModeOnly && preview_)) (this->*entry.run)();
