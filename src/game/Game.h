@@ -109,6 +109,14 @@ public:
     const Font* SmallBoldFont() const override { return smallBoldFont_.get(); }
     const LowerAnimationSet& LowerAnimations() const override { return lowerAnimations_; }
     const UpperAnimationSet& UpperAnimations() const override { return upperAnimations_; }
+    // The sets the animation editor changes in place; after a change the fighters are fitted
+    // to them, so the match resumes on frames that exist.
+    LowerAnimationSet& EditLowerAnimations() { return lowerAnimations_; }
+    UpperAnimationSet& EditUpperAnimations() { return upperAnimations_; }
+    void FitAnimationStates() {
+        for (Player& player : players_)
+            player.FitAnimationStates(*this);
+    }
     MouseLook* HumanMouse() override { return mouseLook_.get(); }
 
     void BuildQuadTree(int depth) { map_.BuildQuadTree(depth); }

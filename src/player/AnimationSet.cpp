@@ -35,8 +35,17 @@ const char* AnimationSet<N>::Name(int index) {
 }
 
 template <std::size_t N>
-bool AnimationSet<N>::Animate(Pose<N>& pose, AnimationState& state, float step) const {
+void AnimationSet<N>::Fit(AnimationState& state) const {
     if (!InRange(state.animation, kAnimations)) state.Set(0, -1);
+    const int count = static_cast<int>(Get(state.animation).frames.size());
+    if (InRange(state.current, count) && InRange(state.next, count)) return;
+    state.current = 0;
+    state.next = count > 1 ? 1 : 0;
+}
+
+template <std::size_t N>
+bool AnimationSet<N>::Animate(Pose<N>& pose, AnimationState& state, float step) const {
+    Fit(state);
     const Animation<N>& animation = Get(state.animation);
     const auto& frames = animation.frames;
     const int count = static_cast<int>(frames.size());
@@ -45,13 +54,10 @@ bool AnimationSet<N>::Animate(Pose<N>& pose, AnimationState& state, float step) 
         if (count == 1) pose = frames.front();
         return false;
     }
-    if (!InRange(state.current, count) || !InRange(state.next, count)) {
-        state.current = 0;
-        state.next = 1;
-    }
     state.phase += step * animation.speed;
-    // A speed near the float limit overflows the phase, which would stay NaN for good.
-    if (!std::isfinite(state.phase)) state.phase = 0.0f;
+    // A speed near the float limit overflows the phase, which would stay NaN for good. A
+    // negative speed runs the phase down to the current frame and holds it there.
+    if (!std::isfinite(state.phase) || state.phase < 0.0f) state.phase = 0.0f;
     bool ended = false;
     if (state.phase > 1.0f) {
         if (state.OneShot()) {

@@ -34,7 +34,12 @@ public:
 
     // Advances the state by the step and writes the blended pose. True when a one-shot
     // animation ended in this call; the state has then moved on to its follow-up.
+    // The phase stays within [0, 1], so the pose never leaves its two frames, whatever the
+    // speed's sign.
     bool Animate(Pose<N>& pose, AnimationState& state, float step) const;
+    // Points the state at an animation and frames this set has: an unknown animation starts
+    // over at the first, frames that are gone start over at the first two.
+    void Fit(AnimationState& state) const;
 
     // Reads the records of a .bwv file in index order, little-endian, until ten are read or the
     // bytes run out. Reading stops at a record that is cut short or does not make sense; that

@@ -28,8 +28,9 @@ bool ReadRecord(ByteReader& in, float speed, Animation<N>& animation, std::strin
         why = "ends inside its frame count";
         return false;
     }
-    if (!std::isfinite(speed) || speed < 0.0f) {
-        why = "has a speed that is not a number of zero or more";
+    // A negative speed is the editor's to make: playback holds such an animation at its frame.
+    if (!std::isfinite(speed)) {
+        why = "has a speed that is not a finite number";
         return false;
     }
     if (count < 0) {

@@ -4,6 +4,7 @@
 
 #include "arena/Arena.h"
 #include "core/Random.h"
+#include "player/AnimationSet.h"
 #include "weapons/Weapon.h"
 
 namespace {
@@ -16,6 +17,11 @@ Player::Player() {
     chat.timer = RandomRange(500.0f, 1000.0f);
     mind_.ChooseKeepAway();
     chat.deliveryTimer = RandomRange(10.0f, 100.0f);
+}
+
+void Player::FitAnimationStates(const Arena& arena) {
+    arena.LowerAnimations().Fit(lowerState_);
+    arena.UpperAnimations().Fit(upperState_);
 }
 
 void Player::Spawn() {

@@ -156,6 +156,8 @@ public:
     const AnimationState& UpperState() const { return upperState_; }
     // Starts an arm animation, e.g. the recoil (1) or a reload (2), returning to 0 after.
     void PlayUpperAnimation(int index) { upperState_.Set(index, 0); }
+    // After the match's animation sets were edited: both figures point at frames that exist.
+    void FitAnimationStates(const Arena& arena);
 
     CarriedWeapons& Weapons() { return weapons_; }
     const CarriedWeapons& Weapons() const { return weapons_; }

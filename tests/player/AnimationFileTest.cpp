@@ -69,8 +69,8 @@ TEST(AnimationFile, AFileStopsWhereItEndsOrGoesWrongNamesThatAnimationAndLeavesT
         // Either count would allocate far beyond the file if it were believed.
         {wild(0.1f, 0x7fffffff, 1.0f), 0.3f, "claims 2147483647 frames, more than the file holds"},
         {wild(0.1f, -5, 1.0f), 0.3f, "has a frame count of -5"},
-        {wild(nan, 1, 1.0f), 0.3f, "has a speed that is not a number of zero or more"},
-        {wild(-0.5f, 1, 1.0f), 0.3f, "has a speed that is not a number of zero or more"},
+        {wild(nan, 1, 1.0f), 0.3f, "has a speed that is not a finite number"},
+        {wild(-inf, 1, 1.0f), 0.3f, "has a speed that is not a finite number"},
         {wild(0.1f, 1, nan), 0.3f, "has a point that is not a finite number"},
         {wild(0.1f, 1, -inf), 0.3f, "has a point that is not a finite number"},
     };

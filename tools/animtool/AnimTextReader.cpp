@@ -81,9 +81,9 @@ private:
             throw TextError("a second speed for animation " + std::to_string(animation_) +
                             "; the first is line " + std::to_string(speedLine_));
         }
+        // Below 0 is allowed: the game holds such an animation at its frame, and a set saved
+        // from the animation editor may have one.
         const float speed = ParseNumber(args[0]);
-        // The game refuses a file that plays backwards.
-        if (speed < 0.0f) throw TextError("the speed " + args[0].text + " is below 0");
         speedLine_ = line;
         WithSet([&](auto& set) { set.Get(animation_).speed = speed; });
     }
