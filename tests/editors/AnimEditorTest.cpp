@@ -44,7 +44,7 @@ protected:
         rig_.renderer.Clear();
         editor_->Frame(*game_);
         for (int key : keys)
-            rig_.Release(key);
+            rig_.Hold(key, false);
         return rig_.renderer.Texts();
     }
     Vec2 Joint(int animation, int frame, int joint) {
