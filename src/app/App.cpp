@@ -281,6 +281,8 @@ void App::OnKeyUp(int key) {
     if (game_) game_->OnKeyUp(key);
 }
 
+bool App::TakesKey(int key) const { return game_ && game_->TakesKey(key); }
+
 void App::OnMouseButton(MouseButton button, bool down) {
     // A bound button holds its action and sends its command like a key; the match's own click
     // handling below still runs (the editors click with it).
