@@ -14,6 +14,7 @@
 #include "core/Random.h"
 #include "core/Screen.h"
 #include "core/TextFormat.h"
+#include "editors/MapEditor.h"
 #include "game/Game.h"
 #include "game/GameType.h"
 #include "input/InputSystem.h"
@@ -203,7 +204,7 @@ std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, GameType type
     services.screenshots = screenshots_;
     services.base = base_;
     services.playerName = playerName_;
-    // The editors are handed in here once they exist.
+    services.openMapEditor = [](Game& game) { return std::make_unique<MapEditor>(game); };
     return std::make_unique<Game>(services, maxClients, fragLimit, type);
 }
 
