@@ -80,17 +80,16 @@ public:
         return game;
     }
 
-    // Holds a key through the input system's next poll.
-    void Hold(int key) {
+    // Holds a key through the input system's next poll, which hands its press to the listener
+    // when one is given.
+    void Hold(int key, InputListener* listener = nullptr) {
         keyboard_->Press(key);
-        RecordingListener ignored;
-        input->Poll(ignored);
+        Poll(listener);
     }
 
-    void Release(int key) {
+    void Release(int key, InputListener* listener = nullptr) {
         keyboard_->Release(key);
-        RecordingListener ignored;
-        input->Poll(ignored);
+        Poll(listener);
     }
 
     // One frame of the timer at the target rate.
@@ -113,6 +112,11 @@ public:
     std::unique_ptr<Console> console;
 
 private:
+    void Poll(InputListener* listener) {
+        RecordingListener ignored;
+        input->Poll(listener != nullptr ? *listener : ignored);
+    }
+
     std::filesystem::path folder_;
     std::filesystem::path base_;  // skeleton files
     Log log_;

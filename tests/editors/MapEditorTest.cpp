@@ -1,0 +1,344 @@
+#include "editors/MapEditor.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <utility>
+
+#include "editors/GridSnap.h"
+#include "game/Game.h"
+#include "input/KeyTable.h"
+#include "support/GameRig.h"
+#include "support/TestFolder.h"
+
+using Kind = RecordingRenderer::Kind;
+
+namespace {
+const std::filesystem::path kBase = BRAWLWICK_BASE_DIR;
+
+// The match's input as the program hands it on: bound keys send commands, save those the open
+// editor takes.
+struct MatchListener final : InputListener {
+    explicit MatchListener(Game& match) : game(match) {}
+    bool IsConsoleOpen() const override { return false; }
+    void ToggleConsole() override {}
+    void OnConsoleKey(int) override {}
+    void OnCommand(Command command) override { game.OnCommand(command); }
+    void OnKeyDown(int key) override { game.OnKeyDown(key); }
+    void OnKeyUp(int key) override { game.OnKeyUp(key); }
+    bool TakesKey(int key) const override { return game.TakesKey(key); }
+    Game& game;
+};
+
+class MapEditorTest : public testing::Test {
+protected:
+    void SetUp() override { Open(kBase, true); }
+
+    // A match with the editor open: on a floor from x 0 to 2000 with its top at y 500 and a
+    // spawn point on it, or on nothing.
+    void Open(const std::filesystem::path& base, bool floor, int players = 1) {
+        GameServices services = rig_.Services();
+        services.base = base;
+        services.openMapEditor = [this](Game& game) {
+            auto editor = std::make_unique<MapEditor>(game);
+            editor_ = editor.get();
+            return editor;
+        };
+        game_ = std::make_unique<Game>(services, players, 32, GameType::FreeForAll);
+        if (floor) {
+            game_->Map().Platforms().emplace_back(0, 500, 2000, 540);
+            game_->Map().SpawnPoints() = {{1000, 488, 0}};
+        }
+        game_->Start();
+        rig_.developer = true;
+        F12();
+    }
+    void F12() {
+        game_->OnCommand(Command::MapEditor);
+        Frame(400, 300);
+    }
+    void Frame(int x, int y) {
+        rig_.cursor.cursorX = x;
+        rig_.cursor.cursorY = y;
+        rig_.Tick();
+        game_->Frame();
+    }
+    void Drag(int x1, int y1, int x2, int y2) {
+        Frame(x1, y1);
+        game_->OnLeftButtonDown();
+        Frame(x2, y2);
+        game_->OnLeftButtonUp();
+    }
+    void Click(int x, int y) { Drag(x, y, x, y); }
+    void RightClick(int x, int y) {
+        Frame(x, y);
+        game_->OnRightButtonDown();
+    }
+    void Press(int key, bool control = false) {
+        if (control) rig_.Hold(Key::kLeftControl);
+        game_->OnKeyDown(key);
+        if (control) rig_.Release(Key::kLeftControl);
+    }
+    void Choose(int palette) {
+        while (editor_->PaletteChoice() != palette)
+            Press(Key::kQ);
+    }
+    GameMap& Map() { return game_->Map(); }
+    // The tree was built over the map as it stands: its root lists every platform, in order.
+    bool TreeIsFresh() {
+        const QuadNode* root = game_->Tree();
+        if (root == nullptr || root->Platforms().size() != Map().Platforms().size()) return false;
+        for (std::size_t i = 0; i < Map().Platforms().size(); ++i) {
+            if (root->Platforms()[i] != &Map().Platforms()[i]) return false;
+        }
+        return true;
+    }
+    std::tuple<std::size_t, std::size_t, std::size_t> Counts() {
+        return {Map().Platforms().size(), Map().SpawnPoints().size(), Map().Items().size()};
+    }
+
+    std::filesystem::path folder_ = FreshTestFolder("editors");
+    GameRig rig_{folder_, kBase};
+    std::unique_ptr<Game> game_;
+    MapEditor* editor_ = nullptr;
+};
+}  // namespace
+
+TEST(GridSnap, DropsTheRemainderByEightKeepingTheSign) {
+    const std::pair<float, float> cases[] = {{13, 8}, {-13, -8}, {16, 16}, {7, 0}, {1003, 1000}};
+    for (const auto& [value, snapped] : cases)
+        EXPECT_EQ(SnapToGrid(value), snapped) << value;
+}
+
+TEST_F(MapEditorTest, QStepsThroughThePaletteAndAClickLaysEachEntrysObject) {
+    struct Entry {
+        const char* name;
+        int team;  // of the spawn point laid, or -1
+        int kind;  // of the item laid, or -1
+    };
+    const Entry kEntries[] = {
+        {"Scenery", -1, -1},
+        {"Spawn Point", 0, -1},
+        {"Spawn Point (Blue Team)", 2, -1},
+        {"Spawn Point (Red Team)", 1, -1},
+        {"Small Health", -1, 0},
+        {"Med Health", -1, 4},
+        {"Mega Health", -1, 5},
+        {"Ammo Up", -1, 1},
+        {"Armor", -1, 2},
+        {"Weapons:", -1, 3},
+    };
+    const Float4 world = game_->Bounds();
+    for (const Entry& entry : kEntries) {
+        Press(Key::kQ);
+        EXPECT_STREQ(editor_->Palette().name, entry.name);
+        Click(300, 200);
+        if (entry.team >= 0) {
+            EXPECT_EQ(Map().SpawnPoints().back().team, entry.team);
+        }
+        if (entry.kind >= 0) {
+            EXPECT_EQ(Map().Items().back().Kind(), entry.kind);
+        }
+    }
+    // Scenery is the sprite's size around the cursor, laid in the tree but no obstacle, and the
+    // world keeps its edges.
+    const Platform& grass = Map().Platforms().back();
+    EXPECT_EQ(std::tuple(grass.Solid(), grass.SpriteName(), grass.Centre()),
+              std::tuple(false, std::string("grass1"), Vec2{300, 200}));
+    EXPECT_EQ(
+        std::tie(world.x1, world.y1, world.x2, world.y2),
+        std::tie(game_->Bounds().x1, game_->Bounds().y1, game_->Bounds().x2, game_->Bounds().y2));
+    EXPECT_EQ(Map().Items().back().WeaponName(), "Platinum");
+    Press(Key::kW);
+    Click(300, 200);
+    EXPECT_EQ(Map().Items().back().WeaponName(), game_->WeaponDefs()[1].name);
+    rig_.renderer.Clear();
+    Frame(400, 300);
+    EXPECT_EQ(rig_.renderer.Texts().at(1), game_->WeaponDefs()[1].name);
+    Press(Key::kQ);  // the eleventh
+    EXPECT_STREQ(editor_->Palette().name, "Platform");
+}
+
+TEST_F(MapEditorTest, DragsLayPlatformsSnappedToEightAndAtLeast24Square) {
+    const std::pair<Float4, Float4> kDrags[] = {
+        {{300, 200, 300, 200}, {296, 176, 320, 200}},  // a click: up and right of the start
+        {{100, 100, 203, 157}, {96, 96, 200, 152}},
+        {{300, 300, 250, 290}, {248, 272, 296, 296}},  // backwards, too low: widened upwards
+    };
+    for (const auto& [drag, laid] : kDrags) {
+        Drag(static_cast<int>(drag.x1), static_cast<int>(drag.y1), static_cast<int>(drag.x2),
+             static_cast<int>(drag.y2));
+        const Float4& r = Map().Platforms().back().Rect();
+        EXPECT_EQ(std::tie(r.x1, r.y1, r.x2, r.y2), std::tie(laid.x1, laid.y1, laid.x2, laid.y2));
+        EXPECT_TRUE(TreeIsFresh());
+    }
+    EXPECT_EQ(Map().Platforms().size(), 4u);
+}
+
+TEST_F(MapEditorTest, TheWorldReaches250BeyondEveryPlatform) {
+    Open(kBase, false);
+    // Scrolled right at the screen's edge, then eased after the target.
+    for (int i = 0; i < 200; ++i)
+        Frame(799, 300);
+    EXPECT_NEAR(editor_->CameraTarget().x, 1000.0f, 0.01f);
+    for (int i = 0; i < 200; ++i)
+        Frame(400, 300);
+    EXPECT_NEAR(editor_->GetCamera().Position().x, 1000.0f, 5.0f);
+    Drag(300, 300, 500, 340);
+    const Float4& laid = Map().Platforms().back().Rect();
+    const Float4& world = game_->Bounds();
+    EXPECT_GE(laid.x2, 1000.0f);
+    EXPECT_EQ(std::tie(world.x1, world.y1, world.x2, world.y2),
+              std::tuple(0.0f, 0.0f, laid.x2 + 250.0f, 600.0f));
+    EXPECT_TRUE(TreeIsFresh());
+}
+
+TEST_F(MapEditorTest, ARightClickDeletesWhatIsUnderItAsOneStepUndoneAndRedone) {
+    Drag(100, 100, 200, 200);
+    Drag(140, 140, 240, 240);
+    Choose(2);
+    for (const int dx : {5, 7})  // within 6 of the click, and not
+        Click(150 + dx, 150);
+    Choose(5);
+    for (const int dy : {15, 17})  // within 16, and not
+        Click(150, 150 + dy);
+    const MapContents before = Map().Contents();
+    RightClick(150, 150);
+    EXPECT_EQ(Counts(), std::tuple(1u, 2u, 1u));
+    EXPECT_EQ(Map().SpawnPoints().back().x, 157.0f);
+    EXPECT_TRUE(TreeIsFresh());
+
+    Press(Key::kZ);  // Control is needed
+    EXPECT_EQ(Counts(), std::tuple(1u, 2u, 1u));
+    Press(Key::kZ, true);
+    EXPECT_EQ(Map().Platforms()[2].Rect().x1, before.platforms[2].Rect().x1);
+    EXPECT_EQ(Map().SpawnPoints()[1].x, before.spawnPoints[1].x);
+    EXPECT_EQ(Map().Items()[0].Position(), before.items[0].Position());
+    EXPECT_EQ(Counts(), std::tuple(3u, 3u, 2u));
+    EXPECT_TRUE(TreeIsFresh());
+    Press(Key::kY, true);
+    EXPECT_EQ(Counts(), std::tuple(1u, 2u, 1u));
+}
+
+TEST_F(MapEditorTest, EachKindOfChangeIsUndoneAndRedoneWithTheMapRebuilt) {
+    const std::vector<std::pair<int, std::tuple<std::size_t, std::size_t, std::size_t>>> kSteps = {
+        {0, {2, 1, 0}}, {1, {3, 1, 0}}, {3, {3, 2, 0}}, {9, {3, 2, 1}}, {10, {3, 2, 2}}};
+    auto counts = Counts();
+    for (const auto& [palette, after] : kSteps) {
+        Choose(palette);
+        Click(600, 100);
+        EXPECT_EQ(Counts(), after) << palette;
+        Press(Key::kZ, true);
+        EXPECT_EQ(Counts(), counts) << palette;
+        EXPECT_TRUE(TreeIsFresh());
+        Press(Key::kY, true);
+        EXPECT_EQ(Counts(), after) << palette;
+        EXPECT_TRUE(TreeIsFresh());
+        counts = after;
+    }
+    // The palette line counts what can be undone; the oldest of more than 100 are forgotten.
+    rig_.renderer.Clear();
+    Frame(400, 300);
+    EXPECT_EQ(rig_.renderer.Texts().front(), "Weapons:    Undo: 5");
+    Choose(2);
+    for (int i = 0; i < 100; ++i)
+        Click(10 + i, 10);
+    while (editor_->History().UndoCount() > 0)
+        Press(Key::kZ, true);
+    EXPECT_EQ(Counts(), std::tuple(3u, 2u, 2u));
+}
+
+TEST_F(MapEditorTest, ASaveKeepsWhatWasSavedWhenTheChangeIsUndoneAfterIt) {
+    Drag(100, 100, 200, 200);
+    const std::filesystem::path saved = folder_ / "edtest.bwm";
+    ASSERT_TRUE(game_->SaveMap(saved));
+    Press(Key::kZ, true);
+    EXPECT_EQ(Map().Platforms().size(), 1u);
+    std::ifstream file(saved, std::ios::binary);
+    const MapReadResult read = ReadMapFile(file);
+    ASSERT_TRUE(read.contents);
+    EXPECT_EQ(read.contents->platforms.size(), 2u);
+}
+
+TEST_F(MapEditorTest, FightersOnDeletedPlatformsFallAndTheMatchPlaysTheEditedMap) {
+    Open(kBase, true, 3);
+    F12();  // back to the match: everyone lands on the floor
+    for (int i = 0; i < game_->PlayerCount(); ++i)
+        game_->Respawn(game_->GetPlayer(i));
+    for (int i = 0; i < 40; ++i)
+        Frame(400, 300);
+    F12();
+    // Many platforms later each fighter still stands on the floor where it always was.
+    for (int i = 0; i < 40; ++i)
+        Drag(10 + 15 * i, 10, 30 + 15 * i, 40);
+    for (int i = 0; i < game_->PlayerCount(); ++i)
+        EXPECT_EQ(game_->GetPlayer(i).Ground(), &Map().Platforms()[0]);
+    RightClick(100, 520);
+    RightClick(1000, 488);  // the floor's spawn point
+    Choose(2);
+    Click(600, 300);
+    Choose(5);
+    Click(200, 300);
+    for (int i = 0; i < game_->PlayerCount(); ++i)
+        EXPECT_EQ(game_->GetPlayer(i).Ground(), nullptr);
+    F12();
+    EXPECT_FALSE(game_->MapEditorOpen());
+    const float before = game_->GetPlayer(0).Position().y;
+    for (int i = 0; i < 10; ++i)
+        Frame(400, 300);
+    EXPECT_GT(game_->GetPlayer(0).Position().y, before);
+    EXPECT_LT(Map().Items().back().respawnTimer, 100.0f);
+    game_->Respawn(game_->GetPlayer(1));
+    EXPECT_EQ(game_->GetPlayer(1).Position(), (Vec2{600, 300}));
+}
+
+TEST_F(MapEditorTest, TheEditorsKeysReachItWhateverTheBindingsAndOnlyWhileItIsOpen) {
+    std::istringstream binds("PrevWeapon=Q\n");
+    rig_.input->ReadBinds(binds);
+    rig_.input->SetActionPressCommand(Action::kPrevWeapon, Command::PrevWeapon);
+    MatchListener listener(*game_);
+    rig_.Hold(Key::kQ, &listener);
+    rig_.Release(Key::kQ, &listener);
+    EXPECT_STREQ(editor_->Palette().name, "Scenery");
+    for (const int key : {Key::kQ, Key::kW, Key::kG, Key::kZ, Key::kY})
+        EXPECT_TRUE(game_->TakesKey(key)) << key;
+    EXPECT_FALSE(game_->TakesKey(Key::kTab));
+    F12();
+    EXPECT_FALSE(game_->TakesKey(Key::kQ));
+}
+
+TEST_F(MapEditorTest, WithoutWeaponsWNamesNoneAndAWeaponClickSaysSo) {
+    Open(folder_, false);
+    Press(Key::kW);
+    EXPECT_EQ(editor_->WeaponChoice(), 0);
+    Choose(10);
+    Click(300, 200);
+    EXPECT_TRUE(Map().Items().empty());
+    EXPECT_EQ(rig_.console->History().back(), "No weapons loaded.");
+}
+
+TEST_F(MapEditorTest, AFrameShowsTheMapSpawnPointsGuidesWorldEdgesTextsAndTheTreeOnG) {
+    Choose(3);
+    Click(300, 200);
+    Choose(0);
+    rig_.Hold(Key::kG);
+    rig_.renderer.Clear();
+    Frame(403, 299);
+    const auto lines = [this](Colour colour) {
+        std::vector<std::tuple<float, float, float, float>> found;
+        for (const auto& call : rig_.renderer.CallsOf(Kind::Line)) {
+            if (call.colour == colour)
+                found.emplace_back(call.v[0], call.v[1], call.v[2], call.v[3]);
+        }
+        return found;
+    };
+    EXPECT_EQ(lines({0, 0, 255, 100}).size(), 4u);  // the blue spawn point's square
+    const auto guides = lines({255, 0, 0, 200});
+    ASSERT_EQ(guides.size(), 2u);
+    EXPECT_EQ(std::get<1>(guides[0]), 296.0f);
+    EXPECT_EQ(std::get<0>(guides[1]), 400.0f);
+    EXPECT_EQ(lines({255, 0, 0, 255}).size(), 4u);  // the world's edges
+    EXPECT_FALSE(lines({0, 255, 0, 255}).empty());  // the tree, every node
+    EXPECT_EQ(rig_.renderer.Texts(),
+              (std::vector<std::string>{"Platform    Undo: 1", "Platform Count: 1"}));
+}
