@@ -80,16 +80,17 @@ public:
         return game;
     }
 
-    // Holds a key through the input system's next poll, which hands its press to the listener
-    // when one is given.
-    void Hold(int key, InputListener* listener = nullptr) {
+    // Holds a key through the input system's next poll.
+    void Hold(int key) {
         keyboard_->Press(key);
-        Poll(listener);
+        RecordingListener ignored;
+        input->Poll(ignored);
     }
 
-    void Release(int key, InputListener* listener = nullptr) {
+    void Release(int key) {
         keyboard_->Release(key);
-        Poll(listener);
+        RecordingListener ignored;
+        input->Poll(ignored);
     }
 
     // One frame of the timer at the target rate.
@@ -112,11 +113,6 @@ public:
     std::unique_ptr<Console> console;
 
 private:
-    void Poll(InputListener* listener) {
-        RecordingListener ignored;
-        input->Poll(listener != nullptr ? *listener : ignored);
-    }
-
     std::filesystem::path folder_;
     std::filesystem::path base_;  // skeleton files
     Log log_;
