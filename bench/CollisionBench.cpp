@@ -62,7 +62,7 @@ Segment RandomShot(const Float4& bounds, Shots kind) {
 }
 
 // A player- or projectile-sized box near a random platform, where collisions happen.
-Float4 RandomBox(const std::vector<Platform>& platforms) {
+Float4 RandomBox(const PlatformList& platforms) {
     const auto index = static_cast<std::size_t>(RandomInt()) % platforms.size();
     const Vec2 near = platforms[index].Centre();
     const float x = near.x + RandomRange(-60.0f, 60.0f);
@@ -74,7 +74,7 @@ Float4 RandomBox(const std::vector<Platform>& platforms) {
 
 // A player's box near a random platform, running and falling or rising as fast as it does at
 // a slow frame: up to 7 across, 14 up or 60 down.
-BoxMove RandomMove(const std::vector<Platform>& platforms) {
+BoxMove RandomMove(const PlatformList& platforms) {
     const auto index = static_cast<std::size_t>(RandomInt()) % platforms.size();
     const Vec2 near = platforms[index].Centre();
     const float x = near.x + RandomRange(-60.0f, 60.0f);

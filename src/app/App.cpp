@@ -15,6 +15,7 @@
 #include "core/Screen.h"
 #include "core/TextFormat.h"
 #include "editors/AnimEditor.h"
+#include "editors/MapEditor.h"
 #include "game/Game.h"
 #include "game/GameType.h"
 #include "input/InputSystem.h"
@@ -205,6 +206,7 @@ std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, GameType type
     services.base = base_;
     services.playerName = playerName_;
     services.openAnimEditor = [](Game& game) { return std::make_unique<AnimEditor>(game); };
+    services.openMapEditor = [](Game& game) { return std::make_unique<MapEditor>(game); };
     return std::make_unique<Game>(services, maxClients, fragLimit, type);
 }
 
@@ -281,6 +283,8 @@ void App::OnKeyDown(int key) {
 void App::OnKeyUp(int key) {
     if (game_) game_->OnKeyUp(key);
 }
+
+bool App::TakesKey(int key) const { return game_ && game_->TakesKey(key); }
 
 void App::OnMouseButton(MouseButton button, bool down) {
     // A bound button holds its action and sends its command like a key; the match's own click

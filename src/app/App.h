@@ -74,6 +74,7 @@ public:
     void OnCommand(Command command) override;
     void OnKeyDown(int key) override;
     void OnKeyUp(int key) override;
+    bool TakesKey(int key) const override;
     void OnMouseButton(MouseButton button, bool down) override;
     void OnQuitRequest() override { Quit(); }
 

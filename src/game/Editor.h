@@ -22,6 +22,12 @@ public:
     virtual void OnLeftButtonDown() {}
     virtual void OnLeftButtonUp() {}
     virtual void OnRightButtonDown() {}
+    // Keys the editor uses itself, which reach it as keys even where the bindings give them a
+    // command; in the match they keep their bindings.
+    virtual bool TakesKey(int key) const {
+        static_cast<void>(key);
+        return false;
+    }
 };
 
 // Opens an editor on a match. The editors sit above the match, so the program hands their

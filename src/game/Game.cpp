@@ -199,6 +199,14 @@ void Game::SpawnParticle(const ParticleSetup& setup) {
     liveObjects_.push_back(std::make_unique<Particle>(setup));
 }
 
+void Game::RemovePlatform(std::size_t index) {
+    PlatformList& platforms = map_.Platforms();
+    if (index >= platforms.size()) return;
+    for (Player& player : players_)
+        player.ForgetGround(platforms[index]);
+    platforms.erase(index);
+}
+
 bool Game::SaveMap(const std::filesystem::path& path) const {
     return map_.Save(path, [this](const std::string& line) { Print(line); });
 }

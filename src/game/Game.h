@@ -120,6 +120,16 @@ public:
     MouseLook* HumanMouse() override { return mouseLook_.get(); }
 
     void BuildQuadTree(int depth) { map_.BuildQuadTree(depth); }
+    // Map editing, for the map editor. The world reaches 250 beyond every platform, and the
+    // tree is rebuilt over it.
+    void RecomputeBounds() { map_.RecomputeBounds(); }
+    // Takes a platform off the map once nothing holds it: whoever stood on it stands on
+    // nothing. The tree still lists it until it is rebuilt.
+    void RemovePlatform(std::size_t index);
+    // Where the open editor looks at the world.
+    void ScrollView(int x, int y) { view_->SetOffset(x, y); }
+    // Keys the open map editor takes as keys whatever the bindings make them send.
+    bool TakesKey(int key) const { return mapEditor_ && mapEditor_->TakesKey(key); }
     bool SaveMap(const std::filesystem::path& path) const;
 
     int MaxPlayers() const { return maxPlayers_; }

@@ -13,4 +13,9 @@ public:
     virtual void OnCommand(Command command) = 0;
     virtual void OnKeyDown(int key) = 0;
     virtual void OnKeyUp(int key) = 0;
+    // A key the listener wants as a key for now, whatever command it is bound to.
+    virtual bool TakesKey(int key) const {
+        static_cast<void>(key);
+        return false;
+    }
 };

@@ -116,7 +116,8 @@ void InputSystem::Dispatch(const KeyEvent& event, InputListener& listener) {
     const int key = scanToKey_[event.scanCode];
     if (!event.pressed) {
         heldByConsole_[key] = false;
-        if (const Command command = releaseCommands_[event.scanCode]; command != Command::None) {
+        const Command command = releaseCommands_[event.scanCode];
+        if (command != Command::None && !listener.TakesKey(key)) {
             listener.OnCommand(command);
         } else {
             listener.OnKeyUp(key);
@@ -131,7 +132,9 @@ void InputSystem::Dispatch(const KeyEvent& event, InputListener& listener) {
         listener.OnConsoleKey(key);
     } else if (listener.IsConsoleOpen() && TakesConsoleTyping(key)) {
         listener.OnConsoleKey(key);
-    } else if (const Command command = pressCommands_[event.scanCode]; command != Command::None) {
+    } else if (const Command command = pressCommands_[event.scanCode];
+               // A key the listener takes (an open map editor's Q) is a key, bound or not.
+               command != Command::None && !listener.TakesKey(key)) {
         listener.OnCommand(command);
     } else {
         listener.OnKeyDown(key);

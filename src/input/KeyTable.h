@@ -29,6 +29,7 @@ inline constexpr int kDigit0 = 27;
 inline constexpr int kDigit9 = 36;
 inline constexpr int kA = 37;
 inline constexpr int kG = 43;
+inline constexpr int kQ = 53;
 inline constexpr int kU = 57;
 inline constexpr int kV = 58;
 inline constexpr int kW = 59;

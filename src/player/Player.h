@@ -133,6 +133,10 @@ public:
     ::MoveDirection MoveDirection() const { return moveDirection_; }
     bool Crouched() const { return crouched_; }
     const Platform* Ground() const { return ground_; }
+    // The platform is about to leave the map: standing on it, he stands on nothing now.
+    void ForgetGround(const Platform& platform) {
+        if (ground_ == &platform) ground_ = nullptr;
+    }
     float BulletTime() const { return bulletTime_; }
     float Health() const { return health_; }
     float MaxHealth() const { return maxHealth_; }

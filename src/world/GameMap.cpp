@@ -1,6 +1,7 @@
 #include "world/GameMap.h"
 
-#include <iterator>
+#include <algorithm>
+#include <utility>
 
 #include "content/GraphicsTable.h"
 #include "core/AtomicFile.h"
@@ -26,8 +27,8 @@ bool GameMap::Load(std::istream& in, const std::string& fileName, const Print& p
         }
     }
     auto append = [](auto& to, auto& from) {
-        to.insert(to.end(), std::make_move_iterator(from.begin()),
-                  std::make_move_iterator(from.end()));
+        for (auto& each : from)
+            to.push_back(std::move(each));
     };
     append(contents_.platforms, loaded.platforms);
     append(contents_.spawnPoints, loaded.spawnPoints);
@@ -49,6 +50,19 @@ bool GameMap::Save(const std::filesystem::path& path, const Print& print) const 
     }
     print(FormatLineF("Saved map to \"%s\".", shown.c_str()));
     return true;
+}
+
+void GameMap::RecomputeBounds() {
+    Float4& world = contents_.bounds;
+    world = Float4{0.0f, 0.0f, kScreenWidth, kScreenHeight};
+    for (const Platform& platform : contents_.platforms) {
+        const Float4& r = platform.Rect();
+        world.x1 = std::min(world.x1, r.x1 - kBoundsMargin);
+        world.y1 = std::min(world.y1, r.y1 - kBoundsMargin);
+        world.x2 = std::max(world.x2, r.x2 + kBoundsMargin);
+        world.y2 = std::max(world.y2, r.y2 + kBoundsMargin);
+    }
+    BuildQuadTree(kTreeDepth);
 }
 
 void GameMap::Draw(const View& view) const {

@@ -49,6 +49,10 @@ public:
 
     // Rebuilds the tree from scratch over the bounds; call after platforms change.
     void BuildQuadTree(int depth);
+    // The world afresh from the first screen, reaching kBoundsMargin beyond every platform,
+    // and the tree rebuilt over it: what the map editor does after its changes.
+    void RecomputeBounds();
+    static constexpr float kBoundsMargin = 250.0f;
     // Nearest platform hit of a shot (kTracePlatforms), starting the result afresh.
     void TraceShot(const Segment& segment, ShotTrace& result, int flags) const;
     bool SegmentHitsPlatform(const Segment& segment) const;
@@ -69,8 +73,8 @@ public:
     const MapContents& Contents() const { return contents_; }
     const std::string& Name() const { return contents_.name; }
     const Float4& Bounds() const { return contents_.bounds; }
-    std::vector<Platform>& Platforms() { return contents_.platforms; }
-    const std::vector<Platform>& Platforms() const { return contents_.platforms; }
+    PlatformList& Platforms() { return contents_.platforms; }
+    const PlatformList& Platforms() const { return contents_.platforms; }
     std::vector<SpawnPoint>& SpawnPoints() { return contents_.spawnPoints; }
     std::vector<ItemSpawn>& Items() { return contents_.items; }
     const QuadNode* Tree() const { return tree_.get(); }

@@ -84,7 +84,7 @@ private:
 
     bool ReadName(std::string& name) { return ReadText("map name", kMaxMapNameLength, name); }
 
-    bool ReadPlatforms(std::vector<Platform>& platforms) {
+    bool ReadPlatforms(PlatformList& platforms) {
         std::size_t count = 0;
         if (!ReadCount("platform", kPlatformRecordSize, count)) return false;
         platforms.reserve(count);
@@ -132,7 +132,7 @@ private:
 
     // Bytes after the items that do not start with the tag are left alone, as a plain reader
     // would; a tagged block must be whole.
-    bool ReadScenery(std::vector<Platform>& platforms) {
+    bool ReadScenery(PlatformList& platforms) {
         std::string tag;
         if (in_.Remaining() < sizeof kSceneryTag) return true;
         in_.ReadBytes(sizeof kSceneryTag, tag);
@@ -172,14 +172,14 @@ void WriteRect(ByteWriter& out, const Float4& rect) {
     out.WriteFloat(rect.y2);
 }
 
-bool NeedsSceneryBlock(const std::vector<Platform>& platforms) {
+bool NeedsSceneryBlock(const PlatformList& platforms) {
     for (const Platform& platform : platforms) {
         if (!platform.Solid() || !platform.SpriteName().empty()) return true;
     }
     return false;
 }
 
-void WriteScenery(ByteWriter& out, const std::vector<Platform>& platforms) {
+void WriteScenery(ByteWriter& out, const PlatformList& platforms) {
     out.WriteBytes(std::string_view(kSceneryTag, sizeof kSceneryTag));
     out.WriteInt32(static_cast<std::int32_t>(platforms.size()));
     for (const Platform& platform : platforms) {

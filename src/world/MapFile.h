@@ -11,14 +11,14 @@
 #include "core/Float4.h"
 #include "core/Screen.h"
 #include "world/ItemSpawn.h"
-#include "world/Platform.h"
+#include "world/PlatformList.h"
 #include "world/SpawnPoint.h"
 
 // Everything a map file holds, in file order.
 struct MapContents {
     std::string name = "Noname";
     Float4 bounds{0.0f, 0.0f, kScreenWidth, kScreenHeight};
-    std::vector<Platform> platforms;
+    PlatformList platforms;
     std::vector<SpawnPoint> spawnPoints;
     std::vector<ItemSpawn> items;
 };

@@ -3,6 +3,7 @@
 #include "render/Colour.h"
 #include "render/Renderer.h"
 #include "world/Platform.h"
+#include "world/PlatformList.h"
 #include "world/RectRelations.h"
 #include "world/View.h"
 
@@ -18,8 +19,7 @@ std::array<Float4, 4> Quarters(const Float4& r) {
 }
 }  // namespace
 
-void QuadNode::Build(const std::vector<Platform>& platforms, const Float4& area, int depth,
-                     bool limit) {
+void QuadNode::Build(const PlatformList& platforms, const Float4& area, int depth, bool limit) {
     std::vector<const Platform*> all;
     all.reserve(platforms.size());
     for (const Platform& platform : platforms)

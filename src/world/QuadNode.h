@@ -8,6 +8,7 @@
 #include "core/Geometry.h"
 
 class Platform;
+class PlatformList;
 class View;
 
 // A node of the quad tree over the world rectangle. Each node lists every platform that
@@ -17,8 +18,7 @@ class QuadNode {
 public:
     // Builds this node over `area` from the map's platforms, subdividing `depth` more times;
     // with the limit on, a node holding fewer than 2 platforms is not subdivided.
-    void Build(const std::vector<Platform>& platforms, const Float4& area, int depth,
-               bool limit = true);
+    void Build(const PlatformList& platforms, const Float4& area, int depth, bool limit = true);
 
     // Moves `result` to the deepest node, in visiting order, that holds both end points.
     void FindDeepest(const Segment& segment, const QuadNode*& result) const;

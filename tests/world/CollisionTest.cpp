@@ -80,7 +80,7 @@ TEST(PlatformCollision, SweepFollowsTheLeadingCorners) {
 
 TEST(MapQueries, ShotKeepsTheNearestHitAndTheFirstOfEquals) {
     GameMap map;
-    std::vector<Platform>& platforms = map.Platforms();
+    PlatformList& platforms = map.Platforms();
     platforms = {
         Platform(150, 0, 170, 100),   // t = 0.75
         Platform(100, 0, 120, 50),    // t = 0.5
@@ -104,7 +104,7 @@ TEST(MapQueries, ShotKeepsTheNearestHitAndTheFirstOfEquals) {
 TEST(MapQueries, CollideRectPushesOncePerLeaf) {
     // Depth 1: four leaves. `shared` straddles x = 400 and so lies in the top two.
     GameMap map;
-    std::vector<Platform>& platforms = map.Platforms();
+    PlatformList& platforms = map.Platforms();
     platforms = {Platform(380, 100, 420, 200), Platform(385, 60, 399, 85)};
     const Platform* shared = &platforms[0];
     map.BuildQuadTree(1);

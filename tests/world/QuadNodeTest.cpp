@@ -6,6 +6,7 @@
 
 #include "support/RecordingRenderer.h"
 #include "world/Platform.h"
+#include "world/PlatformList.h"
 #include "world/View.h"
 
 namespace {
@@ -30,8 +31,8 @@ class BuiltTree : public ::testing::Test {
 protected:
     void SetUp() override { root.Build(platforms, kWorld, 4); }
 
-    std::vector<Platform> platforms{Platform(100, 100, 120, 120), Platform(390, 10, 410, 20),
-                                    Platform(600, 450, 700, 500)};
+    PlatformList platforms{Platform(100, 100, 120, 120), Platform(390, 10, 410, 20),
+                           Platform(600, 450, 700, 500)};
     QuadNode root;
     const QuadNode& c0() const { return Child(root, 0); }
     const QuadNode& c1() const { return Child(root, 1); }

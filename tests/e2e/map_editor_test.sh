@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The map editor with the real keyboard and mouse (xdotool into the game's window): "developer",
+# F12 over the match on bwdm1, Q twice (Q is bound to PrevWeapon, yet reaches the editor) and a
+# click for a spawn point, Q nine times more back to "Platform" and a platform dragged out, F12
+# back to the match and "save edtest": the saved map has one platform and one spawn point more
+# than bwdm1; "map edtest" plays it, and saved again it is the same map.
+set -euo pipefail
+here=$(dirname "$(readlink -f "$0")")
+# shellcheck source=tests/e2e/scratch-game.sh
+. "$here/scratch-game.sh"
+maps="$work/game/Base/Maps"
+maptool=$3
+
+game -map bwdm1 &
+pid=$!
+timeout 30 xdotool search --sync --name Brawlwick windowfocus --sync >/dev/null ||
+    fail "no window to type into"
+window=$(xdotool getwindowfocus)
+
+shots() { find Screenshots -name '*.tga' 2>/dev/null | wc -l; }
+
+# F9 until one more screenshot is there: the match is running frames.
+wait_for_frames() {
+    local before
+    before=$(shots)
+    for _ in $(seq 100); do
+        xdotool key F9
+        sleep 0.3
+        [ "$(shots)" -gt "$before" ] && return 0
+    done
+    fail "no frames are running"
+}
+
+# One console line typed slowly enough for a sanitizer build's frames, with the console opened
+# and closed around it.
+say() {
+    xdotool key grave
+    xdotool type --delay 120 "$1"
+    xdotool key Return grave
+    sleep 0.5
+}
+
+# A point of the picture, which the window shows at its own size.
+point() { xdotool mousemove --window "$window" "$1" "$2"; sleep 0.3; }
+q_times() { for _ in $(seq "$1"); do xdotool key q; sleep 0.2; done; }
+
+wait_for_frames
+say "developer"
+xdotool key F12
+sleep 1  # the editor takes every command, F9 too
+q_times 2
+point 300 200
+xdotool click 1
+sleep 0.3
+q_times 9
+point 400 250
+xdotool mousedown 1
+sleep 0.3
+point 520 330
+xdotool mouseup 1
+sleep 0.3
+xdotool key F12
+wait_for_frames
+say "save edtest"
+say "map edtest"
+for _ in $(seq 50); do
+    grep -q "Average SF for game" Log.txt && break
+    sleep 0.2
+done
+wait_for_frames
+say "save again"
+say "quit"
+
+status=0
+timeout 30 tail --pid="$pid" -f /dev/null || fail "quit did not end the game"
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "the game ended with status $status"
+
+count() { "$maptool" print "$maps/$1.bwm" | grep -c "^$2 " || true; }
+for what in platform spawn; do
+    before=$(count bwdm1 "$what")
+    after=$(count edtest "$what")
+    [ "$after" -eq $((before + 1)) ] || fail "edtest has $after ${what}s, bwdm1 $before"
+done
+cmp "$maps/edtest.bwm" "$maps/again.bwm" || fail "edtest did not load and save the same"
+echo "PASS"
