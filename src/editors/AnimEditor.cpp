@@ -1,6 +1,7 @@
 #include "editors/AnimEditor.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/AtomicFile.h"
 #include "core/TextFormat.h"
@@ -79,7 +80,9 @@ void AnimEditor::OnLeftButtonDown() {
 void AnimEditor::OnRightButtonDown() {
     if (frame_ >= FrameCount()) return;
     RecordChange();
-    const Vec2 point = Cursor() - kOrigin;
+    // Whole units of the figure, as a joint placed at its own size would be.
+    const Vec2 offset = (Cursor() - kOrigin) * (1.0f / kZoom);
+    const Vec2 point{std::round(offset.x), std::round(offset.y)};
     WithFigure([&](auto& figure) {
         figure.set.Get(animation_)
             .frames[static_cast<std::size_t>(frame_)]
@@ -137,7 +140,7 @@ void AnimEditor::Play() {
         figure.preview.animation = animation_;
         figure.preview.followUp = -1;
         figure.set.Animate(figure.pose, figure.preview, game_.Step());
-        figure.pose.Move(kOrigin.x, kOrigin.y);
+        Enlarge(figure.pose);
     });
 }
 
@@ -147,11 +150,11 @@ void AnimEditor::ShowFrame() {
         if (frames.empty()) return;
         const auto at = static_cast<std::size_t>(frame_);
         figure.pose = frames[at];
-        figure.pose.Move(kOrigin.x, kOrigin.y);
+        Enlarge(figure.pose);
         figure.onion.reset();
         if (at == 0) return;
         figure.onion = frames[at - 1];
-        figure.onion->Move(kOrigin.x, kOrigin.y);
+        Enlarge(*figure.onion);
     });
 }
 

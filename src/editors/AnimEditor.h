@@ -36,6 +36,9 @@ class AnimEditor final : public Editor {
 public:
     // The figure is drawn with its origin here, which is where a right click puts (0, 0).
     static constexpr Vec2 kOrigin{400.0f, 300.0f};
+    // The figure is shown this many times its size in the match: at its own size it stands 26
+    // pixels tall, too small to pick one of its joints.
+    static constexpr float kZoom = 8.0f;
     // The phase gained per step changes by this much a step while an arrow is held.
     static constexpr float kSpeedRate = 0.001f;
     // "Add Frame" stops here: no real animation comes near it.
@@ -61,6 +64,13 @@ public:
     const AnimationState& PreviewState() const;
 
 private:
+    // A frame's pose as the screen shows it: enlarged about the origin.
+    template <typename PoseT>
+    static void Enlarge(PoseT& pose) {
+        for (Vec2& point : pose.Points())
+            point = kOrigin + point * kZoom;
+    }
+
     // The update half of a frame: keys, the preview's play, the poses shown.
     void Update();
     void FollowHistoryKeys();

@@ -11,8 +11,8 @@ namespace {
 constexpr Colour kInk{0, 0, 0, 255};
 constexpr Colour kOnion{200, 200, 200, 255};
 constexpr Colour kGround{255, 0, 0, 150};
-// The feet of a standing figure rest here, 12 below its origin.
-constexpr float kGroundY = AnimEditor::kOrigin.y + 12.0f;
+// The feet of a standing figure rest here, 12 units below its origin.
+constexpr float kGroundY = AnimEditor::kOrigin.y + 12.0f * AnimEditor::kZoom;
 constexpr int kTitleBottom = 50;
 constexpr int kFrameLineBottom = 100;
 constexpr std::uint8_t kOpaque = 255;

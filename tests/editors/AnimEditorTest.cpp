@@ -86,10 +86,10 @@ TEST_F(AnimEditorTest, ButtonsAreHitEdgesIncludedAndDarkenUnderTheCursor) {
 TEST_F(AnimEditorTest, ALeftClickPressesAButtonAndPicksTheNearestJointTheLowerOnATie) {
     game_->EditLowerAnimations().Get(0).frames.assign(2, LowerPose());
     Commands({Command::None});  // shows the frame just set
-    // Resting joints about (400, 300): neck (0,-14), hip (0,-2), knees (-5,5) (5,5), feet
-    // (-5,12) (5,12).
-    const std::pair<Vec2, int> picks[] = {{{400, 280}, 0}, {{400, 305}, 2}, {{405, 305}, 3},
-                                          {{400, 312}, 4}, {{420, 320}, 5}, {{400, 292}, 0}};
+    // Resting joints, eight times their size about (400, 300): neck (0,-14), hip (0,-2), knees
+    // (-5,5) (5,5), feet (-5,12) (5,12).
+    const std::pair<Vec2, int> picks[] = {{{400, 180}, 0}, {{400, 330}, 2}, {{405, 330}, 3},
+                                          {{400, 396}, 4}, {{450, 420}, 5}, {{400, 236}, 0}};
     for (const auto& [cursor, joint] : picks) {
         Click(cursor.x, cursor.y);
         EXPECT_EQ(editor_->SelectedJoint(), joint) << cursor.x << "," << cursor.y;
@@ -104,7 +104,7 @@ TEST_F(AnimEditorTest, ALeftClickPressesAButtonAndPicksTheNearestJointTheLowerOn
 TEST_F(AnimEditorTest, RightClicksMoveTheJointAndUndoAndRedoTakeBackMovesAndDeletions) {
     const Vec2 before = Joint(0, 0, 3);
     Commands({Command::NextJoint, Command::NextJoint, Command::NextJoint});
-    Click(420, 280, false);
+    Click(563, 137, false);  // to the nearest whole unit
     EXPECT_EQ(Joint(0, 0, 3), (Vec2{20, -20}));
     FrameHolding({Key::kLeftControl, Key::kZ});
     EXPECT_EQ(Joint(0, 0, 3), before);
@@ -147,7 +147,7 @@ TEST_F(AnimEditorTest, FramesAreAddedDeletedClearedAndCycledWithinBounds) {
 }
 
 TEST_F(AnimEditorTest, UTakesTheArmsWhichHaveFiveJointsAndNoGround) {
-    Click(405, 312);  // the right foot, joint 5, which the arms do not have
+    Click(440, 396);  // the right foot, joint 5, which the arms do not have
     Commands({Command::LegsOrArms});
     EXPECT_TRUE(editor_->UpperMode());
     EXPECT_EQ(editor_->SelectedJoint(), 4);
