@@ -56,8 +56,9 @@ public:
 
     Player();
 
-    // A new life, at (400, 300) until the match places it at a spawn point.
-    void Spawn();
+    // A new life, at (400, 300) until the match places it at a spawn point. True for the
+    // player's first life of the match, when a bot says hello.
+    bool Spawn();
     // Drops every weapon and hands out the "Platinum"; picks a bot profile first if it has none.
     void ResetEquipment(Arena& arena);
     // Out of play; `killer` is the player credited, -1 for nobody, his own number for a
