@@ -16,8 +16,9 @@ constexpr float kAimMargin = 3.0f;  // the aim line may pass this far above befo
 
 Vec2 AimPoint(const Player& bot, const Player& target) {
     const Weapon* weapon = bot.CurrentWeapon();
-    if (weapon != nullptr && weapon->KindId() == kSniperKind) return target.Lower().Point(0);
-    return target.Position();
+    const bool sniper = weapon != nullptr && weapon->KindId() == kSniperKind;
+    const Vec2 point = sniper ? target.Lower().Point(0) : target.Position();
+    return Vec2{point.x, point.y + bot.Mind().aimError};
 }
 
 bool Faces(const Player& bot, float x) {

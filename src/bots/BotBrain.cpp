@@ -57,6 +57,6 @@ void Think(Player& bot, Arena& arena) {
     Navigate(bot, arena);
     Decide(bot, profile->camp[slot], arena);
     TrackTarget(bot, arena, skill);
-    UseWeapon(bot, profile->acc[slot] * skill.accScale, skill, arena);
+    UseWeapon(bot, profile->acc[slot], skill, arena);
     mind.hitWall = false;
 }

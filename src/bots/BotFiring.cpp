@@ -18,9 +18,9 @@ constexpr float kRocketNear = 200.0f;  // closer, the rocket would hurt its shoo
 constexpr float kRocketFar = 700.0f;
 constexpr float kSniperStandOff = 400.0f;
 constexpr float kLedgeLook = 20.0f;
-constexpr float kOtherFireChance = 10.0f;  // percent a frame, for weapons fired by the press
 
-using Fire = void (*)(Player& bot, Weapon& weapon, float distance, Arena& arena);
+using Fire = void (*)(Player& bot, Weapon& weapon, float distance, const BotSkill& skill,
+                      Arena& arena);
 
 struct KindFire {
     int kind;
@@ -29,20 +29,21 @@ struct KindFire {
 
 constexpr std::array<KindFire, 3> kFiring = {{
     {kFlamerKind,
-     [](Player& bot, Weapon& weapon, float distance, Arena& arena) {
+     [](Player& bot, Weapon& weapon, float distance, const BotSkill&, Arena& arena) {
          if (distance < kFlameReach) weapon.HoldPrimary(bot, arena);
      }},
     {kM4Kind,
-     [](Player& bot, Weapon& weapon, float distance, Arena& arena) {
+     [](Player& bot, Weapon& weapon, float distance, const BotSkill&, Arena& arena) {
          weapon.HoldPrimary(bot, arena);
          if (kRocketNear < distance && distance < kRocketFar) weapon.PressSecondary(bot, arena);
      }},
-    {kSniperKind,
-     [](Player& bot, Weapon& weapon, float, Arena& arena) { weapon.PressPrimary(bot, arena); }},
+    {kSniperKind, [](Player& bot, Weapon& weapon, float, const BotSkill&,
+                     Arena& arena) { weapon.PressPrimary(bot, arena); }},
 }};
 
-void FireOtherKind(Player& bot, Weapon& weapon, float /*distance*/, Arena& arena) {
-    if (RandomRange(0.0f, 100.0f) > kOtherFireChance) return;
+void FireOtherKind(Player& bot, Weapon& weapon, float /*distance*/, const BotSkill& skill,
+                   Arena& arena) {
+    if (RandomRange(0.0f, 100.0f) > skill.fireChance) return;
     weapon.HoldPrimary(bot, arena);
     weapon.PressPrimary(bot, arena);
 }
@@ -70,7 +71,7 @@ void FireAt(Player& bot, const Player& target, float window, const BotSkill& ski
     for (const KindFire& entry : kFiring) {
         if (entry.kind == weapon.KindId()) fire = entry.fire;
     }
-    fire(bot, weapon, distance, arena);
+    fire(bot, weapon, distance, skill, arena);
 }
 }  // namespace
 

@@ -16,6 +16,7 @@ struct BotMind {
     int scanIndex = 0;
     int bestCandidate = -1;
     int sightCountdown = 5;
+    float aimError = 0.0f;  // how far off the target the bot aims, drawn at each sight check
 
     // When the player is made: the keep-away distance.
     void ChooseKeepAway();

@@ -12,7 +12,8 @@ struct BotSkill {
     int testsPerFrame;  // sight tests the target search may make in one think
     float turnRate;     // times the chance to turn towards the target
     float aimRate;      // times the aiming speed
-    float accScale;     // times the profile's aim window, where the bot fires
+    float aimError;     // the aim point lies up to this far above or below the target
+    float fireChance;   // percent a think to fire a weapon fired by the press, when aimed
 
     // The tuning for a skill; values outside 1 to 5 count as the nearest end.
     static const BotSkill& For(int skill);

@@ -7,10 +7,16 @@
 #include "bots/BotSkill.h"
 #include "bots/Navigation.h"
 #include "core/Geometry.h"
+#include "core/Random.h"
 #include "player/Player.h"
 
 namespace {
 constexpr float kSightRange = 950.0f;
+
+// As written, a bot aims true and draws nothing.
+float RandomError(const BotSkill& skill) {
+    return skill.aimError > 0.0f ? RandomRange(-skill.aimError, skill.aimError) : 0.0f;
+}
 
 bool InSight(Arena& arena, Vec2 from, Vec2 to) {
     return !arena.Map().SegmentHitsPlatform(Segment{from, to});
@@ -53,6 +59,7 @@ void HoldTarget(Player& bot, Arena& arena, const BotSkill& skill) {
     }
     if (--mind.sightCountdown > 0) return;
     mind.sightCountdown = skill.sightFrames;
+    mind.aimError = RandomError(skill);
     if (!InSight(arena, bot.Position(), target->Position())) {
         mind.target = -1;
         return;
@@ -99,5 +106,6 @@ void FindTarget(Player& bot, Arena& arena, const BotSkill& skill) {
     if (arena.GetPlayer(mind.bestCandidate).InPlay()) {
         mind.target = mind.bestCandidate;
         mind.sightCountdown = skill.sightFrames;
+        mind.aimError = RandomError(skill);
     }
 }

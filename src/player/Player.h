@@ -145,6 +145,7 @@ public:
     int Number() const { return number_; }
     void SetNumber(int number) { number_ = number; }
     int BotProfile() const { return botProfile_; }
+    void SetBotProfile(int profile) { botProfile_ = profile; }
     int Frags() const { return frags_; }
     int LastKiller() const { return lastKiller_; }
     float DeadTime() const { return deadTime_; }
