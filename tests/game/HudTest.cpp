@@ -74,8 +74,8 @@ TEST_F(HudTest, TheHumansStateWeaponRowAndScoreboardWithTiesToTheLowerNumber) {
     EXPECT_TRUE(Has(lines, {"Armour: 100", 8, 24, 0, 0, 255, 200}));
     EXPECT_TRUE(Has(lines, {"Ammo: " + std::to_string(ammo), 8, 38, 128, 128, 0, 200}));
     // The leader lowest; the dead faded.
-    EXPECT_TRUE(Has(lines, {"Bot 1: 2", 8, 584, 0, 0, 0, 100}));
-    EXPECT_TRUE(Has(lines, {"Bot 2: 2", 8, 570, 0, 0, 0, 100}));
+    EXPECT_TRUE(Has(lines, {game->PlayerName(1) + ": 2", 8, 584, 0, 0, 0, 100}));
+    EXPECT_TRUE(Has(lines, {game->PlayerName(2) + ": 2", 8, 570, 0, 0, 0, 100}));
     EXPECT_TRUE(Has(lines, {"Player: 1", 8, 556, 0, 0, 0, 200}));
     EXPECT_EQ(one.Rank(), 1);
     EXPECT_EQ(human.Rank(), 3);
@@ -83,8 +83,8 @@ TEST_F(HudTest, TheHumansStateWeaponRowAndScoreboardWithTiesToTheLowerNumber) {
     two.Fragged(human, *game);
     one.Fragged(human, *game);
     lines = FrameTexts(*game);
-    EXPECT_TRUE(Has(lines, {"Bot 1: 3", 8, 584, 0, 0, 0, 100}));
-    EXPECT_TRUE(Has(lines, {"Bot 2: 3", 8, 570, 0, 0, 0, 100}));
+    EXPECT_TRUE(Has(lines, {game->PlayerName(1) + ": 3", 8, 584, 0, 0, 0, 100}));
+    EXPECT_TRUE(Has(lines, {game->PlayerName(2) + ": 3", 8, 570, 0, 0, 0, 100}));
 
     // The weapon row: 33 apart from 268 to 499 along y 10, the one in hand large and solid.
     std::vector<std::pair<float, std::uint8_t>> row;
@@ -143,7 +143,10 @@ TEST_F(HudTest, ATeamAtTheLimitBeforeAnyPlayerEndsTheMatchAndTheFinalScoresFollo
     const Colour blue{0, 0, 255, 255};
     const Colour red{255, 0, 0, 255};
     const std::vector<std::pair<std::string, Colour>> expected = {
-        {"Player: 1", blue}, {"Bot 2: 1", blue}, {"Bot 1: 0", red}, {"Bot 3: 0", red}};
+        {"Player: 1", blue},
+        {game->PlayerName(2) + ": 1", blue},
+        {game->PlayerName(1) + ": 0", red},
+        {game->PlayerName(3) + ": 0", red}};
     EXPECT_EQ(shown, expected);
     const auto calls = rig_.renderer.Calls();
     EXPECT_EQ(calls.front().kind, Kind::BeginFrame);
