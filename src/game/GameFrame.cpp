@@ -140,8 +140,9 @@ void Game::UpdatePlayers() {
     // Indexed: a player's update may reach the others through the match.
     for (std::size_t i = 0; i < players_.size(); ++i) {
         Player& player = players_[i];
-        // The dead chat too: a bot complains of its death while it waits to come back.
-        ChatTick(player, *this);
+        // The dead chat too: a bot complains of its death while it waits to come back. Who has
+        // not come into the match yet is not in it to talk.
+        if (player.EnteredMatch()) ChatTick(player, *this);
         if (!player.InPlay()) {
             UpdateDead(player);
             continue;

@@ -122,6 +122,8 @@ public:
     void DrawWeaponBar(const View& view) const;
 
     bool InPlay() const { return inPlay_; }
+    // Has had a life in this match, in play now or not.
+    bool EnteredMatch() const { return !firstSpawn_; }
     // In play with the figure where the body is: from a new life's first update on. Until
     // then the hand and the bones are those of the last life, so nothing fires or is hit.
     bool Placed() const { return inPlay_ && placed_; }
