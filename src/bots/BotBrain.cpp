@@ -28,6 +28,7 @@ void Decide(Player& bot, int campChance, Arena& arena) {
     } else {
         const Vec2 at = bot.Position();
         const float ahead = bot.Facing() == Facing::Left ? -kProbe : kProbe;
+        ++mind.sightTests;
         const bool walled = arena.Map().SegmentHitsPlatform(Segment{at, {at.x + ahead, at.y}});
         // A wall ahead makes a poor lookout: move on soon.
         mind.nextDecision = walled ? RandomRange(50.0f, 70.0f) : RandomRange(400.0f, 700.0f);

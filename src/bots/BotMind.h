@@ -17,6 +17,7 @@ struct BotMind {
     int bestCandidate = -1;
     int sightCountdown = 5;
     float aimError = 0.0f;  // how far off the target the bot aims, drawn at each sight check
+    long sightTests = 0;    // segment tests made so far, for measuring what thinking costs
 
     // When the player is made: the keep-away distance.
     void ChooseKeepAway();

@@ -18,8 +18,9 @@ float RandomError(const BotSkill& skill) {
     return skill.aimError > 0.0f ? RandomRange(-skill.aimError, skill.aimError) : 0.0f;
 }
 
-bool InSight(Arena& arena, Vec2 from, Vec2 to) {
-    return !arena.Map().SegmentHitsPlatform(Segment{from, to});
+bool InSight(Player& bot, Arena& arena, Vec2 to) {
+    ++bot.Mind().sightTests;
+    return !arena.Map().SegmentHitsPlatform(Segment{bot.Position(), to});
 }
 
 bool IsEnemy(const Player& bot, const Player& other) {
@@ -60,7 +61,7 @@ void HoldTarget(Player& bot, Arena& arena, const BotSkill& skill) {
     if (--mind.sightCountdown > 0) return;
     mind.sightCountdown = skill.sightFrames;
     mind.aimError = RandomError(skill);
-    if (!InSight(arena, bot.Position(), target->Position())) {
+    if (!InSight(bot, arena, target->Position())) {
         mind.target = -1;
         return;
     }
@@ -96,7 +97,7 @@ void FindTarget(Player& bot, Arena& arena, const BotSkill& skill) {
         }
         --tests;
         const float distance = DistanceBetween(bot, other);
-        if (distance > kSightRange || !InSight(arena, bot.Position(), other.Position())) continue;
+        if (distance > kSightRange || !InSight(bot, arena, other.Position())) continue;
         const bool best = mind.bestCandidate < 0 || mind.bestCandidate >= count ||
                           distance < DistanceBetween(bot, arena.GetPlayer(mind.bestCandidate));
         if (best) mind.bestCandidate = i;
