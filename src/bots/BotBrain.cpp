@@ -50,7 +50,11 @@ void UseWeapon(Player& bot, float window, const BotSkill& skill, Arena& arena) {
 void Think(Player& bot, Arena& arena) {
     if (bot.Number() == 0) return;
     const BotProfile* profile = arena.Bots().Profile(bot.BotProfile());
-    if (profile == nullptr) return;
+    if (profile == nullptr) {
+        // Nothing to think with: it stands where it landed.
+        bot.SetMove(MoveDirection::None);
+        return;
+    }
     const BotSkill& skill = BotSkill::For(arena.BotSkillLevel());
     BotMind& mind = bot.Mind();
     const auto slot = static_cast<std::size_t>(std::clamp(mind.profileSlot, 0, 2));

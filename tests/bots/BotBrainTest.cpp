@@ -61,8 +61,10 @@ TEST(BotBrainTest, CampHundredNeverWalksAndMinusOneNeverCamps) {
 TEST(BotBrainTest, WithoutAProfileABotDoesNotThink) {
     BotRig r;
     r.bot->SetBotProfile(-1);
+    r.bot->SetMove(MoveDirection::Left);
     Think(*r.bot, r.arena);
     EXPECT_EQ(r.bot->Mind().decisionClock, 0.0f);
+    EXPECT_EQ(r.bot->MoveDirection(), MoveDirection::None);
 }
 
 TEST(BotBrainTest, ASidearmOnlyBotKeepsItAndReloadsItWhenEmpty) {
