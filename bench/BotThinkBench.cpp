@@ -82,9 +82,8 @@ void BotThink(benchmark::State& state) {
         static_cast<double>(SightTests(*game) - testsBefore) / (2.0 * static_cast<double>(thinks));
     const double nanosPerTest = NanosPerSightTest(*game);
     state.counters["thinks"] = static_cast<double>(thinks);
-    state.counters["per_think"] =
-        benchmark::Counter(static_cast<double>(thinks), benchmark::Counter::kIsRate |
-                                                            benchmark::Counter::kInvert);
+    state.counters["per_think"] = benchmark::Counter(
+        static_cast<double>(thinks), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["tests_per_think"] = testsPerThink;
     state.counters["ns_per_test"] = nanosPerTest;
     state.counters["test_ns_per_think"] = testsPerThink * nanosPerTest;

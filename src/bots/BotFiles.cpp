@@ -1,10 +1,12 @@
 #include "bots/BotFiles.h"
 
+#include <cstddef>
 #include <fstream>
 
 #include "bots/BotProfileFile.h"
 #include "bots/ChatSetFile.h"
 #include "bots/ResponseFile.h"
+#include "core/Random.h"
 #include "core/TextFormat.h"
 
 namespace {
@@ -21,6 +23,22 @@ bool OpenBotFile(std::ifstream& file, const std::filesystem::path& path, const c
     return true;
 }
 }  // namespace
+
+std::vector<int> BotFiles::DealProfiles(int count) const {
+    std::vector<int> dealt;
+    std::vector<int> deck;
+    for (int i = 0; i < count && !profiles.empty(); ++i) {
+        if (deck.empty()) {
+            for (int p = static_cast<int>(profiles.size()) - 1; p >= 0; --p)
+                deck.push_back(p);
+        }
+        // Any card of the deck, taken out.
+        const auto pick = static_cast<std::size_t>(RandomInt()) % deck.size();
+        dealt.push_back(deck[pick]);
+        deck.erase(deck.begin() + static_cast<std::ptrdiff_t>(pick));
+    }
+    return dealt;
+}
 
 BotFiles LoadBotFiles(const std::filesystem::path& folder, const BotLogLine& log) {
     BotFiles files;

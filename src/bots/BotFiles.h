@@ -20,6 +20,10 @@ struct BotFiles {
         if (index < 0 || index >= static_cast<int>(profiles.size())) return nullptr;
         return &profiles[static_cast<std::size_t>(index)];
     }
+    // Profile indices for `count` bots: each profile once, in random order, before any comes
+    // again, so names repeat only when there are more bots than profiles. None without
+    // profiles.
+    std::vector<int> DealProfiles(int count) const;
 };
 
 using BotLogLine = std::function<void(const std::string&)>;

@@ -92,8 +92,13 @@ void Game::Start() {
         services_.log.Line("No bot profiles were loaded: the bots will stand still.");
     const Player model;
     players_.assign(static_cast<std::size_t>(maxPlayers_ > 0 ? maxPlayers_ : 0), model);
+    // Bots of one name would be hard to tell apart: each profile is dealt once before any
+    // comes twice.
+    const std::vector<int> dealt = botFiles_.DealProfiles(PlayerCount() - 1);
     for (int number = 0; number < PlayerCount(); ++number) {
         Player& player = players_[static_cast<std::size_t>(number)];
+        if (number > 0 && !dealt.empty())
+            player.SetBotProfile(dealt[static_cast<std::size_t>(number - 1)]);
         player.SetTeam(TeamOfPlayer(number, teamGame_));
         player.SetNumber(number);
         player.ResetEquipment(*this);

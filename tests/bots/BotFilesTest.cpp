@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "bots/BotFileLines.h"
@@ -111,5 +112,20 @@ TEST(BotFilesTest, MissingFilesAreLoggedAndGiveNothing) {
     EXPECT_NE(log[1].find("Unable to open response file"), std::string::npos);
     EXPECT_NE(log[2].find("Unable to open bot file"), std::string::npos);
     EXPECT_EQ(files.Profile(0), nullptr);
+    EXPECT_TRUE(files.DealProfiles(3).empty());
+}
+
+TEST(BotFilesTest, ProfilesAreDealtOnceEachBeforeAnyComesAgain) {
+    SeedRandom(8);
+    BotFiles files;
+    files.profiles.resize(3);
+    const std::vector<int> dealt = files.DealProfiles(7);
+    ASSERT_EQ(dealt.size(), 7u);
+    for (const std::size_t start : {0u, 3u}) {
+        std::vector<int> round(dealt.begin() + static_cast<std::ptrdiff_t>(start),
+                               dealt.begin() + static_cast<std::ptrdiff_t>(start + 3));
+        std::sort(round.begin(), round.end());
+        EXPECT_EQ(round, (std::vector<int>{0, 1, 2}));
+    }
     EXPECT_EQ(files.Profile(-1), nullptr);
 }
