@@ -1,5 +1,6 @@
 #include "app/App.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <ctime>
@@ -205,9 +206,15 @@ std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, GameType type
     services.screenshots = screenshots_;
     services.base = base_;
     services.playerName = playerName_;
+    services.botSkill = botSkill_;
     services.openAnimEditor = [](Game& game) { return std::make_unique<AnimEditor>(game); };
     services.openMapEditor = [](Game& game) { return std::make_unique<MapEditor>(game); };
     return std::make_unique<Game>(services, maxClients, fragLimit, type);
+}
+
+void App::SetBotSkill(int skill) {
+    botSkill_ = std::clamp(skill, BotSkill::kLowest, BotSkill::kHighest);
+    if (game_) game_->SetBotSkill(botSkill_);
 }
 
 void App::EndGame() {

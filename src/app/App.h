@@ -100,6 +100,9 @@ public:
 
     const std::string& PlayerName() const { return playerName_; }
     void SetPlayerName(const std::string& name) { playerName_ = name; }
+    // The bots' skill, 1 to 5, for the running match and the ones started after it.
+    int BotSkill() const { return botSkill_; }
+    void SetBotSkill(int skill);
     bool Developer() const { return developer_; }
     void SetDeveloper(bool on) { developer_ = on; }
     Console* GetConsole() const { return console_.get(); }
@@ -122,6 +125,7 @@ private:
     std::unique_ptr<Renderer> renderer_;
     std::unique_ptr<InputSystem> input_;
     bool developer_ = false;
+    int botSkill_ = 3;
     std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<FrameTimer> timer_;
     std::unique_ptr<GraphicsTable> graphics_;

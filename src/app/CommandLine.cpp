@@ -107,6 +107,7 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
     ReadBoundedNumber(words, "-players", 1, kMaxLaunchPlayers, options.maxPlayers,
                       options.problems);
     ReadBoundedNumber(words, "-fraglimit", 1, 100000, options.fragLimit, options.problems);
+    ReadBoundedNumber(words, "-skill", 1, 5, options.botSkill, options.problems);
     return options;
 }
 

@@ -20,6 +20,7 @@ struct LaunchOptions {
     int maxPlayers = 6;
     int fragLimit = 32;
     std::string gameType = "ffa";
+    int botSkill = 3;  // -skill N, 1 to 5
     // What could not be used, one line each, for the player to read.
     std::vector<std::string> problems;
 };

@@ -111,6 +111,20 @@ void FragLimit(const CommandCall& call) {
     call.console.Print("fraglimit: %d", call.game->FragLimit());
 }
 
+// "skill" says the bots' skill; "skill N" sets it, for this match and the next.
+void Skill(const CommandCall& call) {
+    if (call.words.size() > 2) return;
+    if (const std::optional<int> skill = NumberArgument(call, 1)) {
+        if (*skill >= BotSkill::kLowest && *skill <= BotSkill::kHighest) {
+            call.app.SetBotSkill(*skill);
+        } else {
+            call.console.Print("skill takes %d to %d.", BotSkill::kLowest, BotSkill::kHighest);
+        }
+        return;
+    }
+    call.console.Print("skill: %d", call.app.BotSkill());
+}
+
 void God(const CommandCall& call) {
     Player* human = Human(call);
     if (!CheatsAllowed(call) || human == nullptr) return;
@@ -192,6 +206,7 @@ constexpr ConsoleCommand kCommands[] = {
     {"botchat", true, false, BotChat},
     {"mapname", true, false, MapName},
     {"fraglimit", true, false, FragLimit},
+    {"skill", true, false, Skill},
     {"god", true, false, God},
     {"plentyofshots", true, false, Nothing},
     {"developer", true, false, Developer},

@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
     WindowSystem& events = player ? static_cast<WindowSystem&>(*player) : *window;
     app->SetCursorDevice(&events);
     app->LoadSounds(std::make_unique<OpenAlDevice>());
+    app->SetBotSkill(options.botSkill);
     app->StartMap(options.mapName, options.maxPlayers, options.fragLimit, options.gameType);
     app->Run(events, options.frameLimit);
 

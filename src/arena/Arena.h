@@ -12,6 +12,7 @@
 
 class Font;
 class LiveObject;
+struct BotFiles;
 class MouseLook;
 class Player;
 class View;
@@ -42,9 +43,15 @@ public:
     // The human's name for 0, else the name of that bot's profile.
     virtual std::string PlayerName(int number) const = 0;
     virtual int BotProfileCount() const = 0;
+    // The bot files' profiles, chat sets and responses.
+    virtual const BotFiles& Bots() const = 0;
+    // The bots' skill, 1 to 5; 3 plays the profiles as written.
+    virtual int BotSkillLevel() const = 0;
     virtual bool BotChat() const = 0;
     // A remark for the bots' chat about what just happened to `player`.
     virtual void RaiseChatEvent(Player& player, ChatEvent event) = 0;
+    // A chat line said ("name: text"): on the console and in the message list.
+    virtual void SayChat(const std::string& line) = 0;
 
     // The nearest thing on the segment: platforms (kTracePlatforms), players in play
     // (kTracePlayers), or both. A player and a platform met at the same t: the player.

@@ -16,6 +16,8 @@ struct BotMind {
     int scanIndex = 0;
     int bestCandidate = -1;
     int sightCountdown = 5;
+    float aimError = 0.0f;  // how far off the target the bot aims, drawn at each sight check
+    long sightTests = 0;    // segment tests made so far, for measuring what thinking costs
 
     // When the player is made: the keep-away distance.
     void ChooseKeepAway();

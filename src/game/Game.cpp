@@ -3,6 +3,9 @@
 #include <string>
 #include <utility>
 
+#include <algorithm>
+
+#include "bots/BotChat.h"
 #include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
 #include "core/Log.h"
@@ -34,6 +37,7 @@ Game::Game(const GameServices& services, int maxPlayers, int fragLimit, GameType
       fragLimit_(fragLimit),
       screenshots_(services.screenshots),
       gameType_(type) {
+    SetBotSkill(services.botSkill);
     services_.timer.SetTimeScale(1.0f);
     view_ = std::make_unique<View>(services_.renderer, services_.graphics);
     Renderer& renderer = services_.renderer;
@@ -81,11 +85,20 @@ bool Game::LoadMap(std::istream& file, const std::string& fileName) {
 }
 
 void Game::Start() {
-    // The bot chat, response and profile files are read here once bots exist.
+    botFiles_ = LoadBotFiles(services_.base / "BotFiles", [this](const std::string& line) {
+        services_.log.Line("%s", line.c_str());
+    });
+    if (botFiles_.profiles.empty())
+        services_.log.Line("No bot profiles were loaded: the bots will stand still.");
     const Player model;
     players_.assign(static_cast<std::size_t>(maxPlayers_ > 0 ? maxPlayers_ : 0), model);
+    // Bots of one name would be hard to tell apart: each profile is dealt once before any
+    // comes twice.
+    const std::vector<int> dealt = botFiles_.DealProfiles(PlayerCount() - 1);
     for (int number = 0; number < PlayerCount(); ++number) {
         Player& player = players_[static_cast<std::size_t>(number)];
+        if (number > 0 && !dealt.empty())
+            player.SetBotProfile(dealt[static_cast<std::size_t>(number - 1)]);
         player.SetTeam(TeamOfPlayer(number, teamGame_));
         player.SetNumber(number);
         player.ResetEquipment(*this);
@@ -102,9 +115,17 @@ float Game::TimeScale() const { return services_.timer.TimeScale(); }
 void Game::SetTimeScaleTarget(float target) { services_.timer.SetTimeScaleTarget(target); }
 
 std::string Game::PlayerName(int number) const {
-    // Bots are named by their profiles once those are read; until then by their number, so a
-    // kill line says who.
-    return number == 0 ? services_.playerName : "Bot " + std::to_string(number);
+    if (number == 0) return services_.playerName;
+    // A bot without a profile is named by its number, so a kill line still says who.
+    const bool known = number > 0 && number < PlayerCount();
+    const BotProfile* profile =
+        known ? botFiles_.Profile(players_[static_cast<std::size_t>(number)].BotProfile())
+              : nullptr;
+    return profile != nullptr ? profile->name : "Bot " + std::to_string(number);
+}
+
+void Game::SetBotSkill(int skill) {
+    botSkill_ = std::clamp(skill, BotSkill::kLowest, BotSkill::kHighest);
 }
 
 std::unique_ptr<Weapon> Game::CreateWeapon(const std::string& section) {
@@ -166,8 +187,13 @@ void Game::PlaySound(int number) {
     if (services_.sound && number >= 0) services_.sound->Play(number, kEffectVolume, false);
 }
 
-void Game::RaiseChatEvent(Player& /*player*/, ChatEvent /*event*/) {
-    // The bots' remarks answer here once bots chat.
+void Game::RaiseChatEvent(Player& player, ChatEvent event) {
+    ::RaiseChatEvent(player, event, *this);
+}
+
+void Game::SayChat(const std::string& line) {
+    Print(line);
+    AddMessage(line);
 }
 
 int Game::AddTeamFrag(Team team) { return ++teamScores_.at(static_cast<std::size_t>(team)); }

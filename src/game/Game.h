@@ -8,6 +8,8 @@
 
 #include "arena/Arena.h"
 #include "arena/LiveObject.h"
+#include "bots/BotFiles.h"
+#include "bots/BotSkill.h"
 #include "core/Float4.h"
 #include "game/Camera.h"
 #include "game/Editor.h"
@@ -75,9 +77,12 @@ public:
     int PlayerCount() const override { return static_cast<int>(players_.size()); }
     Player& GetPlayer(int number) override { return players_.at(static_cast<std::size_t>(number)); }
     std::string PlayerName(int number) const override;
-    int BotProfileCount() const override { return 0; }
+    int BotProfileCount() const override { return static_cast<int>(botFiles_.profiles.size()); }
+    const BotFiles& Bots() const override { return botFiles_; }
+    int BotSkillLevel() const override { return botSkill_; }
     bool BotChat() const override { return botChat_; }
     void RaiseChatEvent(Player& player, ChatEvent event) override;
+    void SayChat(const std::string& line) override;
     ShotTrace TraceShot(const Segment& segment, int flags) override;
     void AddObject(std::unique_ptr<LiveObject> object) override;
     void SpawnParticle(const ParticleSetup& setup) override;
@@ -135,6 +140,8 @@ public:
     int MaxPlayers() const { return maxPlayers_; }
     GameType Type() const { return gameType_; }
     void SetBotChat(bool on) { botChat_ = on; }
+    // Kept within 1 to 5.
+    void SetBotSkill(int skill);
     int TeamScore(int team) const { return teamScores_.at(static_cast<std::size_t>(team)); }
     const Float4& Bounds() const { return map_.Bounds(); }
     const std::vector<SpawnPoint>& SpawnPoints() const { return map_.Contents().spawnPoints; }
@@ -248,4 +255,6 @@ private:
     std::unique_ptr<MouseLook> mouseLook_;
     // Player numbers by place, as the last update ranked them.
     std::vector<int> ranking_;
+    BotFiles botFiles_;
+    int botSkill_ = BotSkill::kAsWritten;
 };

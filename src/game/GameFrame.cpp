@@ -2,6 +2,8 @@
 // pass shows what it left. A headless match runs the update pass alone.
 #include <algorithm>
 
+#include "bots/BotBrain.h"
+#include "bots/BotChat.h"
 #include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
 #include "core/Screen.h"
@@ -138,12 +140,14 @@ void Game::UpdatePlayers() {
     // Indexed: a player's update may reach the others through the match.
     for (std::size_t i = 0; i < players_.size(); ++i) {
         Player& player = players_[i];
+        // The dead chat too: a bot complains of its death while it waits to come back. Who has
+        // not come into the match yet is not in it to talk.
+        if (player.EnteredMatch()) ChatTick(player, *this);
         if (!player.InPlay()) {
             UpdateDead(player);
             continue;
         }
-        // Until bots can think they stand where they land.
-        if (i > 0) player.SetMove(MoveDirection::None);
+        Think(player, *this);
         player.Update(*this);
     }
 }

@@ -33,6 +33,7 @@ struct GameServices {
     std::filesystem::path screenshots = "Screenshots";
     std::filesystem::path base = "Base";  // the skeleton files and, later, weapons and bots
     std::string playerName = "Player";    // the human's name
+    int botSkill = 3;                     // 1 to 5; 3 plays the bot profiles as written
     EditorFactory openMapEditor;
     EditorFactory openAnimEditor;
 };

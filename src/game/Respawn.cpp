@@ -51,7 +51,7 @@ void Sparkle(Game& game, Vec2 at, int sprite, const SparkleLook& look) {
 void Game::Respawn(Player& player) {
     const std::vector<SpawnPoint>& points = SpawnPoints();
     if (points.empty()) return;
-    player.Spawn();
+    if (player.Spawn()) RaiseChatEvent(player, ChatEvent::Hello);
     const SpawnPoint& point = ChooseSpawnPoint(points, player.Team());
     player.SetPosition(Vec2{point.x, point.y});
     Sparkle(*this, player.Position(), sprites_.respawn[0],

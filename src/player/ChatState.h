@@ -10,8 +10,9 @@ struct ChatState {
     float deliveryTimer = 0.0f;  // to the next queued line said
     std::deque<std::string> queue;
 
-    // Lines past this many waiting are dropped: a queue says one line at a time.
-    static constexpr std::size_t kMostQueued = 32;
+    // Lines past this many waiting are dropped: a queue says one line a release, and bots
+    // answering bots would otherwise pile up lines without end.
+    static constexpr std::size_t kMostQueued = 3;
     void Queue(std::string line) {
         if (queue.size() < kMostQueued) queue.push_back(std::move(line));
     }

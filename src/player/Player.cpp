@@ -24,7 +24,7 @@ void Player::FitAnimationStates(const Arena& arena) {
     arena.UpperAnimations().Fit(upperState_);
 }
 
-void Player::Spawn() {
+bool Player::Spawn() {
     thrustRequested_ = false;
     thrustFuel_ = kThrustFuel;
     smokeTimer_ = 0.0f;
@@ -52,8 +52,9 @@ void Player::Spawn() {
     aim_ = 0.0f;
     SetMove(RandomInt() % 2 == 0 ? MoveDirection::Left : MoveDirection::Right);
     mind_.ResetNavigation();
-    // The first spawn is when a bot says hello, once bots chat.
+    const bool first = firstSpawn_;
     firstSpawn_ = false;
+    return first;
 }
 
 void Player::ResetEquipment(Arena& arena) {

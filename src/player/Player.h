@@ -56,8 +56,9 @@ public:
 
     Player();
 
-    // A new life, at (400, 300) until the match places it at a spawn point.
-    void Spawn();
+    // A new life, at (400, 300) until the match places it at a spawn point. True for the
+    // player's first life of the match, when a bot says hello.
+    bool Spawn();
     // Drops every weapon and hands out the "Platinum"; picks a bot profile first if it has none.
     void ResetEquipment(Arena& arena);
     // Out of play; `killer` is the player credited, -1 for nobody, his own number for a
@@ -121,6 +122,8 @@ public:
     void DrawWeaponBar(const View& view) const;
 
     bool InPlay() const { return inPlay_; }
+    // Has had a life in this match, in play now or not.
+    bool EnteredMatch() const { return !firstSpawn_; }
     // In play with the figure where the body is: from a new life's first update on. Until
     // then the hand and the bones are those of the last life, so nothing fires or is hit.
     bool Placed() const { return inPlay_ && placed_; }
@@ -148,6 +151,7 @@ public:
     int Number() const { return number_; }
     void SetNumber(int number) { number_ = number; }
     int BotProfile() const { return botProfile_; }
+    void SetBotProfile(int profile) { botProfile_ = profile; }
     int Frags() const { return frags_; }
     int LastKiller() const { return lastKiller_; }
     float DeadTime() const { return deadTime_; }

@@ -50,6 +50,7 @@ TEST(CommandLine, NumbersThatDoNotFitAreSaidAndLeftAtTheirDefaults) {
          "-seed takes a whole number from 0 to 4294967295; seeding from the clock."},
         {{"-players", "65"}, "-players takes a whole number from 1 to 64; using 6."},
         {{"-fraglimit", "ten"}, "-fraglimit takes a whole number from 1 to 100000; using 32."},
+        {{"-skill", "6"}, "-skill takes a whole number from 1 to 5; using 3."},
     };
     for (const auto& c : cases) {
         const LaunchOptions options = Parse(c.args);
@@ -58,4 +59,5 @@ TEST(CommandLine, NumbersThatDoNotFitAreSaidAndLeftAtTheirDefaults) {
         EXPECT_EQ(options.problems, std::vector<std::string>{c.problem});
     }
     EXPECT_EQ(Parse({"-players", "64"}).maxPlayers, 64);
+    EXPECT_EQ(Parse({"-skill", "1"}).botSkill, 1);
 }

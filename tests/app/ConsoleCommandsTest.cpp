@@ -74,7 +74,9 @@ TEST_F(ConsoleCommandsTest, RepliesWithAndWithoutAMatchAndTheDeveloperFlag) {
         {"mapname", {"\"Box\""}}, {"mapname  my  new map", {}},
         {"mapname", {"\"my new map\""}}, {"fraglimit 10 20", {}},
         {"fraglimit abc", {"Not a number: \"abc\".", "fraglimit: 32"}}, {"fraglimit 12", {}},
-        {"fraglimit", {"fraglimit: 12"}}, {"god", {"Cheats are not enabled."}},
+        {"fraglimit", {"fraglimit: 12"}}, {"skill", {"skill: 3"}},
+        {"skill 9", {"skill takes 1 to 5."}}, {"skill 5", {}}, {"skill", {"skill: 5"}},
+        {"god", {"Cheats are not enabled."}},
         {"give all", {"Cheats are not enabled."}}, {"plentyofshots 1 2", {}},
         {"developer", {"Developer ON"}}, {"god", {"Godmode ON"}}, {"give armour", {}},
         {"name Sniper x", {}}, {"maxclients x", {"Not a number: \"x\".", "Maxclients <number>"}},
@@ -91,11 +93,12 @@ TEST_F(ConsoleCommandsTest, RepliesWithAndWithoutAMatchAndTheDeveloperFlag) {
     for (const auto& c : kMatch)
         EXPECT_EQ(Run(c.line), c.replies) << c.line;
     EXPECT_TRUE(Human().GodMode());
+    EXPECT_EQ(app_.CurrentGame()->BotSkillLevel(), 5);
     EXPECT_EQ(Human().Armour(), Player::kMaxArmour);
     EXPECT_EQ(app_.PlayerName(), "Sniper");
-    // While bot chat is on, lines that are no match command are said first, "map" too.
-    EXPECT_EQ(Human().chat.queue,
-              (std::deque<std::string>{"map", "maxclients x", "maxclients 8", "50% more %s"}));
+    // While bot chat is on, lines that are no match command are said first, "map" too; three
+    // wait at most, so the fourth is dropped.
+    EXPECT_EQ(Human().chat.queue, (std::deque<std::string>{"map", "maxclients x", "maxclients 8"}));
     Run("quit");
     EXPECT_TRUE(app_.QuitRequested());
 }

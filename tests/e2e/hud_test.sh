@@ -8,6 +8,8 @@ here=$(dirname "$(readlink -f "$0")")
 # shellcheck source=tests/e2e/scratch-game.sh
 . "$here/scratch-game.sh"
 "$3" build "$here/range.map" "$work/game/Base/Maps/range.bwm" >/dev/null
+# Without bot profiles the other player does not think: he stands still as a target.
+rm "$work/game/Base/BotFiles/Bots.cfg"
 
 # Both come into play at frame 300; under seed 1 the human stands on the left spawn point,
 # facing the other player.

@@ -7,6 +7,8 @@ here=$(dirname "$(readlink -f "$0")")
 # shellcheck source=tests/e2e/scratch-game.sh
 . "$here/scratch-game.sh"
 "$3" build "$here/range.map" "$work/game/Base/Maps/range.bwm" >/dev/null
+# Without bot profiles the other player does not think: he stands still as a target.
+rm "$work/game/Base/BotFiles/Bots.cfg"
 
 # Both come into play at frame 300; the keys are those of Base/binds.cfg. A tap of A turns the
 # human to the wall, one of D back to the other player.

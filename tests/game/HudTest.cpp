@@ -70,16 +70,16 @@ TEST_F(HudTest, TheHumansStateWeaponRowAndScoreboardWithTiesToTheLowerNumber) {
     EXPECT_TRUE(Has(lines, {"Armour: 100", 8, 24, 0, 0, 255, 200}));
     EXPECT_TRUE(Has(lines, {"Ammo: " + std::to_string(ammo), 8, 38, 128, 128, 0, 200}));
     // The leader lowest; the dead faded.
-    EXPECT_TRUE(Has(lines, {"Bot 1: 2", 8, 584, 0, 0, 0, 100}));
-    EXPECT_TRUE(Has(lines, {"Bot 2: 2", 8, 570, 0, 0, 0, 100}));
+    EXPECT_TRUE(Has(lines, {game->PlayerName(1) + ": 2", 8, 584, 0, 0, 0, 100}));
+    EXPECT_TRUE(Has(lines, {game->PlayerName(2) + ": 2", 8, 570, 0, 0, 0, 100}));
     EXPECT_TRUE(Has(lines, {"Player: 1", 8, 556, 0, 0, 0, 200}));
     EXPECT_EQ(std::pair(one.Rank(), human.Rank()), std::pair(1, 3));
     // The level frags the other way round: the lower number still leads.
     two.Fragged(human, *game);
     one.Fragged(human, *game);
     lines = FrameTexts(*game);
-    EXPECT_TRUE(Has(lines, {"Bot 1: 3", 8, 584, 0, 0, 0, 100}));
-    EXPECT_TRUE(Has(lines, {"Bot 2: 3", 8, 570, 0, 0, 0, 100}));
+    EXPECT_TRUE(Has(lines, {game->PlayerName(1) + ": 3", 8, 584, 0, 0, 0, 100}));
+    EXPECT_TRUE(Has(lines, {game->PlayerName(2) + ": 3", 8, 570, 0, 0, 0, 100}));
 
     // The weapon row: 33 apart from 268 to 499 along y 10, the one in hand large and solid.
     std::vector<std::pair<float, std::uint8_t>> row;
@@ -132,8 +132,10 @@ TEST_F(HudTest, ATeamAtTheLimitBeforeAnyPlayerEndsTheMatchAndTheFinalScoresFollo
         shown.emplace_back(call.text, call.colour);
     const Colour blue{0, 0, 255, 255}, red{255, 0, 0, 255};
     EXPECT_EQ(shown,
-              (std::vector<std::pair<std::string, Colour>>{
-                  {"Player: 1", blue}, {"Bot 2: 1", blue}, {"Bot 1: 0", red}, {"Bot 3: 0", red}}));
+              (std::vector<std::pair<std::string, Colour>>{{"Player: 1", blue},
+                                                           {game->PlayerName(2) + ": 1", blue},
+                                                           {game->PlayerName(1) + ": 0", red},
+                                                           {game->PlayerName(3) + ": 0", red}}));
     EXPECT_EQ(rig_.renderer.Calls().back().kind, Kind::Present);
 }
 

@@ -9,6 +9,7 @@
 
 #include "arena/Arena.h"
 #include "arena/LiveObject.h"
+#include "bots/BotFiles.h"
 #include "content/GraphicsTable.h"
 #include "player/AnimationSet.h"
 #include "player/Player.h"
@@ -69,13 +70,22 @@ public:
     Player& GetPlayer(int number) override {
         return *players_.at(static_cast<std::size_t>(number));
     }
-    // Appended rather than "P" + ..., which g++ 12 warns about wrongly in optimised builds.
+    // A bot's profile name, else "P" and the number: appended rather than "P" + ..., which
+    // g++ 12 warns about wrongly in optimised builds.
     std::string PlayerName(int number) const override {
+        const bool bot = number > 0 && number < PlayerCount();
+        const BotProfile* profile =
+            bot ? botFiles.Profile(players_[static_cast<std::size_t>(number)]->BotProfile())
+                : nullptr;
+        if (profile != nullptr) return profile->name;
         std::string name = "P";
         return name += std::to_string(number);
     }
-    int BotProfileCount() const override { return 0; }
-    bool BotChat() const override { return false; }
+    int BotProfileCount() const override { return static_cast<int>(botFiles.profiles.size()); }
+    const BotFiles& Bots() const override { return botFiles; }
+    int BotSkillLevel() const override { return botSkill; }
+    bool BotChat() const override { return botChat; }
+    void SayChat(const std::string& line) override { messages.push_back(line); }
     void RaiseChatEvent(Player& player, ChatEvent event) override {
         chatEvents.emplace_back(player.Number(), event);
     }
@@ -165,6 +175,9 @@ public:
     bool teamGame = false;
     std::array<int, 3> teamScores{};
     int matchEnds = 0;
+    BotFiles botFiles;  // profiles, chat sets and responses the test gives its bots
+    int botSkill = 3;
+    bool botChat = false;
 
 private:
     GameMap map_;
