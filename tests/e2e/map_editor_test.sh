@@ -8,37 +8,12 @@ set -euo pipefail
 here=$(dirname "$(readlink -f "$0")")
 # shellcheck source=tests/e2e/scratch-game.sh
 . "$here/scratch-game.sh"
+# shellcheck source=tests/e2e/typed-game.sh
+. "$here/typed-game.sh"
 maps="$work/game/Base/Maps"
 maptool=$3
 
-game -map bwdm1 &
-pid=$!
-timeout 30 xdotool search --sync --name Brawlwick windowfocus --sync >/dev/null ||
-    fail "no window to type into"
-window=$(xdotool getwindowfocus)
-
-shots() { find Screenshots -name '*.tga' 2>/dev/null | wc -l; }
-
-# F9 until one more screenshot is there: the match is running frames.
-wait_for_frames() {
-    local before
-    before=$(shots)
-    for _ in $(seq 100); do
-        xdotool key F9
-        sleep 0.3
-        [ "$(shots)" -gt "$before" ] && return 0
-    done
-    fail "no frames are running"
-}
-
-# One console line typed slowly enough for a sanitizer build's frames, with the console opened
-# and closed around it.
-say() {
-    xdotool key grave
-    xdotool type --delay 120 "$1"
-    xdotool key Return grave
-    sleep 0.5
-}
+start_typed_game -map bwdm1
 
 # A point of the picture, which the window shows at its own size.
 point() { xdotool mousemove --window "$window" "$1" "$2"; sleep 0.3; }
@@ -63,18 +38,9 @@ xdotool key F12
 wait_for_frames
 say "save edtest"
 say "map edtest"
-for _ in $(seq 50); do
-    grep -q "Average SF for game" Log.txt && break
-    sleep 0.2
-done
-wait_for_frames
+wait_for_new_match
 say "save again"
-say "quit"
-
-status=0
-timeout 30 tail --pid="$pid" -f /dev/null || fail "quit did not end the game"
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
+quit_game
 
 count() { "$maptool" print "$maps/$1.bwm" | grep -c "^$2 " || true; }
 for what in platform spawn; do
