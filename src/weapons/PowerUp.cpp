@@ -5,6 +5,7 @@
 
 #include "arena/Arena.h"
 #include "player/Player.h"
+#include "weapons/ItemKindTable.h"
 #include "weapons/Weapon.h"
 #include "world/ItemSpawn.h"
 
@@ -54,12 +55,6 @@ constexpr std::array<KindRule, 6> kKinds = {{
     {Heal<50>, kHealthSound, false},
     {Heal<100>, kHealthSound, false},
 }};
-
-// None for a kind outside the table: such an item is taken, but gives nothing.
-const KindRule* RuleOf(std::int32_t kind) {
-    if (kind < 0 || static_cast<std::size_t>(kind) >= kKinds.size()) return nullptr;
-    return &kKinds[static_cast<std::size_t>(kind)];
-}
 
 void CountDown(ItemSpawn& item, float step) {
     item.respawnTimer -= step;
@@ -112,7 +107,8 @@ void UpdateItem(ItemSpawn& item, Arena& arena) {
         CountDown(item, arena.Step());
         return;
     }
-    const KindRule* rule = RuleOf(item.Kind());
+    // None for a kind outside the table: such an item is taken, but gives nothing.
+    const KindRule* rule = ByKind(kKinds, item.Kind());
     if (Player* taker = Taker(item, arena)) {
         if (rule != nullptr) {
             rule->give(*taker, item, arena);

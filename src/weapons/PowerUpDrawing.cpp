@@ -4,6 +4,7 @@
 #include "arena/Arena.h"
 #include "render/Renderer.h"
 #include "render/Sprite.h"
+#include "weapons/ItemKindTable.h"
 #include "weapons/PowerUp.h"
 #include "weapons/effects/AlphaByte.h"
 #include "world/ItemSpawn.h"
@@ -45,12 +46,6 @@ constexpr std::array<Picture, 6> kEditorPictures = {{
     {&MatchSprites::health, 1.0f},
     {&MatchSprites::health, 1.25f},
 }};
-
-template <typename T, std::size_t N>
-const T* ByKind(const std::array<T, N>& table, std::int32_t kind) {
-    if (kind < 0 || static_cast<std::size_t>(kind) >= N) return nullptr;
-    return &table[static_cast<std::size_t>(kind)];
-}
 
 void Draw(const Picture& picture, const ItemSpawn& item, const View& view, const Arena& arena,
           float scale, std::uint8_t alpha) {
