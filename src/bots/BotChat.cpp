@@ -110,6 +110,8 @@ void Respond(Player& listener, const std::string& line, const Player& speaker, A
     if (!Chance(profile->chattyRespond)) return;
     std::string answer = FindResponse(arena.Bots().responses, line);
     FillRandom(answer, listener, arena);
+    // A draw of the listener himself leaves the placeholder, which is no thing to say aloud.
+    if (answer.find("#random#") != std::string::npos) return;
     ReplaceFirst(answer, "#from#", speaker.GetName(arena));
     if (answer != kNoResponse) QueueChat(listener, std::move(answer), arena);
 }

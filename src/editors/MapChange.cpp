@@ -56,5 +56,10 @@ void RunChange(Game& game, const MapChange& change, ChangeWay way) {
         TakeOut(map.SpawnPoints(), change.spawnPoints);
         TakeOut(map.Items(), change.items);
     }
-    Rebuild(game, change.rebuild);
+    // The tree points at the platforms: after any change to them it is built afresh, whatever
+    // the change asked for.
+    const bool platformsChanged = !change.platforms.empty();
+    Rebuild(game, platformsChanged && change.rebuild == MapChange::Rebuild::Nothing
+                      ? MapChange::Rebuild::Tree
+                      : change.rebuild);
 }
