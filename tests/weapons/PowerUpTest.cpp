@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -145,6 +146,20 @@ TEST_F(PowerUpTest, ANewItemComesAfter100StepsIsSeenOnceMoreWhenTakenAndBack500S
     EXPECT_EQ(run(1), std::pair(false, false));
     EXPECT_EQ(run(499), std::pair(false, false));
     EXPECT_EQ(run(1), std::pair(true, false));
+}
+
+TEST_F(PowerUpTest, ArmourPulsesUpTo200AndStaysThereWhileTheOthersSwingBetween130And200) {
+    ItemSpawn armour = Available(kItemArmour);
+    ItemSpawn health = Available(kItemSmallHealth);
+    float lowest = 200.0f;
+    for (int step = 0; step < 200; ++step) {
+        UpdateItem(armour, arena_);
+        UpdateItem(health, arena_);
+        if (step > 67) lowest = std::min(lowest, health.pulse);  // past its first climb
+    }
+    EXPECT_EQ(armour.pulse, 200.0f);
+    EXPECT_TRUE(armour.pulseRising);
+    EXPECT_EQ(lowest, 130.0f);
 }
 
 TEST_F(PowerUpTest, DrawsEachKindsPictureInAMatchAndInTheEditor) {
