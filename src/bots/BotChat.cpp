@@ -46,11 +46,6 @@ void FillKillerAndVictim(std::string& line, const Player& player, Arena& arena) 
     if (const Player* victim = PlayerAt(player.LastVictim(), arena))
         ReplaceFirst(line, "#killed#", DisplayName(*victim, arena));
 }
-
-template <typename T>
-const T& AnyOf(const std::vector<T>& items) {
-    return items[static_cast<std::size_t>(RandomInt()) % items.size()];
-}
 }  // namespace
 
 std::string DisplayName(const Player& player, const Arena& arena) {

@@ -17,11 +17,6 @@ bool Matches(const Response& response, const std::vector<std::string>& words) {
                            return std::find(words.begin(), words.end(), trigger) != words.end();
                        });
 }
-
-template <typename T>
-const T& AnyOf(const std::vector<T>& items) {
-    return items[static_cast<std::size_t>(RandomInt()) % items.size()];
-}
 }  // namespace
 
 std::vector<std::string> SpokenWords(std::string_view text) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "render/Renderer.h"
+#include "world/RectRelations.h"
 
 namespace {
 constexpr std::array<EditorButton, 7> kButtons = {{
@@ -21,14 +22,9 @@ constexpr Colour kFaintInk{0, 0, 0, 150};
 
 std::span<const EditorButton> AnimEditorButtons() { return kButtons; }
 
-bool Contains(const EditorButton& button, Vec2 point) {
-    const Float4& r = button.rect;
-    return point.x >= r.x1 && point.x <= r.x2 && point.y >= r.y1 && point.y <= r.y2;
-}
-
 const EditorButton* ButtonAt(Vec2 point) {
     for (const EditorButton& button : kButtons) {
-        if (Contains(button, point)) return &button;
+        if (RectContains(button.rect, point.x, point.y)) return &button;
     }
     return nullptr;
 }
@@ -36,7 +32,7 @@ const EditorButton* ButtonAt(Vec2 point) {
 // Under the cursor the outline fades and the text darkens, so the button looks pressed in.
 void DrawButtons(Renderer& renderer, const Font* font, Vec2 cursor) {
     for (const EditorButton& button : kButtons) {
-        const bool over = Contains(button, cursor);
+        const bool over = RectContains(button.rect, cursor.x, cursor.y);
         const Float4& r = button.rect;
         renderer.DrawRectOutline(r.x1, r.y1, r.x2, r.y2, over ? kFaintInk : kInk);
         renderer.DrawStringCentred(font, static_cast<int>(r.x1), static_cast<int>(r.y1),

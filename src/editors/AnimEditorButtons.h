@@ -19,9 +19,7 @@ struct EditorButton {
 // The editor's buttons in the order a click tries them.
 std::span<const EditorButton> AnimEditorButtons();
 
-// Edges belong to the button.
-bool Contains(const EditorButton& button, Vec2 point);
-// The first button under the point, or none.
+// The first button under the point, edges included, or none.
 const EditorButton* ButtonAt(Vec2 point);
 // Every button, darkened where the cursor is over it.
 void DrawButtons(Renderer& renderer, const Font* font, Vec2 cursor);

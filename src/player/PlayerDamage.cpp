@@ -21,11 +21,6 @@ constexpr std::array<const char*, 5> kSuicideTexts = {
     " killed himself ", " couldn't handle it anymore ", " whooped himself ", " ate his own lead ",
     " suicided ",
 };
-
-template <std::size_t N>
-const char* AnyOf(const std::array<const char*, N>& texts) {
-    return texts[static_cast<std::size_t>(RandomInt()) % N];
-}
 }  // namespace
 
 void Player::Die(int killer, Arena& arena) {
