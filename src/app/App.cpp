@@ -207,6 +207,7 @@ std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, GameType type
     services.base = base_;
     services.playerName = playerName_;
     services.botSkill = botSkill_;
+    services.botInHumanSlot = botInHumanSlot_;
     services.openAnimEditor = [](Game& game) { return std::make_unique<AnimEditor>(game); };
     services.openMapEditor = [](Game& game) { return std::make_unique<MapEditor>(game); };
     return std::make_unique<Game>(services, maxClients, fragLimit, type);
@@ -226,10 +227,12 @@ void App::Frame() {
     timer_->Tick();
     if (input_) input_->Poll(*this);
     if (!game_) {
-        DrawMenu();
+        if (drawing_) DrawMenu();
         return;
     }
-    if (game_->IsOver()) {
+    if (!drawing_) {
+        if (!game_->IsOver()) game_->Update();
+    } else if (game_->IsOver()) {
         game_->DrawFinalScores();
     } else {
         game_->Frame();
@@ -246,12 +249,14 @@ void App::DrawMenu() {
     renderer_->Present();
 }
 
-void App::Run(WindowSystem& window, std::optional<long> frameLimit) {
+void App::Run(WindowSystem& window, std::optional<long> frameLimit,
+              const std::function<void()>& afterFrame) {
     long frames = 0;
     while (!quit_) {
         window.PumpEvents(*this);
         if (quit_) break;
         Frame();
+        if (afterFrame) afterFrame();
         if (frameLimit && ++frames >= *frameLimit) Quit();
     }
 }

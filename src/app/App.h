@@ -62,8 +62,14 @@ public:
 
     void Frame();
     // Pumps window events and runs frames until the quit flag is set or the window closes;
-    // a frame limit (the -frames flag) quits cleanly after that many frames.
-    void Run(WindowSystem& window, std::optional<long> frameLimit);
+    // a frame limit (the -frames flag) quits cleanly after that many frames. `afterFrame`, when
+    // given, runs after every frame.
+    void Run(WindowSystem& window, std::optional<long> frameLimit,
+             const std::function<void()>& afterFrame = {});
+    // Off: a frame runs the match's update pass alone and nothing is drawn (a headless run).
+    void SetDrawing(bool on) { drawing_ = on; }
+    // On: matches started from now on give the human's slot to a bot.
+    void SetBotInHumanSlot(bool on) { botInHumanSlot_ = on; }
 
     // The console's command line interpreter (the command table is in ConsoleCommands).
     void ExecuteCommand(const std::string& line);
@@ -135,6 +141,8 @@ private:
     Log log_;
     int menuSprite_ = -1;
     CursorDevice* cursor_ = nullptr;
+    bool drawing_ = true;
+    bool botInHumanSlot_ = false;
 };
 
 // The process-wide App, set right after construction and cleared right before destruction.

@@ -65,7 +65,7 @@ std::string MapFileName(std::string name) {
 // Values that are names of ours, not display flags: "-map arena-1024.bwm" must not pick a
 // resolution.
 bool TakesAName(std::string_view flag) {
-    return flag == "-script" || flag == "-map" || flag == "-type";
+    return flag == "-script" || flag == "-record" || flag == "-map" || flag == "-type";
 }
 
 bool HasWord(const std::vector<std::string_view>& words, std::string_view flag) {
@@ -73,6 +73,19 @@ bool HasWord(const std::vector<std::string_view>& words, std::string_view flag) 
         if (word == flag) return true;
     }
     return false;
+}
+
+// A file name after the flag; a flag with nothing after it says so, ending with what is done
+// instead.
+std::optional<std::string> FileAfter(const std::vector<std::string_view>& words,
+                                     std::string_view flag, std::string_view fallback,
+                                     std::vector<std::string>& problems) {
+    std::optional<std::string> file = WordAfter(words, flag);
+    if (!file && HasWord(words, flag)) {
+        problems.push_back(std::string(flag) + " takes a file name; " + std::string(fallback) +
+                           ".");
+    }
+    return file;
 }
 }  // namespace
 
@@ -97,11 +110,13 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
     }
     options.windowed = HasWord(words, "-window");
     options.fixedStep = HasWord(words, "-fixedstep");
+    options.headless = HasWord(words, "-headless");
     options.frameLimit = BoundedNumberAfter(words, "-frames", 1L, kLastRunFrame,
                                             "running with no frame limit", options.problems);
     options.seed = BoundedNumberAfter(words, "-seed", 0u, std::numeric_limits<unsigned int>::max(),
                                       "seeding from the clock", options.problems);
     options.scriptPath = WordAfter(words, "-script");
+    options.recordPath = FileAfter(words, "-record", "nothing is recorded", options.problems);
     if (const auto map = WordAfter(words, "-map")) options.mapName = MapFileName(*map);
     options.gameType = WordAfter(words, "-type").value_or(options.gameType);
     ReadBoundedNumber(words, "-players", 1, kMaxLaunchPlayers, options.maxPlayers,

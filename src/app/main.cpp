@@ -1,14 +1,18 @@
 // Entry point: the window, the one App, the command line, the main loop.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
+#include <optional>
 #include <string>
 #include <system_error>
 
 #include "app/App.h"
 #include "app/CommandLine.h"
+#include "app/HeadlessRun.h"
+#include "app/InputRecorder.h"
+#include "app/RecordingClock.h"
+#include "app/RecordingWindow.h"
+#include "app/RunSetup.h"
 #include "app/ScriptPlayer.h"
 #include "core/Clock.h"
 #include "input/InputScript.h"
@@ -29,34 +33,12 @@ std::filesystem::path ExecutableDirectory(const char* argv0) {
     return std::filesystem::absolute(argv0, error).parent_path();
 }
 
-// Reads -script FILE; false when the file cannot be read. Lines that do not read are reported
-// on stderr and in the log, and skipped.
-bool LoadScript(const std::string& path, App& app, InputScript& script) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        std::fprintf(stderr, "brawlwick: cannot read the script %s\n", path.c_str());
-        app.LogLine("Unable to read the script \"%s\".", path.c_str());
-        return false;
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    script = ParseInputScript(text.str());
-    for (const ScriptError& error : script.errors) {
-        std::fprintf(stderr, "%s:%d: %s\n", path.c_str(), error.line, error.message.c_str());
-        app.LogLine("Script %s, line %d: %s; line skipped.", path.c_str(), error.line,
-                    error.message.c_str());
-    }
-    return true;
-}
-
-std::unique_ptr<Clock> MakeClock(bool fixedStep) {
-    if (fixedStep) return std::make_unique<FixedStepClock>(80);
-    return std::make_unique<SteadyClock>();
-}
 }  // namespace
 
 int main(int argc, char** argv) {
     const LaunchOptions options = ParseCommandLine(argc, argv);
+    // Headless, nothing of the platform layer is touched: no window, context, audio or fonts.
+    if (options.headless) return RunHeadless(options, ExecutableDirectory(argv[0]));
     std::unique_ptr<SdlWindow> window = SdlWindow::Create();
     if (!window) {
         std::fprintf(stderr, "brawlwick: cannot create the window: %s\n",
@@ -66,8 +48,16 @@ int main(int argc, char** argv) {
     window->CaptureMouse(true);
 
     SdlFontSource fonts;
-    const std::unique_ptr<Clock> clock = MakeClock(options.fixedStep);
-    auto app = std::make_unique<App>(ExecutableDirectory(argv[0]), "Log.txt", *clock, options.seed);
+    std::optional<InputScript> script;
+    if (options.scriptPath) script = ReadScriptFile(*options.scriptPath);
+    const std::unique_ptr<Clock> realClock =
+        MakeRunClock(options.fixedStep, script ? &*script : nullptr);
+    const unsigned int seed = RunSeed(options, script ? &*script : nullptr);
+    const std::unique_ptr<InputRecorder> recorder = MakeRecorder(options, seed);
+    std::optional<RecordingClock> recordingClock;
+    if (recorder) recordingClock.emplace(*realClock, *recorder);
+    Clock& clock = recordingClock ? static_cast<Clock&>(*recordingClock) : *realClock;
+    auto app = std::make_unique<App>(ExecutableDirectory(argv[0]), "Log.txt", clock, seed);
     g_app = app.get();
 
     const bool fullScreen = !options.windowed;
@@ -89,17 +79,19 @@ int main(int argc, char** argv) {
 
     // A script replaces the keyboard and the mouse for the whole run, so it replays the same
     // way on any machine.
-    InputScript script;
-    if (options.scriptPath && !LoadScript(*options.scriptPath, *app, script)) {
+    if (options.scriptPath && !ReportScript(*options.scriptPath, script, *app)) {
         g_app = nullptr;
         app.reset();
         return 1;
     }
     std::unique_ptr<ScriptPlayer> player;
-    if (options.scriptPath) {
+    if (script) {
         auto keyboard = std::make_unique<ScriptedKeyboard>();
-        player = std::make_unique<ScriptPlayer>(*window, std::move(script.events), *keyboard);
-        app->LoadBindings(std::move(keyboard));
+        player = std::make_unique<ScriptPlayer>(*window, std::move(script->events), *keyboard);
+        app->LoadBindings(Recorded(std::move(keyboard), recorder.get()));
+    } else if (recorder) {
+        // A recording holds keys, mouse buttons and the cursor only: pads are left out.
+        app->LoadBindings(Recorded(std::make_unique<SdlKeyboard>(*window), recorder.get()));
     } else {
         // Pads are real input too: a script's run leaves them out.
         auto gamepad = std::make_unique<SdlGamepad>(
@@ -107,16 +99,17 @@ int main(int argc, char** argv) {
         window->AttachGamepad(gamepad.get());
         app->LoadBindings(std::make_unique<SdlKeyboard>(*window), std::move(gamepad));
     }
-    for (const std::string& problem : options.problems) {
-        std::fprintf(stderr, "brawlwick: %s\n", problem.c_str());
-        app->LogLine("%s", problem.c_str());
-    }
-    WindowSystem& events = player ? static_cast<WindowSystem&>(*player) : *window;
+    ReportProblems(options, *app);
+    WindowSystem& input = player ? static_cast<WindowSystem&>(*player) : *window;
+    std::optional<RecordingWindow> recording;
+    if (recorder) recording.emplace(input, *recorder);
+    WindowSystem& events = recording ? static_cast<WindowSystem&>(*recording) : input;
     app->SetCursorDevice(&events);
     app->LoadSounds(std::make_unique<OpenAlDevice>());
     app->SetBotSkill(options.botSkill);
     app->StartMap(options.mapName, options.maxPlayers, options.fragLimit, options.gameType);
-    app->Run(events, options.frameLimit);
+    RunSummarised(*app, events, options);
+    SaveRecording(recorder.get(), options, *app);
 
     g_app = nullptr;
     window->AttachGamepad(nullptr);

@@ -1,16 +1,18 @@
 #include "core/Random.h"
 
 namespace {
-unsigned int g_state = 1;
+RandomGenerator g_generator;
 }
 
-void SeedRandom(unsigned int seed) { g_state = seed; }
-
-int RandomInt() {
+int RandomGenerator::Next() {
     // Linear congruential step with the constants of the classic 15-bit generator.
-    g_state = g_state * 214013u + 2531011u;
-    return static_cast<int>((g_state >> 16) & 0x7fffu);
+    state_ = state_ * 214013u + 2531011u;
+    return static_cast<int>((state_ >> 16) & 0x7fffu);
 }
+
+void SeedRandom(unsigned int seed) { g_generator.Seed(seed); }
+
+int RandomInt() { return g_generator.Next(); }
 
 float RandomRange(float low, float high) {
     const auto r = static_cast<float>(RandomInt());

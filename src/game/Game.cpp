@@ -94,11 +94,12 @@ void Game::Start() {
     players_.assign(static_cast<std::size_t>(maxPlayers_ > 0 ? maxPlayers_ : 0), model);
     // Bots of one name would be hard to tell apart: each profile is dealt once before any
     // comes twice.
-    const std::vector<int> dealt = botFiles_.DealProfiles(PlayerCount() - 1);
+    const int firstBot = services_.botInHumanSlot ? 0 : 1;
+    const std::vector<int> dealt = botFiles_.DealProfiles(PlayerCount() - firstBot);
     for (int number = 0; number < PlayerCount(); ++number) {
         Player& player = players_[static_cast<std::size_t>(number)];
-        if (number > 0 && !dealt.empty())
-            player.SetBotProfile(dealt[static_cast<std::size_t>(number - 1)]);
+        if (number >= firstBot && !dealt.empty())
+            player.SetBotProfile(dealt[static_cast<std::size_t>(number - firstBot)]);
         player.SetTeam(TeamOfPlayer(number, teamGame_));
         player.SetNumber(number);
         player.ResetEquipment(*this);

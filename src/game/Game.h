@@ -76,6 +76,9 @@ public:
     void SetTimeScaleTarget(float target) override;
     int PlayerCount() const override { return static_cast<int>(players_.size()); }
     Player& GetPlayer(int number) override { return players_.at(static_cast<std::size_t>(number)); }
+    const Player& GetPlayer(int number) const {
+        return players_.at(static_cast<std::size_t>(number));
+    }
     std::string PlayerName(int number) const override;
     int BotProfileCount() const override { return static_cast<int>(botFiles_.profiles.size()); }
     const BotFiles& Bots() const override { return botFiles_; }
@@ -157,6 +160,8 @@ public:
     bool AnimEditorOpen() const { return animEditor_ != nullptr; }
     float Fade() const { return fade_; }
     const MessageList& Messages() const { return messages_; }
+    // Player numbers by place, most frags first, as the last update ranked them.
+    const std::vector<int>& Ranking() const { return ranking_; }
 
     const Font* LargeFont() const { return largeFont_.get(); }
     const Font* HugeFont() const { return hugeFont_.get(); }

@@ -34,6 +34,7 @@ struct GameServices {
     std::filesystem::path base = "Base";  // the skeleton files and, later, weapons and bots
     std::string playerName = "Player";    // the human's name
     int botSkill = 3;                     // 1 to 5; 3 plays the bot profiles as written
+    bool botInHumanSlot = false;          // a bot plays player 0 (a match nobody watches)
     EditorFactory openMapEditor;
     EditorFactory openAnimEditor;
 };

@@ -63,6 +63,29 @@ std::string ReadEvent(const std::vector<std::string_view>& words, ScriptEvent& o
     }
     return "unknown event \"" + std::string(verb) + "\"";
 }
+
+// "<frame> step <nanoseconds>" and "seed <number>": what a recording keeps besides the input.
+// True when the line was one of them; `error` then says what is wrong, if anything.
+bool ReadRunLine(const std::vector<std::string_view>& words, InputScript& script,
+                 std::string& error) {
+    if (words[0] == "seed") {
+        unsigned int seed = 0;
+        if (words.size() != 2 || !ReadNumber(words[1], seed)) {
+            error = "expected \"seed <number>\"";
+        } else {
+            script.seed = seed;
+        }
+        return true;
+    }
+    if (words.size() < 2 || words[1] != "step") return false;
+    std::int64_t step = 0;
+    if (words.size() != 3 || !ReadNumber(words[2], step) || step < 0 || step > kMaxScriptStep) {
+        error = "expected \"step <nanoseconds>\" from 0 to " + std::to_string(kMaxScriptStep);
+    } else {
+        script.steps.push_back(step);
+    }
+    return true;
+}
 }  // namespace
 
 InputScript ParseInputScript(std::string_view text) {
@@ -80,6 +103,10 @@ InputScript ParseInputScript(std::string_view text) {
         ScriptEvent event;
         bool tap = false;
         std::string error;
+        if (ReadRunLine(words, script, error)) {
+            if (!error.empty()) script.errors.push_back({lineNumber, std::move(error)});
+            continue;
+        }
         if (!ReadNumber(words[0], event.frame) || event.frame < 0 || event.frame > kLastRunFrame) {
             error = "expected a frame number from 0 to " + std::to_string(kLastRunFrame) +
                     ", not \"" + std::string(words[0]) + "\"";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,15 +27,25 @@ struct ScriptError {
     std::string message;
 };
 
+// The longest one reading of the clock may be in a script: a minute.
+inline constexpr std::int64_t kMaxScriptStep = 60'000'000'000;
+
 struct InputScript {
     std::vector<ScriptEvent> events;  // ordered by frame, file order within a frame
     std::vector<ScriptError> errors;
+    // The random seed the recorded run started with, when the script gives one.
+    std::optional<unsigned int> seed;
+    // The recorded run's clock: how far it moved at each reading, in nanoseconds, in file order.
+    std::vector<std::int64_t> steps;
 };
 
 // Reads a script: one event a line, "#" starts a comment, blank lines are skipped.
 //   <frame> key down|up|tap <KeyName>     (tap: down at <frame>, up one frame later)
 //   <frame> mouse down|up left|right|middle
 //   <frame> cursor <x> <y>
+//   <frame> step <nanoseconds>           (the clock's next reading moved this far; 0 to
+//                                         kMaxScriptStep)
+//   seed <number>                        (the run's random seed)
 // A line that does not read, or names a frame past kLastRunFrame, is reported with its number
 // and skipped.
 InputScript ParseInputScript(std::string_view text);

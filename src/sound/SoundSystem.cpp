@@ -106,8 +106,10 @@ void SoundSystem::Play(int id, int volume, bool loop) {
     int copy = 0;
     while (copy < sound->Count() && sound->IsPlaying(copy))
         ++copy;
-    // All busy: one of them, chosen at random, takes the request and goes on where it is.
-    if (copy == sound->Count()) copy = RandomInt() % sound->Count();
+    // All busy: one of them, chosen at random, takes the request and goes on where it is. Which
+    // copies are busy depends on the device's timing, so the draw comes from the sound system's
+    // own generator, never the match's.
+    if (copy == sound->Count()) copy = busyCopyRandom_.Next() % sound->Count();
     sound->Play(copy, PlaybackRate(), loop);
 }
 

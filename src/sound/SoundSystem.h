@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Random.h"
 #include "sound/AudioDevice.h"
 
 class Log;
@@ -66,6 +67,7 @@ private:
     Log& log_;
     std::filesystem::path root_;
     MatchTimeScale matchTimeScale_;
+    RandomGenerator busyCopyRandom_;
 };
 
 // The prefix the table's file names are loaded under, and the names found by name.

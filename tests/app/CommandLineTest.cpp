@@ -19,8 +19,11 @@ TEST(CommandLine, DisplayFlagsAreSubstringsAndTheFirstResolutionWins) {
 
     // Words after a flag that takes one are never read as display flags.
     const LaunchOptions options =
-        Parse({"-script", "runs/1024-16.txt", "-frames", "320", "-map", "arena-1024-16.bwm"});
+        Parse({"-script", "runs/1024-16.txt", "-frames", "320", "-map", "arena-1024-16.bwm",
+               "-record", "bug-640.txt", "-headless"});
     EXPECT_EQ(options.scriptPath, "runs/1024-16.txt");
+    EXPECT_EQ(options.recordPath, "bug-640.txt");
+    EXPECT_TRUE(options.headless);
     EXPECT_EQ(options.mapName, "arena-1024-16.bwm");
     EXPECT_EQ(std::pair(options.resolutionIndex, options.colourDepth), std::pair(2, 32));
 }
@@ -51,6 +54,7 @@ TEST(CommandLine, NumbersThatDoNotFitAreSaidAndLeftAtTheirDefaults) {
         {{"-players", "65"}, "-players takes a whole number from 1 to 64; using 6."},
         {{"-fraglimit", "ten"}, "-fraglimit takes a whole number from 1 to 100000; using 32."},
         {{"-skill", "6"}, "-skill takes a whole number from 1 to 5; using 3."},
+        {{"-record"}, "-record takes a file name; nothing is recorded."},
     };
     for (const auto& c : cases) {
         const LaunchOptions options = Parse(c.args);

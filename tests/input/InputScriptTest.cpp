@@ -40,3 +40,13 @@ TEST(InputScriptTest, ReadsEventsInFrameOrderAndReportsBadLinesByNumber) {
     // The messages' text is shown by the input script end-to-end test.
     EXPECT_EQ(badLines, (std::vector<int>{9, 10, 11, 12, 13, 14, 15, 16}));
 }
+
+TEST(InputScriptTest, KeepsARecordingsSeedAndClockStepsInFileOrder) {
+    const InputScript script = ParseInputScript(
+        "seed 42\n0 step 12500000\n0 step 0\n3 step 13000000\n1 key down A\n"
+        "2 step -1\n2 step 60000000001\n2 step\nseed\nseed x\n");
+    EXPECT_EQ(script.seed, 42u);
+    EXPECT_EQ(script.steps, (std::vector<std::int64_t>{12500000, 0, 13000000}));
+    EXPECT_EQ(script.events.size(), 1u);
+    EXPECT_EQ(script.errors.size(), 5u);
+}

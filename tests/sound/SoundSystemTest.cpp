@@ -97,6 +97,8 @@ TEST_F(SoundSystemTest, PlayTakesTheFirstIdleCopyElseABusyOneWithoutRestartingIt
     EXPECT_EQ(record_.events[1], (Event{Kind::Started, 0, 1, 22050, false}));
     EXPECT_EQ(record_.events[2].kind, Kind::Retuned);
     EXPECT_TRUE(record_.events[2].loop);
+    // The busy copy was drawn without touching the match's sequence.
+    EXPECT_EQ(RandomInt(), RandomGenerator(1).Next());
 
     record_.Finish(0, 1);  // a copy that has ended is idle again
     sound->Play(0, 5, false);

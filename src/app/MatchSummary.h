@@ -1,0 +1,46 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class Game;
+
+// What a run leaves to read at its end: how long it simulated and how fast, the match's final
+// scores in rank order, the most live objects it held at once and whether the frag limit ended
+// it. Every line but the wall time and the speed is the same for the same seed, map, players
+// and script, with or without a screen.
+class MatchSummary {
+public:
+    // After every frame: `game` is the running match, if any; `frames` how many frames of the
+    // target rate the frame counted for.
+    void Observe(const Game* game, float frames);
+    // Keeps the running match's scores; call when the run ends. A match that was dropped
+    // before then keeps what it had when it ended.
+    void Finish(const Game* game);
+
+    long Frames() const { return frames_; }
+    double SimulatedSeconds() const { return simulatedFrames_ / kTargetRate; }
+    std::size_t PeakLiveObjects() const { return peakLiveObjects_; }
+    std::string Text(std::chrono::duration<double> wallTime) const;
+
+    static constexpr double kTargetRate = 80.0;
+
+private:
+    struct Score {
+        std::string name;
+        int frags;
+    };
+    void TakeScores(const Game& game);
+
+    long frames_ = 0;
+    double simulatedFrames_ = 0.0;
+    std::size_t peakLiveObjects_ = 0;
+    const Game* scored_ = nullptr;  // the match the scores below are of
+    bool taken_ = false;
+    std::string match_;
+    bool fragLimitEnded_ = false;
+    std::vector<Score> scores_;
+    std::string teams_;
+};
