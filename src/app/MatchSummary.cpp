@@ -10,7 +10,8 @@ void MatchSummary::Observe(const Game* game, float frames) {
     ++frames_;
     simulatedFrames_ += frames;
     if (game == nullptr) return;
-    peakLiveObjects_ = std::max(peakLiveObjects_, game->LiveObjectCount());
+    lastLiveObjects_ = game->LiveObjectCount();
+    peakLiveObjects_ = std::max(peakLiveObjects_, lastLiveObjects_);
     // Once over, a match changes no more: its scores are final, and it may be dropped soon.
     if (game->IsOver() && (!taken_ || scored_ != game)) TakeScores(*game);
 }
@@ -43,6 +44,7 @@ std::string MatchSummary::Text(std::chrono::duration<double> wallTime) const {
     text += FormatLineF("Speed: %.0f frames a second, %.1f times real time\n",
                         static_cast<double>(frames_) / wall, SimulatedSeconds() / wall);
     text += FormatLineF("Peak live objects: %zu\n", peakLiveObjects_);
+    text += FormatLineF("Live objects at the end: %zu\n", lastLiveObjects_);
     if (!taken_) return text + "No match was running at the end.\n";
     text += "Match: " + match_ + "\n";
     text += FormatLineF("Ended by the frag limit: %s\n", fragLimitEnded_ ? "yes" : "no");

@@ -37,6 +37,7 @@ private:
     long frames_ = 0;
     double simulatedFrames_ = 0.0;
     std::size_t peakLiveObjects_ = 0;
+    std::size_t lastLiveObjects_ = 0;
     const Game* scored_ = nullptr;  // the match the scores below are of
     bool taken_ = false;
     std::string match_;
