@@ -12,3 +12,4 @@ done
 tests/support/with-xvfb.sh --screen 1280x720x24 build/release/bench/scaled_picture_bench
 tests/support/with-xvfb.sh bench/startup-time.sh build/release/brawlwick
 tests/support/with-xvfb.sh bench/match-fps.sh build/release/brawlwick
+bench/headless-fps.sh build/release/brawlwick

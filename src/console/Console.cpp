@@ -48,6 +48,10 @@ void Console::Append(std::string line) {
     const bool following = topLine_ >= LastTopLine();
     history_.push_back(std::move(line));
     if (following && topLine_ + kVisibleLines < static_cast<int>(history_.size())) ++topLine_;
+    if (static_cast<int>(history_.size()) <= kMaxHistory) return;
+    constexpr int kDropped = kMaxHistory / 4;
+    history_.erase(history_.begin(), history_.begin() + kDropped);
+    topLine_ = std::max(0, topLine_ - kDropped);
 }
 
 int Console::LastTopLine() const {

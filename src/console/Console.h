@@ -11,11 +11,14 @@ class Font;
 class GraphicsTable;
 class Renderer;
 
-// The drop-down text panel: a history of every printed line, the newest 15 shown over the top
+// The drop-down text panel: a history of the printed lines, the newest 15 shown over the top
 // half of the screen, and the line being typed below them.
 class Console {
 public:
     static constexpr int kVisibleLines = 15;
+    // Most lines the history keeps. Kills and chat print without end: an hour of 64 bots grew
+    // it by tens of megabytes. Past this the oldest quarter goes, all at once.
+    static constexpr int kMaxHistory = 4096;
 
     Console(Renderer& renderer, const GraphicsTable& graphics);
     ~Console();

@@ -40,6 +40,14 @@ TEST_F(ConsoleTest, ShowsTheNewestFifteenLinesLiterallyOnlyWhenOpen) {
     ASSERT_EQ(shown.size(), 16u);  // fifteen history lines and the input line
     EXPECT_EQ(shown.front(), "n27");
     EXPECT_EQ(shown[13], "n40");
+
+    // An endless match prints without end; the history keeps the newest lines, still shown.
+    for (int i = 0; i < 3 * Console::kMaxHistory; ++i)
+        console_.Print("m%d", i);
+    EXPECT_LE(console_.History().size(), static_cast<std::size_t>(Console::kMaxHistory));
+    EXPECT_EQ(console_.TopLine() + Console::kVisibleLines,
+              static_cast<int>(console_.History().size()));
+    EXPECT_EQ(console_.History().back(), "m" + std::to_string(3 * Console::kMaxHistory - 1));
 }
 
 TEST_F(ConsoleTest, TypedKeysEditTheLineAndEnterHandsItOver) {
