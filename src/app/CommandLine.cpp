@@ -117,6 +117,13 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
                                       "seeding from the clock", options.problems);
     options.scriptPath = WordAfter(words, "-script");
     options.recordPath = FileAfter(words, "-record", "nothing is recorded", options.problems);
+    // Without a script a bot plays the human's slot: there are no hands to record.
+    if (options.headless && options.recordPath && !options.scriptPath) {
+        options.problems.emplace_back(
+            "-record in a headless run records the -script it replays, and there is none; "
+            "nothing is recorded.");
+        options.recordPath.reset();
+    }
     if (const auto map = WordAfter(words, "-map")) options.mapName = MapFileName(*map);
     options.gameType = WordAfter(words, "-type").value_or(options.gameType);
     ReadBoundedNumber(words, "-players", 1, kMaxLaunchPlayers, options.maxPlayers,

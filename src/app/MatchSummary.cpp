@@ -9,11 +9,16 @@
 void MatchSummary::Observe(const Game* game, float frames) {
     ++frames_;
     simulatedFrames_ += frames;
-    if (game == nullptr) return;
+    if (game == nullptr) {
+        lastOver_ = false;
+        return;
+    }
     lastLiveObjects_ = game->LiveObjectCount();
     peakLiveObjects_ = std::max(peakLiveObjects_, lastLiveObjects_);
     // Once over, a match changes no more: its scores are final, and it may be dropped soon.
-    if (game->IsOver() && (!taken_ || scored_ != game)) TakeScores(*game);
+    const bool over = game->IsOver();
+    if (over && !lastOver_) TakeScores(*game);
+    lastOver_ = over;
 }
 
 void MatchSummary::Finish(const Game* game) {
@@ -22,7 +27,6 @@ void MatchSummary::Finish(const Game* game) {
 
 void MatchSummary::TakeScores(const Game& game) {
     taken_ = true;
-    scored_ = &game;
     match_ = FormatLineF("%s, %s, %d players, frag limit %d", game.MapName().c_str(),
                          game.TeamGame() ? "team" : "ffa", game.PlayerCount(), game.FragLimit());
     fragLimitEnded_ = game.Fade() != Game::kNoFade;

@@ -38,7 +38,7 @@ private:
     double simulatedFrames_ = 0.0;
     std::size_t peakLiveObjects_ = 0;
     std::size_t lastLiveObjects_ = 0;
-    const Game* scored_ = nullptr;  // the match the scores below are of
+    bool lastOver_ = false;  // the match of the last frame was over
     bool taken_ = false;
     std::string match_;
     bool fragLimitEnded_ = false;

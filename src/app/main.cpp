@@ -32,7 +32,6 @@ std::filesystem::path ExecutableDirectory(const char* argv0) {
     if (!error) return self.parent_path();
     return std::filesystem::absolute(argv0, error).parent_path();
 }
-
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -55,6 +55,9 @@ TEST(CommandLine, NumbersThatDoNotFitAreSaidAndLeftAtTheirDefaults) {
         {{"-fraglimit", "ten"}, "-fraglimit takes a whole number from 1 to 100000; using 32."},
         {{"-skill", "6"}, "-skill takes a whole number from 1 to 5; using 3."},
         {{"-record"}, "-record takes a file name; nothing is recorded."},
+        {{"-headless", "-record", "bug.txt"},
+         "-record in a headless run records the -script it replays, and there is none; nothing "
+         "is recorded."},
     };
     for (const auto& c : cases) {
         const LaunchOptions options = Parse(c.args);
