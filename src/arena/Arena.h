@@ -48,6 +48,8 @@ public:
     // The bots' skill, 1 to 5; 3 plays the profiles as written.
     virtual int BotSkillLevel() const = 0;
     virtual bool BotChat() const = 0;
+    // A bot plays player 0 in a match nobody watches.
+    virtual bool BotInHumanSlot() const { return false; }
     // A remark for the bots' chat about what just happened to `player`.
     virtual void RaiseChatEvent(Player& player, ChatEvent event) = 0;
     // A chat line said ("name: text"): on the console and in the message list.

@@ -48,8 +48,7 @@ void UseWeapon(Player& bot, float window, const BotSkill& skill, Arena& arena) {
 }  // namespace
 
 void Think(Player& bot, Arena& arena) {
-    // The human's slot thinks only when a bot was dealt to it.
-    if (bot.Number() == 0 && bot.BotProfile() < 0) return;
+    if (bot.Number() == 0 && !arena.BotInHumanSlot()) return;
     const BotProfile* profile = arena.Bots().Profile(bot.BotProfile());
     if (profile == nullptr) {
         // Nothing to think with: it stands where it landed.

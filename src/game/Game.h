@@ -84,6 +84,7 @@ public:
     const BotFiles& Bots() const override { return botFiles_; }
     int BotSkillLevel() const override { return botSkill_; }
     bool BotChat() const override { return botChat_; }
+    bool BotInHumanSlot() const override { return services_.botInHumanSlot; }
     void RaiseChatEvent(Player& player, ChatEvent event) override;
     void SayChat(const std::string& line) override;
     ShotTrace TraceShot(const Segment& segment, int flags) override;

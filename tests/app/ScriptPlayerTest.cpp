@@ -102,9 +102,9 @@ TEST(ScriptPlayerTest, ARecordingReadsBackAsTheScriptThatReplaysIt) {
 
     // The replay's clock gives the same readings, then goes on a frame of 80 a second a time.
     ReplayClock replay(script.steps, 80);
-    std::vector<std::int64_t> readings;
-    for (int i = 0; i < 5; ++i)
-        readings.push_back(replay.Counter());
+    std::vector<std::int64_t> readings(5);
+    for (std::int64_t& reading : readings)
+        reading = replay.Counter();
     EXPECT_EQ(readings,
               (std::vector<std::int64_t>{0, 12'500'000, 37'500'000, 75'000'000, 87'500'000}));
 }
