@@ -65,7 +65,7 @@ std::string MapFileName(std::string name) {
 // Values that are names of ours, not display flags: "-map arena-1024.bwm" must not pick a
 // resolution.
 bool TakesAName(std::string_view flag) {
-    return flag == "-script" || flag == "-map" || flag == "-type";
+    return flag == "-script" || flag == "-map" || flag == "-type" || flag == "-userdir";
 }
 
 bool HasWord(const std::vector<std::string_view>& words, std::string_view flag) {
@@ -102,6 +102,7 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
     options.seed = BoundedNumberAfter(words, "-seed", 0u, std::numeric_limits<unsigned int>::max(),
                                       "seeding from the clock", options.problems);
     options.scriptPath = WordAfter(words, "-script");
+    options.userDir = WordAfter(words, "-userdir");
     if (const auto map = WordAfter(words, "-map")) options.mapName = MapFileName(*map);
     options.gameType = WordAfter(words, "-type").value_or(options.gameType);
     ReadBoundedNumber(words, "-players", 1, kMaxLaunchPlayers, options.maxPlayers,

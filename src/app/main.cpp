@@ -1,14 +1,17 @@
 // Entry point: the window, the one App, the command line, the main loop.
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "app/App.h"
 #include "app/CommandLine.h"
+#include "app/GameFolders.h"
 #include "app/ScriptPlayer.h"
 #include "core/Clock.h"
 #include "input/InputScript.h"
@@ -67,7 +70,10 @@ int main(int argc, char** argv) {
 
     SdlFontSource fonts;
     const std::unique_ptr<Clock> clock = MakeClock(options.fixedStep);
-    auto app = std::make_unique<App>(ExecutableDirectory(argv[0]), "Log.txt", *clock, options.seed);
+    GameFolders folders(ExecutableDirectory(argv[0]) / "Base",
+                        GameFolders::PlayerFolderFor(options.userDir, std::getenv("XDG_DATA_HOME"),
+                                                     std::getenv("HOME")));
+    auto app = std::make_unique<App>(std::move(folders), *clock, options.seed);
     g_app = app.get();
 
     const bool fullScreen = !options.windowed;

@@ -18,9 +18,10 @@ TEST(CommandLine, DisplayFlagsAreSubstringsAndTheFirstResolutionWins) {
     EXPECT_EQ(std::pair(size.width, size.height), std::pair(1024, 768));
 
     // Words after a flag that takes one are never read as display flags.
-    const LaunchOptions options =
-        Parse({"-script", "runs/1024-16.txt", "-frames", "320", "-map", "arena-1024-16.bwm"});
+    const LaunchOptions options = Parse({"-script", "runs/1024-16.txt", "-frames", "320", "-map",
+                                         "arena-1024-16.bwm", "-userdir", "/tmp/me-640"});
     EXPECT_EQ(options.scriptPath, "runs/1024-16.txt");
+    EXPECT_EQ(options.userDir, "/tmp/me-640");
     EXPECT_EQ(options.mapName, "arena-1024-16.bwm");
     EXPECT_EQ(std::pair(options.resolutionIndex, options.colourDepth), std::pair(2, 32));
 }
