@@ -90,8 +90,9 @@ std::optional<fs::path> GameFolders::PlayerFolderFor(const std::optional<std::st
                                                      const char* xdgDataHome, const char* home) {
     if (userDir && !userDir->empty()) {
         std::error_code error;  // the first log line says where it is, wherever started from
-        const fs::path given = fs::absolute(*userDir, error);
-        return error ? fs::path(*userDir) : given;
+        fs::path given = fs::absolute(*userDir, error).lexically_normal();
+        if (error) return fs::path(*userDir);
+        return given.has_filename() ? given : given.parent_path();  // "dir/" is "dir"
     }
     // The desktop's rule: a relative data folder is ignored.
     if (Set(xdgDataHome) && fs::path(xdgDataHome).is_absolute())

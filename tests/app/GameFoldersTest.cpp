@@ -64,7 +64,7 @@ TEST(GameFolders, ThePlayersFolderIsReadFirstAndAloneWrittenOrSaysWhyNot) {
         Folder expected;
     } kChoices[] = {
         {"/u", "/d", "/h", fs::path("/u")},
-        {"rel", nullptr, nullptr, fs::current_path() / "rel"},
+        {"rel/./me/", nullptr, nullptr, fs::current_path() / "rel" / "me"},
         {std::nullopt, "/d", "/h", fs::path("/d/brawlwick")},
         {std::nullopt, "d", "/h", fs::path("/h/.local/share/brawlwick")},
         {"", "", "/h", fs::path("/h/.local/share/brawlwick")},
