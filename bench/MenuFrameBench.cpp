@@ -13,7 +13,7 @@ void MenuFrame(benchmark::State& state) {
     const auto root = std::filesystem::temp_directory_path() / "brawlwick-bench";
     std::filesystem::create_directories(root / "Base");
     ManualClock clock;
-    App app(root, root / "Log.txt", clock, 1u);
+    App app(GameFolders(root / "Base", root), clock, 1u);
     RecordingRenderer* renderer = nullptr;
     app.Initialise(2, 32, [&](int width, int height, int depth, Log& log) {
         auto made = std::make_unique<RecordingRenderer>(width, height, depth, &log);

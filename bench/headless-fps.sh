@@ -16,8 +16,8 @@ for players in 6 64; do
         python3 - "$players" <<'PY'
 import resource, subprocess, sys
 players = sys.argv[1]
-out = subprocess.run(["./brawlwick", "-headless", "-map", "bwdm1", "-players", players,
-                      "-fraglimit", "100000", "-seed", "7", "-frames", "48000"],
+out = subprocess.run(["./brawlwick", "-headless", "-userdir", ".", "-map", "bwdm1", "-players",
+                      players, "-fraglimit", "100000", "-seed", "7", "-frames", "48000"],
                      capture_output=True, text=True, check=True).stdout
 speed = next(l for l in out.splitlines() if l.startswith("Speed: "))
 kb = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss

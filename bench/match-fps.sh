@@ -16,7 +16,7 @@ millis() { echo $(($(date +%s%N) / 1000000)); }
 timed_run() {
     local start
     start=$(millis)
-    "$exe" -window -seed 1 -frames "$1" >/dev/null 2>&1
+    "$exe" -window -seed 1 -userdir "$work" -frames "$1" >/dev/null 2>&1
     echo $(($(millis) - start))
 }
 

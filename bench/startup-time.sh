@@ -9,7 +9,7 @@ cd "$work"
 times=()
 for _ in $(seq 10); do
     start=$(date +%s%N)
-    "$exe" -window -frames 1 -seed 1 >/dev/null 2>&1
+    "$exe" -window -frames 1 -seed 1 -userdir "$work" >/dev/null 2>&1
     end=$(date +%s%N)
     times+=($(( (end - start) / 1000000 )))
 done

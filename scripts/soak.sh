@@ -19,7 +19,7 @@ if [ ! -x "$exe" ] && [ $# -eq 0 ]; then
 fi
 exe=$(readlink -f "$exe")
 
-# A scratch copy: the game writes Prefs.dat beside itself and Log.txt where it runs.
+# A scratch copy, which is also the player's folder: the game writes Log.txt and Prefs.dat there.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$exe" "$work/brawlwick"
@@ -34,8 +34,8 @@ run() {
 import resource, subprocess, sys
 exe, frames = sys.argv[1], sys.argv[2]
 with open(f"summary-{frames}.txt", "w") as out, open(f"stderr-{frames}.txt", "w") as err:
-    code = subprocess.run([exe, "-headless", "-map", "bwdm1", "-players", "6", "-fraglimit",
-                           "100000", "-seed", "7", "-frames", frames], stdout=out,
+    code = subprocess.run([exe, "-headless", "-userdir", ".", "-map", "bwdm1", "-players", "6",
+                           "-fraglimit", "100000", "-seed", "7", "-frames", frames], stdout=out,
                           stderr=err).returncode
 if code != 0:
     sys.exit(f"the {frames}-frame run exited with {code}")

@@ -1,10 +1,12 @@
 #include "app/App.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdarg>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <utility>
 
 #include "app/CommandLine.h"
 #include "app/ConsoleCommands.h"
@@ -73,17 +75,33 @@ void Install(InputSystem& input, const CommandBinding& binding) {
 }
 }  // namespace
 
-App::App(const std::filesystem::path& root, const std::filesystem::path& logPath, Clock& clock,
-         std::optional<unsigned int> seed)
-    : base_(root / "Base"), screenshots_(logPath.parent_path() / "Screenshots") {
+App::App(GameFolders folders, Clock& clock, std::optional<unsigned int> seed)
+    : folders_(std::move(folders)) {
     SeedRandom(seed ? *seed : static_cast<unsigned int>(std::time(nullptr)));
-    log_.Open(logPath);
+    OpenLog();
+    timer_ = std::make_unique<FrameTimer>(kTargetFrameRate, clock);
+    playerName_ = ReadPlayerName(folders_.ReadPath("Prefs.dat"));
+}
+
+// The log lives in the player's folder. A folder that cannot be written keeps no log: it is said
+// here on stderr, and on the console once there is one.
+void App::OpenLog() {
+    if (!folders_.Problem().empty()) {
+        std::fprintf(stderr, "brawlwick: %s.\n", FolderProblemLine().c_str());
+        return;
+    }
+    std::string why;
+    const std::filesystem::path path = folders_.WritePath("Log.txt", why);
+    log_.Open(path);
     if (!log_.IsOpen()) {
         std::fprintf(stderr, "brawlwick: cannot write %s; the game runs without a log.\n",
-                     logPath.c_str());
+                     path.c_str());
     }
-    timer_ = std::make_unique<FrameTimer>(kTargetFrameRate, clock);
-    playerName_ = ReadPlayerName(base_ / "Prefs.dat");
+    log_.Line("Player folder: \"%s\".", Printable(folders_.Player()->string()).c_str());
+}
+
+std::string App::FolderProblemLine() const {
+    return folders_.Problem() + "; the game goes on but saves nothing";
 }
 
 App::~App() {
@@ -101,9 +119,12 @@ App::~App() {
 }
 
 void App::SavePreferences() {
+    if (!folders_.Problem().empty()) return;  // said at start-up
     std::string why;
-    if (!WritePlayerName(base_ / "Prefs.dat", playerName_, &why)) {
-        log_.Line("Couldn't save the player name to %s: %s.", (base_ / "Prefs.dat").c_str(),
+    const std::filesystem::path path = folders_.WritePath("Prefs.dat", why);
+    if (path.empty() || !WritePlayerName(path, playerName_, &why)) {
+        const std::string shown = path.empty() ? "Prefs.dat" : path.string();
+        log_.Line("Couldn't save the player name to %s: %s.", Printable(shown).c_str(),
                   Printable(why).c_str());
     }
 }
@@ -115,13 +136,18 @@ bool App::Initialise(int resolutionIndex, int colourDepth, const RendererFactory
     if (!renderer_) return false;
     renderer_->SetClearColor(255, 255, 255);
     graphics_ = std::make_unique<GraphicsTable>(*renderer_, log_);
-    graphics_->LoadBase(base_);
+    graphics_->LoadBase(folders_.Base());
     menuSprite_ = graphics_->FindSpriteIndex("menu");
     console_ = std::make_unique<Console>(*renderer_, *graphics_);
     console_->SetCommandHandler([this](const std::string& line) { ExecuteCommand(line); });
     console_->SetCompleter([this](const std::vector<std::string>& wordsBefore) {
         return ConsoleCompletions(*this, wordsBefore);
     });
+    if (!folders_.Problem().empty()) {
+        std::string line = FolderProblemLine();
+        line[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(line[0])));
+        console_->Print("%s.", line.c_str());
+    }
     return true;
 }
 
@@ -129,7 +155,8 @@ void App::LoadBindings(std::unique_ptr<KeyboardDevice> keyboard,
                        std::unique_ptr<GamepadDevice> gamepad) {
     input_ = std::make_unique<InputSystem>(log_, std::move(keyboard));
     input_->AttachGamepad(std::move(gamepad));
-    input_->LoadBinds(base_ / "binds.cfg");
+    // A player's bindings replace the shipped ones whole.
+    input_->LoadBinds(folders_.ReadPath("binds.cfg"));
     for (const CommandBinding& binding : kCommandBindings)
         Install(*input_, binding);
 }
@@ -140,8 +167,8 @@ void App::LoadSounds(std::unique_ptr<AudioDevice> device) {
         if (!game_) return std::nullopt;
         return timer_->TimeScale();
     };
-    sound_ =
-        std::make_unique<SoundSystem>(std::move(device), log_, base_.parent_path(), matchTimeScale);
+    sound_ = std::make_unique<SoundSystem>(std::move(device), log_, folders_.Base().parent_path(),
+                                           matchTimeScale);
     sound_->Initialize();
     sound_->LoadSoundTable("Base/BWsnd.stb");
     PlaySound(kMenuMusic, kSoundVolume, kSoundFrequency, true);
@@ -171,7 +198,8 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
     const bool emptyMap = mapName == "new.bwm";
     std::ifstream file;
     if (!emptyMap) {
-        const std::filesystem::path path = base_ / "Maps" / mapName;
+        const std::filesystem::path path =
+            folders_.ReadPath(std::filesystem::path("Maps") / mapName);
         file.open(path, std::ios::binary);
         if (!file) {
             console_->Print("Unable to open map \"%s\"...", path.c_str());
@@ -203,8 +231,13 @@ std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, GameType type
     services.developer = [this] { return developer_; };
     services.print = [this](const std::string& line) { console_->PrintText(line); };
     services.drawConsole = [this] { console_->Draw(*renderer_); };
-    services.screenshots = screenshots_;
-    services.base = base_;
+    std::string nowhere;  // said at start-up
+    services.screenshots = folders_.WritePath("Screenshots", nowhere);
+    services.base = folders_.Base();
+    services.readFile = [this](const std::string& name) { return folders_.ReadPath(name); };
+    services.writeFile = [this](const std::string& name, std::string& why) {
+        return folders_.WritePath(name, why);
+    };
     services.playerName = playerName_;
     services.botSkill = botSkill_;
     services.botInHumanSlot = botInHumanSlot_;

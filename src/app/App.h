@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/GameFolders.h"
 #include "core/Log.h"
 #include "game/GameType.h"
 #include "input/GamepadDevice.h"
@@ -33,10 +34,10 @@ using RendererFactory =
 // The one object that owns every service and the running match, and runs a frame.
 class App : public WindowEvents, public InputListener {
 public:
-    // root: the folder that holds Base/; logPath: where Log.txt goes, with Screenshots/ beside.
-    // seed: the random generator's seed; the current time when none is given.
-    App(const std::filesystem::path& root, const std::filesystem::path& logPath, Clock& clock,
-        std::optional<unsigned int> seed);
+    // folders: Base/ to read and the player's folder, which gets Log.txt and everything else
+    // written; a player's folder that cannot be written is said once on stderr and the game
+    // runs on writing nothing. seed: the random generator's seed; the time when none is given.
+    App(GameFolders folders, Clock& clock, std::optional<unsigned int> seed);
     ~App() override;
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -45,14 +46,16 @@ public:
     // when nothing can be drawn.
     bool Initialise(int resolutionIndex, int colourDepth, const RendererFactory& makeRenderer);
     // Builds the input system over the keyboard and the gamepads (none: no pad), reads
-    // Base/binds.cfg and installs the commands that keys, buttons and actions send.
+    // binds.cfg (the player's, else Base's) and installs the commands that keys, buttons and
+    // actions send.
     void LoadBindings(std::unique_ptr<KeyboardDevice> keyboard,
                       std::unique_ptr<GamepadDevice> gamepad = nullptr);
     // Builds the sound system over the output, loads Base/BWsnd.stb, starts the menu music.
     void LoadSounds(std::unique_ptr<AudioDevice> device);
     // The mouse cursor the match reads; the window, or a script's stand-in for it.
     void SetCursorDevice(CursorDevice* cursor) { cursor_ = cursor; }
-    // Starts a match on a map of Base/Maps/, or the map editor on an empty map for "new.bwm".
+    // Starts a match on a map of Maps/ (the player's, else Base's), or the map editor on an
+    // empty map for "new.bwm".
     // A map that cannot be opened or read leaves the menu as it was.
     void StartMap(const std::string& mapName, int maxClients, int fragLimit,
                   const std::string& typeWord);
@@ -118,16 +121,17 @@ public:
     FrameTimer* Timer() const { return timer_.get(); }
     InputSystem* Input() const { return input_.get(); }
     Game* CurrentGame() const { return game_.get(); }
-    const std::filesystem::path& BaseDirectory() const { return base_; }
+    const GameFolders& Folders() const { return folders_; }
 
 private:
     void DrawMenu();
+    void OpenLog();
+    std::string FolderProblemLine() const;
     void SavePreferences();
     std::unique_ptr<Game> MakeGame(int maxClients, int fragLimit, GameType type);
 
     std::unique_ptr<Game> game_;
-    std::filesystem::path base_;
-    std::filesystem::path screenshots_;
+    GameFolders folders_;
     std::unique_ptr<Renderer> renderer_;
     std::unique_ptr<InputSystem> input_;
     bool developer_ = false;

@@ -65,7 +65,8 @@ std::string MapFileName(std::string name) {
 // Values that are names of ours, not display flags: "-map arena-1024.bwm" must not pick a
 // resolution.
 bool TakesAName(std::string_view flag) {
-    return flag == "-script" || flag == "-record" || flag == "-map" || flag == "-type";
+    return flag == "-script" || flag == "-record" || flag == "-map" || flag == "-type" ||
+           flag == "-userdir";
 }
 
 bool HasWord(const std::vector<std::string_view>& words, std::string_view flag) {
@@ -116,6 +117,7 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
     options.seed = BoundedNumberAfter(words, "-seed", 0u, std::numeric_limits<unsigned int>::max(),
                                       "seeding from the clock", options.problems);
     options.scriptPath = WordAfter(words, "-script");
+    options.userDir = WordAfter(words, "-userdir");
     options.recordPath = FileAfter(words, "-record", "nothing is recorded", options.problems);
     // Without a script a bot plays the human's slot: there are no hands to record.
     if (options.headless && options.recordPath && !options.scriptPath) {

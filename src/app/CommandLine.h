@@ -14,10 +14,11 @@ struct LaunchOptions {
     std::optional<unsigned int> seed;       // -seed N
     bool fixedStep = false;                 // -fixedstep
     std::optional<std::string> scriptPath;  // -script FILE: replayed input
+    std::optional<std::string> userDir;     // -userdir DIR: the player's folder
     std::optional<std::string> recordPath;  // -record FILE: the run's input, written as a script
     bool headless = false;                  // -headless: no window, sound or drawing
     // The match started at launch: -map NAME, -players N, -fraglimit N, -type WORD. The map is
-    // kept as its file name in Base/Maps.
+    // kept as its file name in Maps/.
     std::string mapName = "bwdm1.bwm";
     int maxPlayers = 6;
     int fragLimit = 32;

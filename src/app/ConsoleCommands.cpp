@@ -42,7 +42,19 @@ struct ConsoleCommand {
 
 const char* OnOff(bool on) { return on ? "ON" : "OFF"; }
 
-std::filesystem::path MapsFolder(const App& app) { return app.BaseDirectory() / "Maps"; }
+constexpr const char* kMapsFolder = "Maps";
+
+// The player's maps and the shipped ones, a name once however many folders hold it.
+Words AllMapNames(const App& app) {
+    Words names;
+    for (const std::filesystem::path& folder : app.Folders().ReadFolders(kMapsFolder)) {
+        const Words more = MapNames(folder);
+        names.insert(names.end(), more.begin(), more.end());
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
 
 // Word `index` read as a number; one that does not read is said, and taken as missing.
 std::optional<int> NumberArgument(const CommandCall& call, std::size_t index) {
@@ -153,7 +165,7 @@ void Name(const CommandCall& call) {
 }
 
 void MapList(const CommandCall& call) {
-    for (const std::string& name : MapNames(MapsFolder(call.app)))
+    for (const std::string& name : AllMapNames(call.app))
         call.console.PrintText(name);
 }
 
@@ -183,8 +195,17 @@ void Save(const CommandCall& call) {
         call.console.Print("No map loaded.");
         return;
     }
-    // Written whole beside the old file and then put in its place; the map says how it went.
-    call.game->SaveMap(MapsFolder(call.app) / (call.words[1] + std::string(kMapExtension)));
+    // Into the player's folder, never Base's. Written whole beside the old file and then put
+    // in its place; the map says how it went.
+    const std::string file = call.words[1] + std::string(kMapExtension);
+    std::string why;
+    const std::filesystem::path path =
+        call.app.Folders().WritePath(std::filesystem::path(kMapsFolder) / file, why);
+    if (path.empty()) {
+        call.console.Print("Could not save \"%s\": %s.", file.c_str(), why.c_str());
+        return;
+    }
+    call.game->SaveMap(path);
 }
 
 void MaxClients(const CommandCall& call) {
@@ -254,7 +275,7 @@ std::vector<std::string> ConsoleCompletions(const App& app, const Words& wordsBe
         return words;
     }
     if (wordsBefore.size() == 1 && (wordsBefore[0] == "map" || wordsBefore[0] == "save")) {
-        return MapNames(MapsFolder(app));
+        return AllMapNames(app);
     }
     return {};
 }

@@ -71,7 +71,7 @@ int RunHeadless(const LaunchOptions& options, const std::filesystem::path& root)
         clock = parts.recordingClock.get();
     }
 
-    auto app = std::make_unique<App>(root, "Log.txt", *clock, seed);
+    auto app = std::make_unique<App>(RunFolders(options, root), *clock, seed);
     g_app = app.get();
     app->SetDrawing(false);
     app->Initialise(options.resolutionIndex, options.colourDepth, MakeHeadlessRenderer);

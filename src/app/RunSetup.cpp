@@ -1,6 +1,7 @@
 #include "app/RunSetup.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <sstream>
@@ -15,6 +16,13 @@
 
 namespace {
 constexpr int kTargetRate = 80;
+}
+
+GameFolders RunFolders(const LaunchOptions& options,
+                       const std::filesystem::path& executableDirectory) {
+    return GameFolders(executableDirectory / "Base",
+                       GameFolders::PlayerFolderFor(options.userDir, std::getenv("XDG_DATA_HOME"),
+                                                    std::getenv("HOME")));
 }
 
 std::optional<InputScript> ReadScriptFile(const std::string& path) {

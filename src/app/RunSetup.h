@@ -1,9 +1,11 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "app/GameFolders.h"
 #include "input/InputScript.h"
 
 class App;
@@ -15,6 +17,9 @@ struct LaunchOptions;
 // The pieces a run is put together from that do not depend on having a screen: the replayed
 // script, the clock, the seed and the recording.
 
+// Base/ beside the executable, and the player's folder: -userdir, else the desktop's data folder.
+GameFolders RunFolders(const LaunchOptions& options,
+                       const std::filesystem::path& executableDirectory);
 // The -script file read; none when it cannot be read.
 std::optional<InputScript> ReadScriptFile(const std::string& path);
 // Says on stderr and in the log what of the script could not be used; false when the file

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "app/App.h"
 #include "app/CommandLine.h"
@@ -56,7 +57,8 @@ int main(int argc, char** argv) {
     std::optional<RecordingClock> recordingClock;
     if (recorder) recordingClock.emplace(*realClock, *recorder);
     Clock& clock = recordingClock ? static_cast<Clock&>(*recordingClock) : *realClock;
-    auto app = std::make_unique<App>(ExecutableDirectory(argv[0]), "Log.txt", clock, seed);
+    auto app =
+        std::make_unique<App>(RunFolders(options, ExecutableDirectory(argv[0])), clock, seed);
     g_app = app.get();
 
     const bool fullScreen = !options.windowed;

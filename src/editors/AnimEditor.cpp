@@ -204,21 +204,22 @@ void AnimEditor::DeleteFrame() {
 }
 
 void AnimEditor::Save() {
-    const std::filesystem::path& base = game_.Services().base;
-    SaveFile(base / "LDefault.bwv", lowerFigure_.set.Save());
-    SaveFile(base / "UDefault.bwv", upperFigure_.set.Save());
+    SaveFile("LDefault.bwv", lowerFigure_.set.Save());
+    SaveFile("UDefault.bwv", upperFigure_.set.Save());
 }
 
-// The atomic write keeps the old file whole when the new one cannot be written.
-void AnimEditor::SaveFile(const std::filesystem::path& path,
-                          const std::vector<std::uint8_t>& bytes) const {
-    std::string why;
-    const std::string shown = path.string();
+// Into the player's folder, never over the shipped files; the atomic write keeps the old file
+// whole when the new one cannot be written.
+void AnimEditor::SaveFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+    const GameServices& services = game_.Services();
+    std::string why = "there is no folder to save into";
+    const std::filesystem::path path = services.writeFile ? services.writeFile(name, why) : "";
+    const std::string shown = path.empty() ? name : path.string();
+    const bool saved = !path.empty() && WriteFileAtomically(path, bytes.data(), bytes.size(), &why);
     const std::string line =
-        WriteFileAtomically(path, bytes.data(), bytes.size(), &why)
-            ? FormatLineF("Saved animations to \"%s\".", shown.c_str())
-            : FormatLineF("Could not save \"%s\": %s.", shown.c_str(), why.c_str());
-    if (const auto& print = game_.Services().print) print(line);
+        saved ? FormatLineF("Saved animations to \"%s\".", shown.c_str())
+              : FormatLineF("Could not save \"%s\": %s.", shown.c_str(), why.c_str());
+    if (services.print) services.print(line);
 }
 
 void AnimEditor::Settle() {

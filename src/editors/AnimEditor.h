@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/Vec2.h"
@@ -100,7 +101,7 @@ private:
     void Settle();
     void GoTo(std::optional<AnimEditPlace> place);
     void RecordChange();
-    void SaveFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) const;
+    void SaveFile(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
     int NearestJoint(Vec2 point) const;
     Vec2 Cursor() const;
     bool KeyHeld(int key) const;

@@ -28,6 +28,10 @@ constexpr const char* kEndMusic = "GameMusicEnd.wav";
 constexpr int kMusicVolume = 5;
 constexpr int kEffectVolume = 5;
 constexpr float kTitleDuration = 400.0f;
+
+std::filesystem::path ReadPlace(const GameServices& services, const std::string& name) {
+    return services.readFile ? services.readFile(name) : services.base / name;
+}
 }  // namespace
 
 Game::Game(const GameServices& services, int maxPlayers, int fragLimit, GameType type)
@@ -46,8 +50,8 @@ Game::Game(const GameServices& services, int maxPlayers, int fragLimit, GameType
     smallBoldFont_ = renderer.MakeFont("Arial", 14, kFontBold);
     hugeFont_ = renderer.MakeFont("Arial", 64, kFontBold);
     FindSprites();
-    LoadAnimationFile(services_.base / "LDefault.bwv", lowerAnimations_, services_.log);
-    LoadAnimationFile(services_.base / "UDefault.bwv", upperAnimations_, services_.log);
+    LoadAnimationFile(ReadPlace(services_, "LDefault.bwv"), lowerAnimations_, services_.log);
+    LoadAnimationFile(ReadPlace(services_, "UDefault.bwv"), upperAnimations_, services_.log);
     if (services_.cursor) mouseLook_ = std::make_unique<MouseLook>(*services_.cursor);
     LoadWeaponFile(services_.base / "BWwep.wtb");
     ShowTitle("Untitled", kTitleDuration);

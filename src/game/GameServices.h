@@ -30,11 +30,17 @@ struct GameServices {
     std::function<bool()> developer;                // the developer switch; none is off
     std::function<void(const std::string&)> print;  // a line on the console; none drops it
     std::function<void()> drawConsole;              // over the match; none draws nothing
-    std::filesystem::path screenshots = "Screenshots";
-    std::filesystem::path base = "Base";  // the skeleton files and, later, weapons and bots
-    std::string playerName = "Player";    // the human's name
-    int botSkill = 3;                     // 1 to 5; 3 plays the bot profiles as written
-    bool botInHumanSlot = false;          // a bot plays player 0 (a match nobody watches)
+    std::filesystem::path screenshots;              // the folder F9 saves into; none saves nothing
+    std::filesystem::path base = "Base";            // the shipped weapons, bots and skeleton files
+    // The files a player may keep copies of his own (the skeleton files): where to read one,
+    // his copy first; none reads Base's.
+    std::function<std::filesystem::path(const std::string& name)> readFile;
+    // Where to write one, in his folder alone; an empty path and `why` when it cannot be
+    // written. None writes nothing.
+    std::function<std::filesystem::path(const std::string& name, std::string& why)> writeFile;
+    std::string playerName = "Player";  // the human's name
+    int botSkill = 3;                   // 1 to 5; 3 plays the bot profiles as written
+    bool botInHumanSlot = false;        // a bot plays player 0 (a match nobody watches)
     EditorFactory openMapEditor;
     EditorFactory openAnimEditor;
 };

@@ -8,8 +8,6 @@
 
 ScreenshotSeries::ScreenshotSeries(std::filesystem::path directory)
     : directory_(std::move(directory)) {
-    std::error_code ignored;  // an existing folder is fine; a missing one shows when saving
-    std::filesystem::create_directories(directory_, ignored);
     SkipTaken();
 }
 
@@ -24,8 +22,11 @@ void ScreenshotSeries::SkipTaken() {
 }
 
 void ScreenshotSeries::Take(Renderer& renderer) {
+    if (directory_.empty()) return;
     SkipTaken();  // files after a gap are still there to be kept
     if (next_ >= kLimit) return;
+    std::error_code ignored;  // an existing folder is fine; a missing one shows when saving
+    std::filesystem::create_directories(directory_, ignored);
     renderer.SaveScreenshot(PathOf(next_).string());
     ++next_;
 }

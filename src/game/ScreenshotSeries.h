@@ -6,11 +6,12 @@ class Renderer;
 
 // Numbered screenshots "Screen0.tga" to "Screen255.tga" in one folder. Every number whose file
 // already exists is skipped, so a shot never replaces one; when all 256 exist, no more are taken.
+// No folder takes none: the game has nowhere of the player's to write.
 class ScreenshotSeries {
 public:
     static constexpr int kLimit = 256;
 
-    // Makes the folder when it is missing and finds the next free number.
+    // Finds the next free number; the folder is made by the first shot.
     explicit ScreenshotSeries(std::filesystem::path directory);
 
     int Next() const { return next_; }

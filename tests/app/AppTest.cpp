@@ -34,8 +34,10 @@ protected:
         std::filesystem::create_directories(root_ / "Base");
     }
 
-    std::unique_ptr<App> MakeApp() {
-        auto app = std::make_unique<App>(root_, root_ / "Log.txt", clock_, 1u);
+    std::unique_ptr<App> MakeApp(
+        const std::optional<std::filesystem::path>& player = std::nullopt) {
+        auto app =
+            std::make_unique<App>(GameFolders(root_ / "Base", player.value_or(root_)), clock_, 1u);
         const auto factory = [this](int width, int height, int depth, Log& log) {
             auto renderer = std::make_unique<RecordingRenderer>(width, height, depth, &log);
             renderer_ = renderer.get();
@@ -45,6 +47,9 @@ protected:
         return app;
     }
 
+    // The test's folder is the player's.
+    GameFolders Folders() const { return {root_ / "Base", root_}; }
+
     std::filesystem::path root_;
     ManualClock clock_;
     RecordingRenderer* renderer_ = nullptr;
@@ -53,18 +58,19 @@ protected:
 
 TEST_F(AppTest, WritesThePlayerNameAtExitEvenWithoutADrawingContextOrSaysWhyItCannot) {
     {
-        App app(root_, root_ / "Log.txt", clock_, 1u);
+        App app(Folders(), clock_, 1u);
         const auto none = [](int, int, int, Log&) { return std::unique_ptr<Renderer>(); };
         EXPECT_FALSE(app.Initialise(2, 32, none));
         app.SetPlayerName("Sniper");
     }
-    EXPECT_EQ(ReadPlayerName(root_ / "Base" / "Prefs.dat"), "Sniper");
-    std::filesystem::remove_all(root_ / "Base");
+    EXPECT_EQ(ReadPlayerName(root_ / "Prefs.dat"), "Sniper");
+    std::filesystem::remove(root_ / "Prefs.dat");
+    std::filesystem::create_directory(root_ / "Prefs.dat");
     { auto app = MakeApp(); }
     EXPECT_NE(ReadAll(root_ / "Log.txt").find("Couldn't save the player name"), std::string::npos);
 }
 
-TEST_F(AppTest, ALogThatCannotBeWrittenIsSaidOnStderrOnce) {
+TEST_F(AppTest, ALogOrAPlayerFolderThatCannotBeWrittenIsSaidOnceAndNothingIsWritten) {
     std::filesystem::create_directories(root_ / "Log.txt");  // a folder in its place
     testing::internal::CaptureStderr();
     {
@@ -74,6 +80,20 @@ TEST_F(AppTest, ALogThatCannotBeWrittenIsSaidOnStderrOnce) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "brawlwick: cannot write " +
                                                           (root_ / "Log.txt").string() +
                                                           "; the game runs without a log.\n");
+
+    std::ofstream(root_ / "blocked") << "kept";
+    const auto nowhere = root_ / "blocked" / "me";
+    const std::string said = "cannot make the player folder " + nowhere.string() +
+                             ": Not a directory; the game goes on but saves nothing";
+    testing::internal::CaptureStderr();
+    {
+        auto app = MakeApp(nowhere);
+        app->SetPlayerName("Sniper");
+        EXPECT_EQ(app->GetConsole()->History().back(), "C" + said.substr(1) + ".");
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "brawlwick: " + said + ".\n");
+    EXPECT_EQ(ReadAll(root_ / "blocked"), "kept");
+    EXPECT_TRUE(std::filesystem::is_empty(root_ / "Base"));
 }
 
 TEST_F(AppTest, TypingReachesTheConsoleDrawnInTheMenuFrameWithShiftAsTheFrameBegan) {

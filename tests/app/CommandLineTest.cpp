@@ -20,8 +20,9 @@ TEST(CommandLine, DisplayFlagsAreSubstringsAndTheFirstResolutionWins) {
     // Words after a flag that takes one are never read as display flags.
     const LaunchOptions options =
         Parse({"-script", "runs/1024-16.txt", "-frames", "320", "-map", "arena-1024-16.bwm",
-               "-record", "bug-640.txt", "-headless"});
+               "-userdir", "/tmp/me-640", "-record", "bug-640.txt", "-headless"});
     EXPECT_EQ(options.scriptPath, "runs/1024-16.txt");
+    EXPECT_EQ(options.userDir, "/tmp/me-640");
     EXPECT_EQ(options.recordPath, "bug-640.txt");
     EXPECT_TRUE(options.headless);
     EXPECT_EQ(options.mapName, "arena-1024-16.bwm");

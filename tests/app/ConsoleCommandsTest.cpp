@@ -15,7 +15,7 @@
 namespace {
 using Lines = std::vector<std::string>;
 
-// An App with sound over Base/Maps/box.bwm, its console answering lines.
+// An App with sound over Base/Maps/box.bwm and a player's folder, its console answering lines.
 class ConsoleCommandsTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -44,7 +44,8 @@ protected:
     std::filesystem::path maps_ = root_ / "Base" / "Maps";
     ManualClock clock_;
     AudioRecord record_;
-    App app_{root_, root_ / "Log.txt", clock_, 1u};
+    std::filesystem::path player_ = root_ / "Player";
+    App app_{GameFolders(root_ / "Base", player_), clock_, 1u};
 };
 }  // namespace
 
@@ -132,24 +133,32 @@ TEST_F(ConsoleCommandsTest, MapStartsWithItsDefaults) {
     EXPECT_EQ(app_.CurrentGame(), nullptr);
 }
 
-TEST_F(ConsoleCommandsTest, SaveWritesTheMapWholeOrKeepsTheOldFile) {
+TEST_F(ConsoleCommandsTest, SaveWritesIntoThePlayersFolderWhoseMapsComeFirstWholeOrNot) {
+    const std::string shipped = ReadAll(maps_ / "box.bwm");
     app_.StartMap("box.bwm", 6, 32, "ffa");
-    const auto copy = maps_ / "copy.bwm";
+    const auto mine = player_ / "Maps";
+    const auto copy = mine / "copy.bwm";
     EXPECT_EQ(Run("save copy"), Lines{"Saved map to \"" + copy.string() + "\"."});
-    EXPECT_EQ(ReadAll(copy), ReadAll(maps_ / "box.bwm"));
+    EXPECT_EQ(ReadAll(copy), shipped);
+    // The player's map of a shipped name wins, and each name is listed once.
+    Run("mapname Mine");
+    Run("save box");
+    EXPECT_EQ(Run("maplist"), (Lines{"box", "copy"}));
+    Run("map box");
+    EXPECT_EQ(app_.CurrentGame()->Map().Name(), "Mine");
+    EXPECT_EQ(ReadAll(maps_ / "box.bwm"), shipped);
 
     Run("mapname Changed");
-    std::filesystem::permissions(maps_, std::filesystem::perms::owner_write,
+    std::filesystem::permissions(mine, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
     // Root writes into a read-only folder all the same; a folder in the temporary file's way
     // stops it.
-    if (::access(maps_.c_str(), W_OK) == 0)
-        std::filesystem::create_directory(maps_ / "copy.bwm.tmp");
+    if (::access(mine.c_str(), W_OK) == 0) std::filesystem::create_directory(mine / "copy.bwm.tmp");
     const Lines replies = Run("save copy");
-    std::filesystem::permissions(maps_, std::filesystem::perms::owner_write,
+    std::filesystem::permissions(mine, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
     ASSERT_EQ(replies.size(), 1u);
     EXPECT_TRUE(replies[0].starts_with("Could not save \"" + copy.string() + "\": cannot write "))
         << replies[0];
-    EXPECT_EQ(ReadAll(copy), ReadAll(maps_ / "box.bwm"));
+    EXPECT_EQ(ReadAll(copy), shipped);
 }

@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # The console typed on the real keyboard (xdotool's keys into the game's window): "name" is kept
-# in Base/Prefs.dat at exit, "save" writes a map that loads again and saves byte for byte the
-# same as the original, and "quit" ends the game with status 0.
+# in the player's Prefs.dat at exit, "save" writes a map into the player's Maps/ that "map" then
+# finds, loads and saves byte for byte the same as the original, the animation editor's Save
+# writes both skeleton files beside them, F9 a screenshot, and "quit" ends the game with status
+# 0. Not one byte of Base/ changes.
 set -euo pipefail
 here=$(dirname "$(readlink -f "$0")")
 # shellcheck source=tests/e2e/scratch-game.sh
 . "$here/scratch-game.sh"
 # shellcheck source=tests/e2e/typed-game.sh
 . "$here/typed-game.sh"
-maps="$work/game/Base/Maps"
+base="$work/game/Base"
+maps="$user/Maps"
+checksums() { (cd "$base" && find . -type f -print0 | sort -z | xargs -0 sha256sum); }
+checksums > "$work/base.sums"
 
 start_typed_game -map bwdm1
 wait_for_frames
@@ -18,9 +23,24 @@ say "map copy"
 # The match on bwdm1 ends as the line runs, and the copy loads in the same frame.
 wait_for_new_match
 say "save again"
+say "developer"
+xdotool key F11
+sleep 0.5
+xdotool mousemove --window "$window" 200 535 # "Save", where the window shows the picture 1:1
+sleep 0.5
+xdotool click 1
+for _ in $(seq 50); do
+    [ -e "$user/UDefault.bwv" ] && break
+    sleep 0.2
+done
+xdotool key F11
 quit_game
-[ "$(cat "$work/game/Base/Prefs.dat")" = gunner7 ] || fail "Prefs.dat holds $(cat "$work/game/Base/Prefs.dat")"
-cmp "$maps/bwdm1.bwm" "$maps/copy.bwm" || fail "the saved map differs from the original"
+[ "$(cat "$user/Prefs.dat")" = gunner7 ] || fail "Prefs.dat holds $(cat "$user/Prefs.dat")"
+cmp "$base/Maps/bwdm1.bwm" "$maps/copy.bwm" || fail "the saved map differs from the original"
 # "again" was saved from the match on the copy, so the copy loaded.
-cmp "$maps/bwdm1.bwm" "$maps/again.bwm" || fail "the copy did not load and save the same"
+cmp "$base/Maps/bwdm1.bwm" "$maps/again.bwm" || fail "the copy did not load and save the same"
+cmp "$base/LDefault.bwv" "$user/LDefault.bwv" || fail "the legs were not saved unchanged"
+cmp "$base/UDefault.bwv" "$user/UDefault.bwv" || fail "the arms were not saved unchanged"
+[ -s "$user/Screenshots/Screen0.tga" ] || fail "no screenshot in the player's folder"
+checksums | cmp -s - "$work/base.sums" || fail "Base/ changed: $(checksums | diff - "$work/base.sums")"
 echo "PASS"

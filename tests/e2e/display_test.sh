@@ -19,7 +19,7 @@ run_and_check() {
     shift
     rm -rf Screenshots
     # shellcheck disable=SC2086
-    "$work/game/brawlwick" $game_args -seed 1 -fixedstep -map still -script keys.txt &
+    "$work/game/brawlwick" $game_args -seed 1 -userdir "$user" -fixedstep -map still -script keys.txt &
     local pid=$! status=0
     for _ in $(seq 300); do
         [ -e Screenshots/Screen0.tga ] && break

@@ -6,7 +6,7 @@ set -euo pipefail
 # shellcheck source=tests/e2e/scratch-game.sh
 . "$(dirname "$(readlink -f "$0")")/scratch-game.sh"
 
-headless() { "$work/game/brawlwick" -headless "$@"; }
+headless() { "$work/game/brawlwick" -headless -userdir "$user" "$@"; }
 # The summary without the lines that tell how fast the machine was.
 summary() { grep -v -e "^Wall time: " -e "^Speed: " "$1"; }
 same() { diff <(summary "$1") <(summary "$2") || fail "$1 and $2 differ"; }

@@ -10,7 +10,8 @@ here=$(dirname "$(readlink -f "$0")")
 . "$here/scratch-game.sh"
 # shellcheck source=tests/e2e/typed-game.sh
 . "$here/typed-game.sh"
-maps="$work/game/Base/Maps"
+shipped="$work/game/Base/Maps"
+maps="$user/Maps"
 maptool=$3
 
 start_typed_game -map bwdm1
@@ -42,10 +43,10 @@ wait_for_new_match
 say "save again"
 quit_game
 
-count() { "$maptool" print "$maps/$1.bwm" | grep -c "^$2 " || true; }
+count() { "$maptool" print "$1.bwm" | grep -c "^$2 " || true; }
 for what in platform spawn; do
-    before=$(count bwdm1 "$what")
-    after=$(count edtest "$what")
+    before=$(count "$shipped/bwdm1" "$what")
+    after=$(count "$maps/edtest" "$what")
     [ "$after" -eq $((before + 1)) ] || fail "edtest has $after ${what}s, bwdm1 $before"
 done
 cmp "$maps/edtest.bwm" "$maps/again.bwm" || fail "edtest did not load and save the same"

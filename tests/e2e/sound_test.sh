@@ -27,7 +27,7 @@ capture() {
     # libraries (a bogus range it recorded itself); here it skips TLS, which can only add
     # reports (the loader's and GLib's blocks held there are listed as third-party).
     LSAN_OPTIONS="${LSAN_OPTIONS:-}:use_tls=0" ALSOFT_CONF="$work/alsoft.conf" ALSOFT_DRIVERS=wave \
-        "$work/game/brawlwick" -window -seed 1 "$@" &
+        "$work/game/brawlwick" -window -seed 1 -userdir "$user" "$@" &
     local pid=$!
     sleep "$seconds"
     kill -TERM "$pid"

@@ -9,7 +9,8 @@ start_typed_game() {
     xdotool windowfocus --sync "$window"
 }
 
-shots() { find Screenshots -name '*.tga' 2>/dev/null | wc -l; }
+# The folder is made by the first shot.
+shots() { { find Screenshots -name '*.tga' 2>/dev/null || true; } | wc -l; }
 
 # F9 until one more screenshot is there: a match is running frames. Keys typed while a map
 # loads would all reach one frame, more than its eight events, and be dropped.

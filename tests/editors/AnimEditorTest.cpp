@@ -179,7 +179,7 @@ TEST_F(AnimEditorTest, ThePreviewsSpeedFollowsTheArrowsAndBelowZeroHoldsItsFrame
     EXPECT_EQ(FrameHolding().back().rfind("Speed: -", 0), 0u);
 }
 
-TEST_F(AnimEditorTest, SaveWritesBothSetsThatLoadBackByteForByteOrKeepsTheOldFiles) {
+TEST_F(AnimEditorTest, SaveWritesBothSetsBesideBaseThatLoadBackByteForByteOrKeepsTheOldFiles) {
     Commands({Command::AddFrame});
     game_->EditUpperAnimations().Get(2).speed = -0.25f;  // a preview run below zero
     Commands({Command::SaveAnimations});
@@ -187,26 +187,28 @@ TEST_F(AnimEditorTest, SaveWritesBothSetsThatLoadBackByteForByteOrKeepsTheOldFil
         const auto saved = set.Save();
         return std::string(saved.begin(), saved.end());
     };
-    const std::string lower = ReadAll(base_ / "LDefault.bwv");
+    const std::string lower = ReadAll(folder_ / "LDefault.bwv");
     EXPECT_EQ(lower, bytes(game_->LowerAnimations()));
-    EXPECT_EQ(ReadAll(base_ / "UDefault.bwv"), bytes(game_->UpperAnimations()));
+    EXPECT_EQ(ReadAll(folder_ / "UDefault.bwv"), bytes(game_->UpperAnimations()));
+    EXPECT_EQ(ReadAll(base_ / "LDefault.bwv"), ReadAll(kBuiltBase / "LDefault.bwv"));
     const auto reloaded = rig_.MakeGame(1);
     EXPECT_EQ(bytes(reloaded->LowerAnimations()), lower);
     EXPECT_EQ(bytes(reloaded->UpperAnimations()), bytes(game_->UpperAnimations()));
 
     Commands({Command::AddFrame});
     using std::filesystem::perm_options;
-    std::filesystem::permissions(base_, std::filesystem::perms::owner_write, perm_options::remove);
+    std::filesystem::permissions(folder_, std::filesystem::perms::owner_write,
+                                 perm_options::remove);
     // Root writes into a read-only folder all the same; a folder in the temporary file's way
     // stops it.
-    if (::access(base_.c_str(), W_OK) == 0)
-        std::filesystem::create_directory(base_ / "LDefault.bwv.tmp");
+    if (::access(folder_.c_str(), W_OK) == 0)
+        std::filesystem::create_directory(folder_ / "LDefault.bwv.tmp");
     Commands({Command::SaveAnimations});
-    std::filesystem::permissions(base_, std::filesystem::perms::owner_write, perm_options::add);
-    EXPECT_EQ(ReadAll(base_ / "LDefault.bwv"), lower);
+    std::filesystem::permissions(folder_, std::filesystem::perms::owner_write, perm_options::add);
+    EXPECT_EQ(ReadAll(folder_ / "LDefault.bwv"), lower);
     const auto& said = rig_.console->History();
     EXPECT_TRUE(std::any_of(said.begin(), said.end(), [&](const std::string& line) {
-        return line.starts_with("Could not save \"" + (base_ / "LDefault.bwv").string() +
+        return line.starts_with("Could not save \"" + (folder_ / "LDefault.bwv").string() +
                                 "\": cannot write ");
     }));
 }

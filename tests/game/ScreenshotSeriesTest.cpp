@@ -9,12 +9,15 @@
 TEST(ScreenshotSeries, NumberingSkipsEveryTakenNumberAndStopsWhenAllAreTaken) {
     const auto folder = FreshTestFolder("screenshots") / "Screenshots";
     const auto file = [&](int n) { return folder / ("Screen" + std::to_string(n) + ".tga"); };
-    ScreenshotSeries(folder).Next();
-    EXPECT_TRUE(std::filesystem::is_directory(folder));  // made when missing
+    RecordingRenderer renderer;
+    ScreenshotSeries(folder).Take(renderer);
+    EXPECT_TRUE(std::filesystem::is_directory(folder));  // made by the first shot
+    ScreenshotSeries({}).Take(renderer);                 // nowhere to write: no shot
+    EXPECT_EQ(renderer.CallsOf(RecordingRenderer::Kind::Screenshot).size(), 1u);
+    renderer.Clear();
     for (int n : {0, 1, 2, 3, 4, 7})
         WriteBytes(file(n), {});
     ScreenshotSeries gap(folder);
-    RecordingRenderer renderer;
     for (int press = 0; press < 3; ++press)
         gap.Take(renderer);
     std::vector<std::string> shots;

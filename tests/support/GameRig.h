@@ -24,7 +24,7 @@
 // is given (the built one, for whole maps).
 class GameRig {
 public:
-    // `folder` receives Log.txt and Screenshots/.
+    // `folder` is the player's: it receives Log.txt, Screenshots/ and saved skeleton files.
     explicit GameRig(const std::filesystem::path& folder,
                      const std::filesystem::path& spriteBase = {})
         : folder_(folder),
@@ -49,6 +49,13 @@ public:
         services.drawConsole = [this] { console->Draw(renderer); };
         services.screenshots = folder_ / "Screenshots";
         services.base = base_;
+        // The rig's folder stands for the player's: his copies first, and written there.
+        services.readFile = [this](const std::string& name) {
+            return std::filesystem::exists(folder_ / name) ? folder_ / name : base_ / name;
+        };
+        services.writeFile = [this](const std::string& name, std::string& /*why*/) {
+            return folder_ / name;
+        };
         return services;
     }
 
