@@ -70,17 +70,21 @@ void QuadNode::BuildFrom(const QuadNode& candidates, const Float4& area, int dep
         (*children_)[i].BuildFrom(nested ? *this : candidates, quarters[i], depth, limit, nested);
 }
 
-// Children are visited only inside a containing node: a child cannot hold what its parent
-// does not, so the last containing node in visiting order is the same.
+// A child holds nothing its parent does not, so the last node in visiting order that holds
+// both points lies under the last child that does: one path down, from the back.
 void QuadNode::FindDeepest(const Segment& segment, const QuadNode*& result) const {
-    if (!RectContains(rect_, segment.a.x, segment.a.y) ||
-        !RectContains(rect_, segment.b.x, segment.b.y)) {
-        return;
+    const auto holds = [&segment](const QuadNode& node) {
+        return RectContains(node.rect_, segment.a.x, segment.a.y) &&
+               RectContains(node.rect_, segment.b.x, segment.b.y);
+    };
+    if (!holds(*this)) return;
+    for (const QuadNode* node = this; node != nullptr;) {
+        result = node;
+        const std::array<QuadNode, 4>* children = node->children_.get();
+        if (children == nullptr) return;
+        const auto last = std::find_if(children->rbegin(), children->rend(), holds);
+        node = last == children->rend() ? nullptr : &*last;
     }
-    result = this;
-    if (!children_) return;
-    for (const QuadNode& child : *children_)
-        child.FindDeepest(segment, result);
 }
 
 // Every platform touching a node is listed in it, so the leaves overlapping an area hold every
