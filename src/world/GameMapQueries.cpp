@@ -3,16 +3,7 @@
 #include "world/PushResult.h"
 #include "world/RectRelations.h"
 #include "world/SegmentHit.h"
-
-namespace {
-// The node whose platforms a segment is tested against: the deepest holding both end points,
-// the root for a segment that leaves it.
-const QuadNode& NodeFor(const QuadNode& root, const Segment& segment) {
-    const QuadNode* node = &root;
-    root.FindDeepest(segment, node);
-    return *node;
-}
-}  // namespace
+#include "world/SegmentWalk.h"
 
 void GameMap::BuildQuadTree(int depth) {
     leaves_.clear();
@@ -28,25 +19,16 @@ void GameMap::TraceShot(const Segment& segment, ShotTrace& result, int flags) co
     result.point = segment.b;
     if ((flags & kTracePlatforms) == 0 || !tree_) return;
     SegmentHit hit;
-    for (const Platform* platform : NodeFor(*tree_, segment).Platforms()) {
-        platform->IntersectSegment(segment, hit, flags);
-        // Strictly nearer only: of two hits at the same distance the first in map order stays.
-        if (hit.platform == nullptr || !(hit.t < result.t)) continue;
-        result.t = hit.t;
-        result.point = Vec2{hit.x, hit.y};
-        result.platform = hit.platform;
-        result.side = hit.side;
-    }
+    FindNearestHit(*tree_, segment, flags, hit);
+    if (hit.platform == nullptr) return;
+    result.t = hit.t;
+    result.point = Vec2{hit.x, hit.y};
+    result.platform = hit.platform;
+    result.side = hit.side;
 }
 
 bool GameMap::SegmentHitsPlatform(const Segment& segment) const {
-    if (!tree_) return false;
-    SegmentHit hit;
-    for (const Platform* platform : NodeFor(*tree_, segment).Platforms()) {
-        platform->IntersectSegment(segment, hit, kTracePlatforms);
-        if (hit.platform != nullptr) return true;
-    }
-    return false;
+    return tree_ && FindAnyHit(*tree_, segment, kTracePlatforms);
 }
 
 const std::vector<QuadNode*>& GameMap::LeavesTouching(const Float4& a, const Float4& b) {

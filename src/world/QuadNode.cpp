@@ -1,5 +1,8 @@
 #include "world/QuadNode.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "render/Colour.h"
 #include "render/Renderer.h"
 #include "world/Platform.h"
@@ -17,30 +20,45 @@ std::array<Float4, 4> Quarters(const Float4& r) {
     return {
         {{r.x1, r.y1, cx, cy}, {cx, r.y1, r.x2, cy}, {r.x1, cy, cx, r.y2}, {cx, cy, r.x2, r.y2}}};
 }
+
+bool Ordered(const Float4& r) { return r.x1 <= r.x2 && r.y1 <= r.y2; }
+
+bool Finite(const Float4& r) {
+    return std::isfinite(r.x1) && std::isfinite(r.y1) && std::isfinite(r.x2) && std::isfinite(r.y2);
+}
 }  // namespace
 
 void QuadNode::Build(const PlatformList& platforms, const Float4& area, int depth, bool limit) {
-    std::vector<const Platform*> all;
-    all.reserve(platforms.size());
-    for (const Platform& platform : platforms)
-        all.push_back(&platform);
+    QuadNode all;
+    all.platforms_.reserve(platforms.size());
+    for (const Platform& platform : platforms) {
+        all.places_.push_back(static_cast<std::uint32_t>(all.platforms_.size()));
+        all.platforms_.push_back(&platform);
+    }
     // The children of an ordered rectangle lie inside it, so whatever touches a child is
     // already in its parent's list, in map order: filtering that list gives the same platforms
     // as scanning the whole map. An inverted area has no such nesting.
-    const bool nested = area.x1 <= area.x2 && area.y1 <= area.y2;
+    const bool nested = Ordered(area);
     BuildFrom(all, area, depth, limit, nested);
+    walkable_ = nested && Finite(area) &&
+                std::all_of(platforms_.begin(), platforms_.end(),
+                            [](const Platform* platform) { return Ordered(platform->Rect()); });
 }
 
-void QuadNode::BuildFrom(const std::vector<const Platform*>& candidates, const Float4& area,
-                         int depth, bool limit, bool nested) {
+void QuadNode::BuildFrom(const QuadNode& candidates, const Float4& area, int depth, bool limit,
+                         bool nested) {
     level_ = 1;
     marked_ = false;
+    walkable_ = false;
     children_.reset();
     rect_ = area;
     platforms_.clear();
-    for (const Platform* platform : candidates) {
+    places_.clear();
+    for (std::size_t i = 0; i < candidates.platforms_.size(); ++i) {
         // Touching is enough, so a platform on a boundary is found from either side.
-        if (TouchesOrOverlaps(platform->Rect(), rect_)) platforms_.push_back(platform);
+        if (!TouchesOrOverlaps(candidates.platforms_[i]->Rect(), rect_)) continue;
+        platforms_.push_back(candidates.platforms_[i]);
+        places_.push_back(candidates.places_[i]);
     }
     if (depth < 1) return;
     level_ = depth;
@@ -48,23 +66,25 @@ void QuadNode::BuildFrom(const std::vector<const Platform*>& candidates, const F
     if (limit && platforms_.size() < 2) return;
     children_ = std::make_unique<std::array<QuadNode, 4>>();
     const std::array<Float4, 4> quarters = Quarters(rect_);
-    for (std::size_t i = 0; i < quarters.size(); ++i) {
-        (*children_)[i].BuildFrom(nested ? platforms_ : candidates, quarters[i], depth, limit,
-                                  nested);
-    }
+    for (std::size_t i = 0; i < quarters.size(); ++i)
+        (*children_)[i].BuildFrom(nested ? *this : candidates, quarters[i], depth, limit, nested);
 }
 
-// Children are visited only inside a containing node: a child cannot hold what its parent
-// does not, so the last containing node in visiting order is the same.
+// A child holds nothing its parent does not, so the last node in visiting order that holds
+// both points lies under the last child that does: one path down, from the back.
 void QuadNode::FindDeepest(const Segment& segment, const QuadNode*& result) const {
-    if (!RectContains(rect_, segment.a.x, segment.a.y) ||
-        !RectContains(rect_, segment.b.x, segment.b.y)) {
-        return;
+    const auto holds = [&segment](const QuadNode& node) {
+        return RectContains(node.rect_, segment.a.x, segment.a.y) &&
+               RectContains(node.rect_, segment.b.x, segment.b.y);
+    };
+    if (!holds(*this)) return;
+    for (const QuadNode* node = this; node != nullptr;) {
+        result = node;
+        const std::array<QuadNode, 4>* children = node->children_.get();
+        if (children == nullptr) return;
+        const auto last = std::find_if(children->rbegin(), children->rend(), holds);
+        node = last == children->rend() ? nullptr : &*last;
     }
-    result = this;
-    if (!children_) return;
-    for (const QuadNode& child : *children_)
-        child.FindDeepest(segment, result);
 }
 
 // Every platform touching a node is listed in it, so the leaves overlapping an area hold every

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -34,16 +35,24 @@ public:
     bool Marked() const { return marked_; }
     const Float4& Rect() const { return rect_; }
     const std::vector<const Platform*>& Platforms() const { return platforms_; }
+    // Each listed platform's place in the map's list, for queries that meet platforms out of
+    // map order but must settle ties as a scan in map order would.
+    const std::vector<std::uint32_t>& Places() const { return places_; }
+    // Whether the tree was built over a finite, ordered area, which its leaves therefore cover,
+    // from platforms that are all ordered rectangles: what a walk along a segment relies on.
+    bool Walkable() const { return walkable_; }
     // Top-left, top-right, bottom-left, bottom-right; none for a leaf.
     const std::array<QuadNode, 4>* Children() const { return children_.get(); }
 
 private:
-    void BuildFrom(const std::vector<const Platform*>& candidates, const Float4& area, int depth,
-                   bool limit, bool nested);
+    void BuildFrom(const QuadNode& candidates, const Float4& area, int depth, bool limit,
+                   bool nested);
 
     int level_ = 1;
     bool marked_ = false;
+    bool walkable_ = false;
     std::vector<const Platform*> platforms_;
+    std::vector<std::uint32_t> places_;
     Float4 rect_;
     std::unique_ptr<std::array<QuadNode, 4>> children_;
 };

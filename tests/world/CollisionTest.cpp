@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <tuple>
+#include <vector>
 
+#include "core/Random.h"
 #include "world/Float4Compare.h"
 #include "world/GameMap.h"
 #include "world/Platform.h"
@@ -116,4 +119,122 @@ TEST(MapQueries, CollideRectPushesOncePerLeaf) {
     map.CollideRect(rect, result);
     EXPECT_EQ(rect, (Float4{395, 80, 405, 100}));
     EXPECT_EQ(Of(result), std::tuple(shared, int{kSideTop}, shared));
+}
+
+namespace {
+// A float step either way, or none.
+float Nudge(float v) {
+    const int way = RandomInt() % 3;
+    return way == 0 ? v : std::nextafter(v, way == 1 ? -1e30f : 1e30f);
+}
+
+// A 1600 x 1200 world whose depth-4 leaves are 100 x 75: on a 25-unit grid, platform edges
+// fall on node edges and on each other, so equal hits and touching corners are common; some
+// edges lie a float step off, just clear of a node. Most platforms crowd the top-left 400 x 300,
+// so that walks go down to the leaves there. Some stick out of the world, some are long, some
+// are scenery.
+void FillGridWorld(GameMap& map) {
+    map.Contents().bounds = Float4{0, 0, 1600, 1200};
+    const auto grid = [](int cells) { return static_cast<float>(RandomInt() % cells * 25); };
+    for (int i = 0; i < 700; ++i) {
+        const bool crowd = i % 3 != 0;
+        const float x = grid(crowd ? 16 : 66) - 25, y = grid(crowd ? 12 : 50) - 25;
+        const bool longOne = i % 20 == 0;
+        const float x2 = x + grid(longOne ? 40 : 6) + 25, y2 = y + grid(longOne ? 30 : 3) + 25;
+        Platform& p = i % 3 == 1
+                          ? map.Platforms().emplace_back(x, y, x2, y2)
+                          : map.Platforms().emplace_back(Nudge(x), Nudge(y), Nudge(x2), Nudge(y2));
+        p.SetSolid(i % 17 != 0);
+    }
+}
+
+// From anywhere around the world or the crowd, grid points or not, any length down to none;
+// some along a grid line, node edges among them; some grazing a platform's corner to within
+// float steps, where the platform test's rounding decides.
+Segment RandomSegment(const PlatformList& platforms) {
+    const auto spot = [](float low, float high) {
+        const int steps = static_cast<int>((high - low) / 25);
+        return RandomInt() % 2 == 0 ? RandomRange(low, high)
+                                    : low + static_cast<float>(RandomInt() % steps * 25);
+    };
+    const bool crowd = RandomInt() % 2 == 0;
+    const Vec2 a =
+        crowd ? Vec2{spot(-50, 450), spot(-50, 350)} : Vec2{spot(-400, 2000), spot(-300, 1500)};
+    const float reach = RandomInt() % 3 == 0 ? 3000.0f : 150.0f;
+    Vec2 b{a.x + spot(-reach, reach), a.y + spot(-reach, reach)};
+    const int kind = RandomInt() % 8;
+    if (kind == 0) b = a;
+    if (kind == 1) b.x = a.x;
+    if (kind == 2) b.y = a.y;
+    if (kind > 4) {
+        const Float4& r = AnyOf(platforms).Rect();
+        const Vec2 corner{Nudge(RandomInt() % 2 == 0 ? r.x1 : r.x2),
+                          Nudge(RandomInt() % 2 == 0 ? r.y1 : r.y2)};
+        b = corner + (corner - a) * static_cast<float>(RandomInt() % 2);
+    }
+    return {a, b};
+}
+
+// What the tree must answer: every platform the tree holds (those touching the world), in map
+// order, a later hit kept only when nearer.
+ShotTrace ScanAll(const GameMap& map, const Segment& s, int flags, bool& any) {
+    ShotTrace trace;
+    trace.point = s.b;
+    any = false;
+    SegmentHit hit;
+    for (const Platform* platform : map.Tree()->Platforms()) {
+        platform->IntersectSegment(s, hit, flags);
+        any = any || hit.platform != nullptr;
+        if (hit.platform == nullptr || !(hit.t < trace.t)) continue;
+        trace = ShotTrace{s.a, s.b, {hit.x, hit.y}, hit.t, hit.platform, hit.side};
+    }
+    return trace;
+}
+}  // namespace
+
+// The segment queries walk only the nodes a segment passes, but answer as the plain scan does;
+// an inverted platform makes the tree unfit to walk, which must not change the answers either.
+TEST(MapQueries, SegmentQueriesAnswerAsThePlainScan) {
+    SeedRandom(24);
+    for (const bool inverted : {false, true}) {
+        GameMap map;
+        FillGridWorld(map);
+        if (inverted) map.Platforms().emplace_back(300, 300, 200, 400);
+        map.BuildQuadTree(GameMap::kTreeDepth);
+        ASSERT_EQ(map.Tree()->Walkable(), !inverted);
+        std::vector<Segment> shots{{{-1e20f, 5}, {1e20f, 5}}, {{NAN, 5}, {800, 5}}};
+        for (int i = 0; i < (inverted ? 300 : 3000); ++i)
+            shots.push_back(RandomSegment(map.Platforms()));
+        for (const Segment& shot : shots) {
+            for (const int flags : {1, 1 | kSkipTopAndBottom, 1 | kSkipLeftAndRight}) {
+                bool any = false;
+                const ShotTrace expected = ScanAll(map, shot, flags, any);
+                ShotTrace trace;
+                map.TraceShot(shot, trace, flags);
+                ASSERT_EQ(Of(trace), Of(expected)) << shot.a << shot.b << " flags " << flags;
+                if (flags == 1) {
+                    ASSERT_EQ(map.SegmentHitsPlatform(shot), any) << shot.a << shot.b;
+                }
+            }
+        }
+    }
+}
+
+// This shot passes a hair below the node corner (800, 600), yet the platform test's rounding
+// makes it hit a platform a float step inside that corner: the node across the corner holding
+// the platform must still be tested.
+TEST(MapQueries, ANearMissThatRoundsToAHitStaysAHit) {
+    GameMap map;
+    map.Contents().bounds = Float4{0, 0, 1600, 1200};
+    for (int i = 0; i < 70; ++i)  // enough that the tree is walked
+        map.Platforms().emplace_back(static_cast<float>(i * 5), 10.0f,
+                                     static_cast<float>(i * 5 + 3), 15.0f);
+    const Platform& inside = map.Platforms().emplace_back(std::nextafter(800.0f, 900.0f), 500, 900,
+                                                          std::nextafter(600.0f, 0.0f));
+    map.BuildQuadTree(GameMap::kTreeDepth);
+    const Segment shot{{-322.938721f, 18.7484131f}, {808.881042f, 604.596985f}};
+    ShotTrace trace;
+    map.TraceShot(shot, trace, kTracePlatforms);
+    EXPECT_EQ(trace.platform, &inside);
+    EXPECT_TRUE(map.SegmentHitsPlatform(shot));
 }
