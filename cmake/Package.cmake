@@ -8,9 +8,8 @@ set(CPACK_PACKAGE_NAME brawlwick)
 set(CPACK_PACKAGE_VENDOR "The Brawlwick developers")
 set(CPACK_PACKAGE_CONTACT "The Brawlwick developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "side-view shooter of stick figures against bots")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- One human against up to 63 bots on maps of platforms, with seven kinds of weapon, a
- drop-down console, and built-in map and animation editors.")
+set(CPACK_PACKAGE_DESCRIPTION "One human against up to 63 bots on maps of platforms, with seven
+kinds of weapon, a drop-down console, and built-in map and animation editors.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
