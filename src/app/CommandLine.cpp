@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/CommandLineHelp.h"
 #include "core/Screen.h"
 #include "input/InputScript.h"
 
@@ -62,13 +63,6 @@ std::string MapFileName(std::string name) {
     return name;
 }
 
-// Values that are names of ours, not display flags: "-map arena-1024.bwm" must not pick a
-// resolution.
-bool TakesAName(std::string_view flag) {
-    return flag == "-script" || flag == "-record" || flag == "-map" || flag == "-type" ||
-           flag == "-userdir";
-}
-
 bool HasWord(const std::vector<std::string_view>& words, std::string_view flag) {
     for (const auto word : words) {
         if (word == flag) return true;
@@ -95,6 +89,7 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
     std::vector<std::string_view> words;
     for (int i = 1; i < argc; ++i) {
         words.emplace_back(argv[i]);
+        // A name of ours is no display flag: "-map arena-1024.bwm" picks no resolution.
         if (i > 1 && TakesAName(words[words.size() - 2])) continue;
         if (i > 1) line += ' ';
         line += argv[i];

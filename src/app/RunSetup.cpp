@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/App.h"
+#include "app/BaseFolder.h"
 #include "app/CommandLine.h"
 #include "app/InputRecorder.h"
 #include "app/RecordingKeyboard.h"
@@ -20,7 +21,7 @@ constexpr int kTargetRate = 80;
 
 GameFolders RunFolders(const LaunchOptions& options,
                        const std::filesystem::path& executableDirectory) {
-    return GameFolders(executableDirectory / "Base",
+    return GameFolders(BaseFolderFor(executableDirectory),
                        GameFolders::PlayerFolderFor(options.userDir, std::getenv("XDG_DATA_HOME"),
                                                     std::getenv("HOME")));
 }

@@ -17,7 +17,7 @@ struct LaunchOptions;
 // The pieces a run is put together from that do not depend on having a screen: the replayed
 // script, the clock, the seed and the recording.
 
-// Base/ beside the executable, and the player's folder: -userdir, else the desktop's data folder.
+// The shipped Base/ found from the executable's folder, and the player's folder: -userdir, else the desktop's data folder.
 GameFolders RunFolders(const LaunchOptions& options,
                        const std::filesystem::path& executableDirectory);
 // The -script file read; none when it cannot be read.

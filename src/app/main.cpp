@@ -9,6 +9,7 @@
 
 #include "app/App.h"
 #include "app/CommandLine.h"
+#include "app/CommandLineHelp.h"
 #include "app/HeadlessRun.h"
 #include "app/InputRecorder.h"
 #include "app/RecordingClock.h"
@@ -26,7 +27,8 @@
 #include "render/GLRenderer.h"
 
 namespace {
-// Base/ sits beside the executable, wherever the game is started from.
+// The executable's real folder, links followed: the shipped data is found from there,
+// wherever the game is started from.
 std::filesystem::path ExecutableDirectory(const char* argv0) {
     std::error_code error;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -36,6 +38,10 @@ std::filesystem::path ExecutableDirectory(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto information = InformationRequested(argc, argv)) {
+        std::fputs(information->c_str(), stdout);
+        return 0;
+    }
     const LaunchOptions options = ParseCommandLine(argc, argv);
     // Headless, nothing of the platform layer is touched: no window, context, audio or fonts.
     if (options.headless) return RunHeadless(options, ExecutableDirectory(argv[0]));

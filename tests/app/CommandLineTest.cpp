@@ -2,12 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <regex>
+#include <sstream>
+#include <string>
 #include <vector>
+
+#include "app/CommandLineHelp.h"
 
 namespace {
 LaunchOptions Parse(std::vector<const char*> args) {
     args.insert(args.begin(), "brawlwick");
     return ParseCommandLine(static_cast<int>(args.size()), args.data());
+}
+
+std::optional<std::string> Information(std::vector<const char*> args) {
+    args.insert(args.begin(), "brawlwick");
+    return InformationRequested(static_cast<int>(args.size()), args.data());
 }
 }  // namespace
 
@@ -68,4 +80,24 @@ TEST(CommandLine, NumbersThatDoNotFitAreSaidAndLeftAtTheirDefaults) {
     }
     EXPECT_EQ(Parse({"-players", "64"}).maxPlayers, 64);
     EXPECT_EQ(Parse({"-skill", "1"}).botSkill, 1);
+}
+
+TEST(CommandLine, VersionAndHelpAnswerInsteadOfAGameAndHelpIsOneLineAFlag) {
+    EXPECT_EQ(Information({"-window", "-map", "--help"}), std::nullopt);  // a map's name
+    const std::string version = Information({"-window", "--version"}).value_or("");
+    EXPECT_TRUE(std::regex_match(version, std::regex("brawlwick \\d+\\.\\d+\\.\\d+\n"))) << version;
+
+    std::istringstream help(Information({"-window", "--help"}).value_or(""));
+    std::string line;
+    std::getline(help, line);
+    EXPECT_EQ(line, "Usage: brawlwick [FLAG]...");
+    std::vector<std::string> flags;
+    while (std::getline(help, line)) {
+        std::smatch match;
+        ASSERT_TRUE(std::regex_match(line, match, std::regex("  (-\\S+)( [A-Z]+)?,? .* [a-z].*")))
+            << line;
+        flags.push_back(match[1]);
+    }
+    for (const char* flag : {"-userdir", "-headless", "-frames", "-map", "--version", "--help"})
+        EXPECT_NE(std::find(flags.begin(), flags.end(), flag), flags.end()) << flag;
 }

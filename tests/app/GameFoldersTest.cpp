@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/BaseFolder.h"
 #include "support/FileText.h"
 #include "support/TestFolder.h"
 
@@ -73,4 +74,24 @@ TEST(GameFolders, ThePlayersFolderIsReadFirstAndAloneWrittenOrSaysWhyNot) {
     };
     for (const auto& c : kChoices)
         EXPECT_EQ(GameFolders::PlayerFolderFor(c.userDir, c.data, c.home), c.expected);
+}
+
+TEST(GameFolders, BaseIsBesideTheExecutableElseWhereTheInstallPutsIt) {
+    const fs::path root = FreshTestFolder("game_folders");
+    fs::create_directories(root / "build" / "Base");
+    fs::create_directories(root / "usr" / "bin");
+    WriteBytes(root / "odd" / "Base", {});  // a file of that name is no data folder
+    const fs::path installed = "../share/brawlwick/Base";
+    const struct {
+        fs::path executableFolder;
+        fs::path base;
+    } kFolders[] = {
+        {root / "build", root / "build" / "Base"},
+        {root / "usr" / "bin", root / "usr" / "share" / "brawlwick" / "Base"},
+        {root / "odd", root / "share" / "brawlwick" / "Base"},
+    };
+    for (const auto& c : kFolders) {
+        EXPECT_EQ(BaseFolderFor(c.executableFolder, installed), c.base);
+    }
+    EXPECT_EQ(BaseFolderFor(root / "usr" / "bin").filename(), "Base");
 }
