@@ -8,7 +8,7 @@
 // A renderer for matches that run with no screen: it draws nothing and needs no graphics
 // library, but reads every picture with the real rules, so the sprites cut from them have the
 // same sizes (and the same refusals reach the log) as in a windowed run.
-class HeadlessRenderer final : public Renderer {
+class HeadlessRenderer : public Renderer {
 public:
     HeadlessRenderer(int width, int height, int colourDepth, Log* log)
         : Renderer(width, height, colourDepth, log) {}
