@@ -27,7 +27,7 @@ void MatchSummary::Finish(const Game* game) {
 
 void MatchSummary::TakeScores(const Game& game) {
     taken_ = true;
-    match_ = FormatLineF("%s, %s, %d players, frag limit %d", game.MapName().c_str(),
+    match_ = FormatLineF("%s, %s, %d players, frag limit %d", Printable(game.MapName()).c_str(),
                          game.TeamGame() ? "team" : "ffa", game.PlayerCount(), game.FragLimit());
     fragLimitEnded_ = game.Fade() != Game::kNoFade;
     scores_.clear();
