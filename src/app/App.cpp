@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
-#include <ctime>
 #include <fstream>
 #include <utility>
 
@@ -13,6 +12,7 @@
 #include "app/Preferences.h"
 #include "console/Console.h"
 #include "content/GraphicsTable.h"
+#include "core/Clock.h"
 #include "core/FrameTimer.h"
 #include "core/Random.h"
 #include "core/Screen.h"
@@ -30,7 +30,6 @@
 App* g_app = nullptr;
 
 namespace {
-constexpr float kTargetFrameRate = 80.0f;
 constexpr const char* kMenuMusic = "MenuMusic.wav";
 // What every caller passes; the sound system explains why neither matters.
 constexpr int kSoundVolume = 5;
@@ -75,11 +74,11 @@ void Install(InputSystem& input, const CommandBinding& binding) {
 }
 }  // namespace
 
-App::App(GameFolders folders, Clock& clock, std::optional<unsigned int> seed)
-    : folders_(std::move(folders)) {
-    SeedRandom(seed ? *seed : static_cast<unsigned int>(std::time(nullptr)));
+App::App(GameFolders folders, Clock& clock, unsigned int seed) : folders_(std::move(folders)) {
+    SeedRandom(seed);
     OpenLog();
-    timer_ = std::make_unique<FrameTimer>(kTargetFrameRate, clock);
+    log_.Line("Seed: %u.", seed);  // every run can be repeated
+    timer_ = std::make_unique<FrameTimer>(static_cast<float>(kFramesPerSecond), clock);
     playerName_ = ReadPlayerName(folders_.ReadPath("Prefs.dat"));
 }
 
