@@ -263,7 +263,8 @@ void App::Frame() {
         return;
     }
     if (!drawing_) {
-        if (!game_->IsOver()) game_->Update();
+        if (!game_->IsOver()) game_->Advance();
+        game_->DropScreenshots();
     } else if (game_->IsOver()) {
         game_->DrawFinalScores();
     } else {
