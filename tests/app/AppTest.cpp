@@ -232,6 +232,15 @@ TEST_F(AppTest, MenuAndMatchHandTheMusicTheFrameAndTheInputBackAndForth) {
         }
         app->PlaySound("GameMusicEnd.wav", 5, 22050, false);
         EXPECT_EQ(record.events.back().rate, 5512);
+
+        // Without drawing the editors still run: F12 closes the map editor in the next frame.
+        app->SetDeveloper(true);
+        app->SetDrawing(false);
+        app->StartMap("new.bwm", 6, 32, "ffa");
+        ASSERT_TRUE(app->CurrentGame()->MapEditorOpen());
+        app->OnCommand(Command::MapEditor);
+        app->Frame();
+        EXPECT_FALSE(app->CurrentGame()->MapEditorOpen());
     }
     EXPECT_EQ(record.liveSounds, 0);  // every sound stopped before the sound system went
 }
