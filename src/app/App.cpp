@@ -201,8 +201,9 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
             folders_.ReadPath(std::filesystem::path("Maps") / mapName);
         file.open(path, std::ios::binary);
         if (!file) {
-            console_->Print("Unable to open map \"%s\"...", path.c_str());
-            log_.Line("Unable to open map \"%s\".", Printable(path.string()).c_str());
+            const std::string line = MapNotOpened(mapName);
+            console_->Print("%s...", line.c_str());
+            log_.Line("%s.", line.c_str());
             return;
         }
     }
@@ -219,6 +220,16 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
     // Loading must not count as one long frame.
     timer_->Tick();
     game_->Start();
+}
+
+// Names the map and every folder it was looked for in.
+std::string App::MapNotOpened(const std::string& mapName) const {
+    std::string places;
+    for (const std::filesystem::path& folder : folders_.ReadFolders("Maps")) {
+        if (!places.empty()) places += " or ";
+        places += "\"" + Printable(folder.string()) + "\"";
+    }
+    return "Unable to open map \"" + Printable(mapName) + "\" in " + places;
 }
 
 std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, GameType type) {

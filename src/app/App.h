@@ -129,6 +129,7 @@ private:
     std::string FolderProblemLine() const;
     void SavePreferences();
     std::unique_ptr<Game> MakeGame(int maxClients, int fragLimit, GameType type);
+    std::string MapNotOpened(const std::string& mapName) const;
 
     std::unique_ptr<Game> game_;
     GameFolders folders_;

@@ -185,8 +185,9 @@ TEST_F(AppTest, MenuAndMatchHandTheMusicTheFrameAndTheInputBackAndForth) {
         record.events.clear();
         app->StartMap("nowhere.bwm", 6, 32, "ffa");
         EXPECT_TRUE(record.events.empty());
-        const std::string missing =
-            "Unable to open map \"" + (root_ / "Base" / "Maps" / "nowhere.bwm").string() + "\"";
+        const std::string missing = "Unable to open map \"nowhere.bwm\" in \"" +
+                                    (root_ / "Maps").string() + "\" or \"" +
+                                    (root_ / "Base" / "Maps").string() + "\"";
         EXPECT_EQ(app->GetConsole()->History().back(), missing + "...");
         EXPECT_NE(ReadAll(root_ / "Log.txt").find(missing), std::string::npos);
         app->StartMap("box.bwm", 4, 10, "team");
