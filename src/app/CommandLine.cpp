@@ -121,8 +121,8 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
                                             "running with no frame limit", options.problems);
     options.seed = BoundedNumberAfter(words, "-seed", 0u, std::numeric_limits<unsigned int>::max(),
                                       "seeding from the clock", options.problems);
-    options.scriptPath = NameAfter(words, "-script", "file name",
-                                   "the keyboard and mouse are read", options.problems);
+    options.scriptPath = NameAfter(words, "-script", "file name", "the keyboard and mouse are read",
+                                   options.problems);
     options.userDir = NameAfter(words, "-userdir", "folder name", "using the usual player's folder",
                                 options.problems);
     options.recordPath =

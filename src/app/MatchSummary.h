@@ -11,8 +11,8 @@ class Game;
 
 // What a run leaves to read at its end: how long it simulated and how fast, the match's final
 // scores in rank order, the most live objects it held at once and whether the frag limit ended
-// it, and the seed. Every line but the wall time and the speed is the same for the same seed, map, players
-// and script, with or without a screen.
+// it, and the seed. Every line but the wall time and the speed is the same for the same seed, map,
+// players and script, with or without a screen.
 class MatchSummary {
 public:
     // The run's random seed, said first: a run is repeated with it.

@@ -112,8 +112,7 @@ bool RunSetup::Report(App& app) {
     if (!script_) {
         std::fprintf(stderr, "brawlwick: cannot read the script %s: %s\n", shown.c_str(),
                      scriptProblem_.c_str());
-        app.LogLine("Unable to read the script \"%s\": %s.", shown.c_str(),
-                    scriptProblem_.c_str());
+        app.LogLine("Unable to read the script \"%s\": %s.", shown.c_str(), scriptProblem_.c_str());
         return false;
     }
     for (const ScriptError& error : script_->errors) {

@@ -109,7 +109,8 @@ bool ReadRunLine(const std::vector<std::string_view>& words, InputScript& script
     } else if (frame < lastStepFrame) {
         error = "a step of frame " + std::to_string(frame) + " after one of frame " +
                 std::to_string(lastStepFrame);
-    } else if (words.size() != 3 || !ReadNumber(words[2], step) || step < 0 || step > kMaxScriptStep) {
+    } else if (words.size() != 3 || !ReadNumber(words[2], step) || step < 0 ||
+               step > kMaxScriptStep) {
         error = "expected \"step <nanoseconds>\" from 0 to " + std::to_string(kMaxScriptStep);
     } else {
         script.steps.push_back(step);

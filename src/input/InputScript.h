@@ -13,7 +13,17 @@ struct ScriptEvent {
     // Hold*: the key is held or not at the keyboard's next reading, with no press or release
     // (the game saw a change whose event was lost). KeyboardLost: that reading's key events
     // are lost, as when the window loses focus. Quit: the run stops before that frame.
-    enum class Kind { KeyDown, KeyUp, MouseDown, MouseUp, Cursor, HoldDown, HoldUp, KeyboardLost, Quit };
+    enum class Kind {
+        KeyDown,
+        KeyUp,
+        MouseDown,
+        MouseUp,
+        Cursor,
+        HoldDown,
+        HoldUp,
+        KeyboardLost,
+        Quit
+    };
     long frame = 0;
     Kind kind = Kind::KeyDown;
     int key = 0;     // key number, for key events

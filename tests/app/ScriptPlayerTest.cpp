@@ -12,8 +12,8 @@
 #include "input/InputSystem.h"
 #include "input/KeyTable.h"
 #include "input/ScriptedKeyboard.h"
-#include "support/RecordingListener.h"
 #include "support/FileText.h"
+#include "support/RecordingListener.h"
 #include "support/ScriptedWindow.h"
 #include "support/TestFolder.h"
 

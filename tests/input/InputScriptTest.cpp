@@ -52,9 +52,10 @@ TEST(InputScriptTest, KeepsARecordingsSeedClockStepsKeyboardAndEndInFileOrder) {
     std::vector<std::pair<long, Kind>> events;
     for (const ScriptEvent& e : script.events)
         events.emplace_back(e.frame, e.kind);
-    EXPECT_EQ(events, (std::vector<std::pair<long, Kind>>{
-                          {1, Kind::KeyDown}, {4, Kind::HoldDown}, {4, Kind::KeyboardLost},
-                          {9, Kind::Quit}}));
+    EXPECT_EQ(
+        events,
+        (std::vector<std::pair<long, Kind>>{
+            {1, Kind::KeyDown}, {4, Kind::HoldDown}, {4, Kind::KeyboardLost}, {9, Kind::Quit}}));
     EXPECT_EQ(script.errors.size(), 11u);
 }
 
