@@ -34,7 +34,7 @@ run_and_check() {
 }
 
 full_screen() {
-    [ "$(stat -c %s "$user/Screenshots/Screen0.tga)"" -eq 1440018 ] || return 1
+    [ "$(stat -c %s "$user/Screenshots/Screen0.tga")" -eq 1440018 ] || return 1
     python3 "$here/xscreen.py" screen "$user/Screenshots/Screen0.tga"
 }
 run_and_check "" full_screen || fail "full screen"
