@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
-#include <ctime>
 #include <fstream>
 #include <utility>
 
@@ -13,6 +12,7 @@
 #include "app/Preferences.h"
 #include "console/Console.h"
 #include "content/GraphicsTable.h"
+#include "core/Clock.h"
 #include "core/FrameTimer.h"
 #include "core/Random.h"
 #include "core/Screen.h"
@@ -30,7 +30,6 @@
 App* g_app = nullptr;
 
 namespace {
-constexpr float kTargetFrameRate = 80.0f;
 constexpr const char* kMenuMusic = "MenuMusic.wav";
 // What every caller passes; the sound system explains why neither matters.
 constexpr int kSoundVolume = 5;
@@ -75,11 +74,11 @@ void Install(InputSystem& input, const CommandBinding& binding) {
 }
 }  // namespace
 
-App::App(GameFolders folders, Clock& clock, std::optional<unsigned int> seed)
-    : folders_(std::move(folders)) {
-    SeedRandom(seed ? *seed : static_cast<unsigned int>(std::time(nullptr)));
+App::App(GameFolders folders, Clock& clock, unsigned int seed) : folders_(std::move(folders)) {
+    SeedRandom(seed);
     OpenLog();
-    timer_ = std::make_unique<FrameTimer>(kTargetFrameRate, clock);
+    log_.Line("Seed: %u.", seed);  // every run can be repeated
+    timer_ = std::make_unique<FrameTimer>(static_cast<float>(kFramesPerSecond), clock);
     playerName_ = ReadPlayerName(folders_.ReadPath("Prefs.dat"));
 }
 
@@ -202,8 +201,9 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
             folders_.ReadPath(std::filesystem::path("Maps") / mapName);
         file.open(path, std::ios::binary);
         if (!file) {
-            console_->Print("Unable to open map \"%s\"...", path.c_str());
-            log_.Line("Unable to open map \"%s\".", Printable(path.string()).c_str());
+            const std::string line = MapNotOpened(mapName);
+            console_->Print("%s...", line.c_str());
+            log_.Line("%s.", line.c_str());
             return;
         }
     }
@@ -220,6 +220,16 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
     // Loading must not count as one long frame.
     timer_->Tick();
     game_->Start();
+}
+
+// Names the map and every folder it was looked for in.
+std::string App::MapNotOpened(const std::string& mapName) const {
+    std::string places;
+    for (const std::filesystem::path& folder : folders_.ReadFolders("Maps")) {
+        if (!places.empty()) places += " or ";
+        places += "\"" + Printable(folder.string()) + "\"";
+    }
+    return "Unable to open map \"" + Printable(mapName) + "\" in " + places;
 }
 
 std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, GameType type) {
@@ -264,7 +274,8 @@ void App::Frame() {
         return;
     }
     if (!drawing_) {
-        if (!game_->IsOver()) game_->Update();
+        if (!game_->IsOver()) game_->Advance();
+        game_->DropScreenshots();
     } else if (game_->IsOver()) {
         game_->DrawFinalScores();
     } else {

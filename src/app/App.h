@@ -36,8 +36,8 @@ class App : public WindowEvents, public InputListener {
 public:
     // folders: Base/ to read and the player's folder, which gets Log.txt and everything else
     // written; a player's folder that cannot be written is said once on stderr and the game
-    // runs on writing nothing. seed: the random generator's seed; the time when none is given.
-    App(GameFolders folders, Clock& clock, std::optional<unsigned int> seed);
+    // runs on writing nothing. seed: the random generator's seed.
+    App(GameFolders folders, Clock& clock, unsigned int seed);
     ~App() override;
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -129,6 +129,7 @@ private:
     std::string FolderProblemLine() const;
     void SavePreferences();
     std::unique_ptr<Game> MakeGame(int maxClients, int fragLimit, GameType type);
+    std::string MapNotOpened(const std::string& mapName) const;
 
     std::unique_ptr<Game> game_;
     GameFolders folders_;

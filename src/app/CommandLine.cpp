@@ -70,17 +70,22 @@ bool HasWord(const std::vector<std::string_view>& words, std::string_view flag) 
     return false;
 }
 
-// A file name after the flag; a flag with nothing after it says so, ending with what is done
-// instead.
-std::optional<std::string> FileAfter(const std::vector<std::string_view>& words,
-                                     std::string_view flag, std::string_view fallback,
+bool IsFlag(std::string_view word) { return !word.empty() && word[0] == '-'; }
+
+// A file or folder name after the flag. A flag with nothing after it, or with another flag,
+// says so, ending with what is done instead: "-record -headless" must not write a file named
+// "-headless".
+std::optional<std::string> NameAfter(const std::vector<std::string_view>& words,
+                                     std::string_view flag, std::string_view what,
+                                     std::string_view fallback,
                                      std::vector<std::string>& problems) {
-    std::optional<std::string> file = WordAfter(words, flag);
-    if (!file && HasWord(words, flag)) {
-        problems.push_back(std::string(flag) + " takes a file name; " + std::string(fallback) +
-                           ".");
+    std::optional<std::string> name = WordAfter(words, flag);
+    if (name && !IsFlag(*name)) return name;
+    if (HasWord(words, flag)) {
+        problems.push_back(std::string(flag) + " takes a " + std::string(what) + "; " +
+                           std::string(fallback) + ".");
     }
-    return file;
+    return std::nullopt;
 }
 }  // namespace
 
@@ -90,7 +95,7 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
         words.emplace_back(argv[i]);
         // A name of ours is no display flag: "-map arena-1024.bwm" picks no resolution.
-        if (i > 1 && TakesAName(words[words.size() - 2])) continue;
+        if (i > 1 && TakesAName(words[words.size() - 2]) && !IsFlag(words.back())) continue;
         if (i > 1) line += ' ';
         line += argv[i];
     }
@@ -111,9 +116,12 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
                                             "running with no frame limit", options.problems);
     options.seed = BoundedNumberAfter(words, "-seed", 0u, std::numeric_limits<unsigned int>::max(),
                                       "seeding from the clock", options.problems);
-    options.scriptPath = WordAfter(words, "-script");
-    options.userDir = WordAfter(words, "-userdir");
-    options.recordPath = FileAfter(words, "-record", "nothing is recorded", options.problems);
+    options.scriptPath = NameAfter(words, "-script", "file name", "the keyboard and mouse are read",
+                                   options.problems);
+    options.userDir = NameAfter(words, "-userdir", "folder name", "using the usual player's folder",
+                                options.problems);
+    options.recordPath =
+        NameAfter(words, "-record", "file name", "nothing is recorded", options.problems);
     // Without a script a bot plays the human's slot: there are no hands to record.
     if (options.headless && options.recordPath && !options.scriptPath) {
         options.problems.emplace_back(

@@ -9,6 +9,7 @@
 #include "app/Preferences.h"
 #include "console/CommandWords.h"
 #include "console/Console.h"
+#include "core/TextFormat.h"
 #include "game/Game.h"
 #include "sound/SoundSystem.h"
 #include "world/MapFile.h"
@@ -202,7 +203,8 @@ void Save(const CommandCall& call) {
     const std::filesystem::path path =
         call.app.Folders().WritePath(std::filesystem::path(kMapsFolder) / file, why);
     if (path.empty()) {
-        call.console.Print("Could not save \"%s\": %s.", file.c_str(), why.c_str());
+        call.console.Print("Could not save \"%s\": %s.", Printable(file).c_str(),
+                           Printable(why).c_str());
         return;
     }
     call.game->SaveMap(path);

@@ -13,17 +13,6 @@ namespace fs = std::filesystem;
 
 bool Set(const char* value) { return value != nullptr && *value != '\0'; }
 
-// Whether `path` is `folder` or lies somewhere below it, links followed.
-bool Within(const fs::path& path, const fs::path& folder) {
-    std::error_code error;
-    const fs::path inner = fs::weakly_canonical(path, error);
-    if (error) return false;
-    const fs::path outer = fs::weakly_canonical(folder, error);
-    if (error) return false;
-    const fs::path relative = inner.lexically_relative(outer);
-    return !relative.empty() && *relative.begin() != "..";
-}
-
 // Only a plain name below the folder, so that no caller's path leaves it.
 bool StaysInside(const fs::path& relative) {
     return !relative.empty() && relative.is_relative() &&
@@ -31,6 +20,16 @@ bool StaysInside(const fs::path& relative) {
                         [](const fs::path& part) { return part == ".."; });
 }
 }  // namespace
+
+bool IsWithin(const fs::path& path, const fs::path& folder) {
+    std::error_code error;
+    const fs::path inner = fs::weakly_canonical(fs::absolute(path, error), error);
+    if (error) return false;
+    const fs::path outer = fs::weakly_canonical(fs::absolute(folder, error), error);
+    if (error) return false;
+    const fs::path relative = inner.lexically_relative(outer);
+    return !relative.empty() && *relative.begin() != "..";
+}
 
 GameFolders::GameFolders(fs::path base, std::optional<fs::path> player)
     : base_(std::move(base)), player_(std::move(player)) {
@@ -41,7 +40,7 @@ std::string GameFolders::MakePlayerFolder() const {
     if (!player_) return "HOME is not set, so there is no player folder";
     const std::string shown = player_->string();
     // Base/ is rebuilt at will; a player's files there would be lost with it.
-    if (Within(*player_, base_))
+    if (IsWithin(*player_, base_))
         return "the player folder " + shown + " is inside " + base_.string();
     std::error_code error;
     fs::create_directories(*player_, error);

@@ -39,3 +39,6 @@ private:
     std::optional<std::filesystem::path> player_;
     std::string problem_;
 };
+
+// Whether `path` is `folder` or lies somewhere below it, links followed.
+bool IsWithin(const std::filesystem::path& path, const std::filesystem::path& folder);

@@ -13,6 +13,7 @@ void MatchSummary::Observe(const Game* game, float frames) {
         lastOver_ = false;
         return;
     }
+    matchPlayed_ = true;
     lastLiveObjects_ = game->LiveObjectCount();
     peakLiveObjects_ = std::max(peakLiveObjects_, lastLiveObjects_);
     // Once over, a match changes no more: its scores are final, and it may be dropped soon.
@@ -27,7 +28,7 @@ void MatchSummary::Finish(const Game* game) {
 
 void MatchSummary::TakeScores(const Game& game) {
     taken_ = true;
-    match_ = FormatLineF("%s, %s, %d players, frag limit %d", game.MapName().c_str(),
+    match_ = FormatLineF("%s, %s, %d players, frag limit %d", Printable(game.MapName()).c_str(),
                          game.TeamGame() ? "team" : "ffa", game.PlayerCount(), game.FragLimit());
     fragLimitEnded_ = game.Fade() != Game::kNoFade;
     scores_.clear();
@@ -42,7 +43,7 @@ void MatchSummary::TakeScores(const Game& game) {
 
 std::string MatchSummary::Text(std::chrono::duration<double> wallTime) const {
     const double wall = std::max(wallTime.count(), 1e-9);
-    std::string text;
+    std::string text = FormatLineF("Seed: %u\n", seed_);
     text += FormatLineF("Simulated time: %.1f s (%ld frames)\n", SimulatedSeconds(), frames_);
     text += FormatLineF("Wall time: %.2f s\n", wallTime.count());
     text += FormatLineF("Speed: %.0f frames a second, %.1f times real time\n",

@@ -5,14 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "core/Clock.h"
+
 class Game;
 
 // What a run leaves to read at its end: how long it simulated and how fast, the match's final
 // scores in rank order, the most live objects it held at once and whether the frag limit ended
-// it. Every line but the wall time and the speed is the same for the same seed, map, players
-// and script, with or without a screen.
+// it, and the seed. Every line but the wall time and the speed is the same for the same seed, map,
+// players and script, with or without a screen.
 class MatchSummary {
 public:
+    // The run's random seed, said first: a run is repeated with it.
+    explicit MatchSummary(unsigned int seed) : seed_(seed) {}
+
     // After every frame: `game` is the running match, if any; `frames` how many frames of the
     // target rate the frame counted for.
     void Observe(const Game* game, float frames);
@@ -21,11 +26,10 @@ public:
     void Finish(const Game* game);
 
     long Frames() const { return frames_; }
-    double SimulatedSeconds() const { return simulatedFrames_ / kTargetRate; }
-    std::size_t PeakLiveObjects() const { return peakLiveObjects_; }
+    // Whether a match ran at least one frame.
+    bool MatchPlayed() const { return matchPlayed_; }
+    double SimulatedSeconds() const { return simulatedFrames_ / kFramesPerSecond; }
     std::string Text(std::chrono::duration<double> wallTime) const;
-
-    static constexpr double kTargetRate = 80.0;
 
 private:
     struct Score {
@@ -34,7 +38,9 @@ private:
     };
     void TakeScores(const Game& game);
 
+    unsigned int seed_;
     long frames_ = 0;
+    bool matchPlayed_ = false;
     double simulatedFrames_ = 0.0;
     std::size_t peakLiveObjects_ = 0;
     std::size_t lastLiveObjects_ = 0;

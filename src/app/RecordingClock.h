@@ -7,8 +7,9 @@
 
 class InputRecorder;
 
-// Passes a clock through and writes down how far it moved at each reading, in nanoseconds
-// (0 for the first), which a replay's clock gives back reading by reading.
+// Passes a clock through and writes down how far it moved at each reading (0 for the first),
+// which a replay's clock gives back reading by reading. Both of the game's clocks count
+// nanoseconds, as a script does.
 class RecordingClock final : public Clock {
 public:
     RecordingClock(Clock& clock, InputRecorder& recorder) : clock_(clock), recorder_(recorder) {}

@@ -38,6 +38,16 @@ void ScriptPlayer::Deliver(const ScriptEvent& event, WindowEvents& sink) {
         case ScriptEvent::Kind::KeyUp:
             keyboard_.Release(event.key);
             break;
+        case ScriptEvent::Kind::HoldDown:
+        case ScriptEvent::Kind::HoldUp:
+            keyboard_.Hold(event.key, event.kind == ScriptEvent::Kind::HoldDown);
+            break;
+        case ScriptEvent::Kind::KeyboardLost:
+            keyboard_.LoseInput(1);
+            break;
+        case ScriptEvent::Kind::Quit:
+            sink.OnQuitRequest();
+            break;
         case ScriptEvent::Kind::MouseDown:
         case ScriptEvent::Kind::MouseUp:
             sink.OnMouseButton(kButtons[event.button], event.kind == ScriptEvent::Kind::MouseDown);

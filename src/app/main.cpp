@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -11,14 +10,8 @@
 #include "app/CommandLine.h"
 #include "app/CommandLineHelp.h"
 #include "app/HeadlessRun.h"
-#include "app/InputRecorder.h"
-#include "app/RecordingClock.h"
-#include "app/RecordingWindow.h"
 #include "app/RunSetup.h"
-#include "app/ScriptPlayer.h"
-#include "core/Clock.h"
-#include "input/InputScript.h"
-#include "input/ScriptedKeyboard.h"
+#include "app/RunSummarised.h"
 #include "platform/OpenAlDevice.h"
 #include "platform/SdlFontSource.h"
 #include "platform/SdlGamepad.h"
@@ -54,17 +47,9 @@ int main(int argc, char** argv) {
     window->CaptureMouse(true);
 
     SdlFontSource fonts;
-    std::optional<InputScript> script;
-    if (options.scriptPath) script = ReadScriptFile(*options.scriptPath);
-    const std::unique_ptr<Clock> realClock =
-        MakeRunClock(options.fixedStep, script ? &*script : nullptr);
-    const unsigned int seed = RunSeed(options, script ? &*script : nullptr);
-    const std::unique_ptr<InputRecorder> recorder = MakeRecorder(options, seed);
-    std::optional<RecordingClock> recordingClock;
-    if (recorder) recordingClock.emplace(*realClock, *recorder);
-    Clock& clock = recordingClock ? static_cast<Clock&>(*recordingClock) : *realClock;
-    auto app =
-        std::make_unique<App>(RunFolders(options, ExecutableDirectory(argv[0])), clock, seed);
+    GameFolders folders = RunFolders(options, ExecutableDirectory(argv[0]));
+    RunSetup run(options, folders.Base(), options.fixedStep);
+    auto app = std::make_unique<App>(std::move(folders), run.RunClock(), run.Seed());
     g_app = app.get();
 
     const bool fullScreen = !options.windowed;
@@ -86,37 +71,26 @@ int main(int argc, char** argv) {
 
     // A script replaces the keyboard and the mouse for the whole run, so it replays the same
     // way on any machine.
-    if (options.scriptPath && !ReportScript(*options.scriptPath, script, *app)) {
+    if (!run.Report(*app)) {
         g_app = nullptr;
         app.reset();
         return 1;
     }
-    std::unique_ptr<ScriptPlayer> player;
-    if (script) {
-        auto keyboard = std::make_unique<ScriptedKeyboard>();
-        player = std::make_unique<ScriptPlayer>(*window, std::move(script->events), *keyboard);
-        app->LoadBindings(Recorded(std::move(keyboard), recorder.get()));
-    } else if (recorder) {
-        // A recording holds keys, mouse buttons and the cursor only: pads are left out.
-        app->LoadBindings(Recorded(std::make_unique<SdlKeyboard>(*window), recorder.get()));
-    } else {
-        // Pads are real input too: a script's run leaves them out.
-        auto gamepad = std::make_unique<SdlGamepad>(
+    // Pads are real input too, but neither replayed nor recorded: such a run leaves them out.
+    std::unique_ptr<SdlGamepad> gamepad;
+    if (!run.Replaying() && !run.Recording()) {
+        gamepad = std::make_unique<SdlGamepad>(
             [&app](const std::string& line) { app->LogLine("%s", line.c_str()); });
         window->AttachGamepad(gamepad.get());
-        app->LoadBindings(std::make_unique<SdlKeyboard>(*window), std::move(gamepad));
     }
-    ReportProblems(options, *app);
-    WindowSystem& input = player ? static_cast<WindowSystem&>(*player) : *window;
-    std::optional<RecordingWindow> recording;
-    if (recorder) recording.emplace(input, *recorder);
-    WindowSystem& events = recording ? static_cast<WindowSystem&>(*recording) : input;
+    WindowSystem& events = run.WireInput(
+        *app, *window, [&window] { return std::make_unique<SdlKeyboard>(*window); },
+        std::move(gamepad));
     app->SetCursorDevice(&events);
     app->LoadSounds(std::make_unique<OpenAlDevice>());
     app->SetBotSkill(options.botSkill);
     app->StartMap(options.mapName, options.maxPlayers, options.fragLimit, options.gameType);
-    RunSummarised(*app, events, options);
-    SaveRecording(recorder.get(), options, *app);
+    run.Finish(RunSummarised(*app, events, options, run.Seed()).frames, *app);
 
     g_app = nullptr;
     window->AttachGamepad(nullptr);

@@ -104,6 +104,25 @@ bool WriteTemporary(const std::filesystem::path& temporary, const Target& target
 }
 }  // namespace
 
+bool ReplaceFileWith(const std::filesystem::path& path, const std::filesystem::path& written,
+                     std::string* why) {
+    std::string reason;
+    std::string& out = why != nullptr ? *why : reason;
+    const std::optional<Target> target = FindTarget(path, out);
+    if (!target) return false;
+    const int fd = ::open(written.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    bool ok = fd >= 0 && ::fsync(fd) == 0;
+    if (ok && target->mode) ok = ::fchmod(fd, *target->mode) == 0;
+    if (!ok) out = SystemError("cannot finish " + written.string());
+    if (fd >= 0) ::close(fd);
+    if (!ok) return false;
+    std::error_code error;
+    std::filesystem::rename(written, target->path, error);
+    if (!error) return true;
+    out = "cannot replace " + target->path.string() + ": " + error.message();
+    return false;
+}
+
 bool WriteFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size,
                          std::string* why) {
     std::string reason;

@@ -13,6 +13,12 @@
 bool WriteFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size,
                          std::string* why = nullptr);
 
+// Puts a file written beside `path` (a temporary one, closed) in its place the same way: it is
+// flushed to disk and renamed over the old file, through links, keeping the old permissions,
+// never over a folder or device. On failure `written` is left as it was and `why` says why.
+bool ReplaceFileWith(const std::filesystem::path& path, const std::filesystem::path& written,
+                     std::string* why = nullptr);
+
 inline bool WriteFileAtomically(const std::filesystem::path& path, std::string_view text,
                                 std::string* why = nullptr) {
     return WriteFileAtomically(path, text.data(), text.size(), why);

@@ -42,8 +42,15 @@ public:
     bool LoadMap(std::istream& file, const std::string& fileName);
     // Makes the players; all begin out of play.
     void Start();
-    // One frame of the match or of the open editor, from BeginFrame to Present.
+    // One frame of the match or of the open editor, from BeginFrame to Present: Advance, then
+    // what it left shown.
     void Frame();
+    // A frame but its showing: the match's update pass, or the open editor's frame (an editor
+    // draws as it goes, into whatever renderer there is). A run without a screen calls it
+    // alone, and then DropScreenshots.
+    void Advance();
+    // The screenshots asked for cannot be taken when nothing is shown: forgets them.
+    void DropScreenshots() { screenshotsAsked_ = 0; }
     // The match's update pass alone: everything moves as in a frame, nothing is drawn.
     void Update();
     // The draw pass: shows what the last update left, from BeginFrame up to the screenshots.
@@ -196,8 +203,10 @@ private:
     void DrawConsole() const;
     void DrawCursor() const;
     void DrawFade() const;
-    // An open editor's frame in place of the match's.
+    // An open editor's frame in place of the match's update pass.
     void EditorFrame();
+    // What the last Advance ran.
+    enum class Advanced { Nothing, Match, Editor };
     // Present, after the screenshots asked for since the last frame.
     void FinishFrame();
 
@@ -252,6 +261,7 @@ private:
     Title title_;
     float fade_ = kNoFade;
     ScreenshotSeries screenshots_;
+    Advanced advanced_ = Advanced::Nothing;
     int screenshotsAsked_ = 0;
     GameType gameType_;
     MatchSprites sprites_;

@@ -1,11 +1,12 @@
 // One frame of a match: the update pass moves everything in the frame's order, then the draw
-// pass shows what it left. A headless match runs the update pass alone.
+// pass shows what it left. A headless match advances alone.
 #include <algorithm>
 
 #include "bots/BotBrain.h"
 #include "bots/BotChat.h"
 #include "content/GraphicsTable.h"
 #include "core/FrameTimer.h"
+#include "core/Log.h"
 #include "core/Screen.h"
 #include "game/Game.h"
 #include "game/GameType.h"
@@ -24,19 +25,34 @@ constexpr float kOpaqueFade = 255.0f;
 }  // namespace
 
 void Game::Frame() {
+    Advance();
+    if (advanced_ == Advanced::Nothing) return;
+    if (advanced_ == Advanced::Editor) {
+        DrawConsole();
+        DrawCursor();
+        DrawFade();
+    } else {
+        Draw();
+    }
+    FinishFrame();
+}
+
+void Game::Advance() {
+    advanced_ = Advanced::Nothing;
     if (!Playable()) return;
     if (mapEditor_ || animEditor_) {
+        advanced_ = Advanced::Editor;
         EditorFrame();
         return;
     }
+    advanced_ = Advanced::Match;
     Update();
-    Draw();
-    FinishFrame();
 }
 
 bool Game::Playable() {
     if (IsSupported(gameType_)) return true;
     Print("Game type not supported.");
+    services_.log.Line("Game type not supported.");
     finished_ = true;
     return false;
 }
@@ -84,11 +100,7 @@ void Game::EditorFrame() {
         if ((*editor)->Frame(*this)) editor->reset();
         break;
     }
-    DrawConsole();
-    DrawCursor();
     UpdateFade();
-    DrawFade();
-    FinishFrame();
 }
 
 void Game::FinishFrame() {

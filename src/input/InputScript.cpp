@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 
 #include "input/KeyTable.h"
 
@@ -29,10 +30,31 @@ bool ReadNumber(std::string_view word, T& value) {
     return error == std::errc() && end == word.data() + word.size();
 }
 
+// "keyboard lost" and "quit": events of no more words.
+std::optional<ScriptEvent::Kind> BareEvent(const std::vector<std::string_view>& words) {
+    if (words.size() == 2 && words[1] == "quit") return ScriptEvent::Kind::Quit;
+    if (words.size() == 3 && words[1] == "keyboard" && words[2] == "lost")
+        return ScriptEvent::Kind::KeyboardLost;
+    return std::nullopt;
+}
+
+bool ReadFrame(std::string_view word, long& frame) {
+    return ReadNumber(word, frame) && frame >= 0 && frame <= kLastRunFrame;
+}
+
+std::string BadFrame(std::string_view word) {
+    return "expected a frame number from 0 to " + std::to_string(kLastRunFrame) + ", not \"" +
+           std::string(word) + "\"";
+}
+
 // Reads the words after the frame number into `out`; the text of what is wrong otherwise.
 std::string ReadEvent(const std::vector<std::string_view>& words, ScriptEvent& out, bool& tap) {
     const std::string_view verb = words[1];
-    if (verb == "key" || verb == "mouse") {
+    if (const auto bare = BareEvent(words)) {
+        out.kind = *bare;
+        return {};
+    }
+    if (verb == "key" || verb == "mouse" || verb == "hold") {
         if (words.size() != 4) return "expected \"" + std::string(verb) + " down|up <name>\"";
         const std::string_view change = words[2];
         tap = verb == "key" && change == "tap";
@@ -40,8 +62,10 @@ std::string ReadEvent(const std::vector<std::string_view>& words, ScriptEvent& o
             return "expected down or up, not \"" + std::string(change) + "\"";
         }
         const bool down = change != "up";
-        if (verb == "key") {
-            out.kind = down ? ScriptEvent::Kind::KeyDown : ScriptEvent::Kind::KeyUp;
+        if (verb != "mouse") {
+            using Kind = ScriptEvent::Kind;
+            out.kind = verb == "hold" ? (down ? Kind::HoldDown : Kind::HoldUp)
+                                      : (down ? Kind::KeyDown : Kind::KeyUp);
             out.key = KeyNumberByName(std::string(words[3]).c_str());
             if (out.key == Key::kNone) return "unknown key \"" + std::string(words[3]) + "\"";
             return {};
@@ -67,7 +91,7 @@ std::string ReadEvent(const std::vector<std::string_view>& words, ScriptEvent& o
 // "<frame> step <nanoseconds>" and "seed <number>": what a recording keeps besides the input.
 // True when the line was one of them; `error` then says what is wrong, if anything.
 bool ReadRunLine(const std::vector<std::string_view>& words, InputScript& script,
-                 std::string& error) {
+                 long& lastStepFrame, std::string& error) {
     if (words[0] == "seed") {
         unsigned int seed = 0;
         if (words.size() != 2 || !ReadNumber(words[1], seed)) {
@@ -79,10 +103,18 @@ bool ReadRunLine(const std::vector<std::string_view>& words, InputScript& script
     }
     if (words.size() < 2 || words[1] != "step") return false;
     std::int64_t step = 0;
-    if (words.size() != 3 || !ReadNumber(words[2], step) || step < 0 || step > kMaxScriptStep) {
+    long frame = 0;
+    if (!ReadFrame(words[0], frame)) {
+        error = BadFrame(words[0]);
+    } else if (frame < lastStepFrame) {
+        error = "a step of frame " + std::to_string(frame) + " after one of frame " +
+                std::to_string(lastStepFrame);
+    } else if (words.size() != 3 || !ReadNumber(words[2], step) || step < 0 ||
+               step > kMaxScriptStep) {
         error = "expected \"step <nanoseconds>\" from 0 to " + std::to_string(kMaxScriptStep);
     } else {
         script.steps.push_back(step);
+        lastStepFrame = frame;
     }
     return true;
 }
@@ -90,7 +122,15 @@ bool ReadRunLine(const std::vector<std::string_view>& words, InputScript& script
 
 InputScript ParseInputScript(std::string_view text) {
     InputScript script;
+    const auto addError = [&script](int line, std::string message) {
+        if (script.errors.size() < kMaxScriptErrors) {
+            script.errors.push_back({line, std::move(message)});
+        } else {
+            ++script.moreErrors;
+        }
+    };
     int lineNumber = 0;
+    long lastStepFrame = 0;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find('\n'), text.size());
         std::string_view line = text.substr(0, end);
@@ -103,20 +143,19 @@ InputScript ParseInputScript(std::string_view text) {
         ScriptEvent event;
         bool tap = false;
         std::string error;
-        if (ReadRunLine(words, script, error)) {
-            if (!error.empty()) script.errors.push_back({lineNumber, std::move(error)});
+        if (ReadRunLine(words, script, lastStepFrame, error)) {
+            if (!error.empty()) addError(lineNumber, std::move(error));
             continue;
         }
-        if (!ReadNumber(words[0], event.frame) || event.frame < 0 || event.frame > kLastRunFrame) {
-            error = "expected a frame number from 0 to " + std::to_string(kLastRunFrame) +
-                    ", not \"" + std::string(words[0]) + "\"";
+        if (!ReadFrame(words[0], event.frame)) {
+            error = BadFrame(words[0]);
         } else if (words.size() < 2) {
             error = "expected an event after the frame number";
         } else {
             error = ReadEvent(words, event, tap);
         }
         if (!error.empty()) {
-            script.errors.push_back({lineNumber, std::move(error)});
+            addError(lineNumber, std::move(error));
             continue;
         }
         script.events.push_back(event);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,7 +10,20 @@
 // One replayed input event, due in the pass of the main loop numbered `frame` (from 0),
 // delivered before that frame runs.
 struct ScriptEvent {
-    enum class Kind { KeyDown, KeyUp, MouseDown, MouseUp, Cursor };
+    // Hold*: the key is held or not at the keyboard's next reading, with no press or release
+    // (the game saw a change whose event was lost). KeyboardLost: that reading's key events
+    // are lost, as when the window loses focus. Quit: the run stops before that frame.
+    enum class Kind {
+        KeyDown,
+        KeyUp,
+        MouseDown,
+        MouseUp,
+        Cursor,
+        HoldDown,
+        HoldUp,
+        KeyboardLost,
+        Quit
+    };
     long frame = 0;
     Kind kind = Kind::KeyDown;
     int key = 0;     // key number, for key events
@@ -30,19 +44,31 @@ struct ScriptError {
 // The longest one reading of the clock may be in a script: a minute.
 inline constexpr std::int64_t kMaxScriptStep = 60'000'000'000;
 
+// The largest script read, and the most a recording writes: about 40 hours of play.
+inline constexpr std::size_t kMaxScriptBytes = 256u << 20;
+
+// Bad lines kept to report; the rest are only counted.
+inline constexpr std::size_t kMaxScriptErrors = 20;
+
 struct InputScript {
     std::vector<ScriptEvent> events;  // ordered by frame, file order within a frame
-    std::vector<ScriptError> errors;
+    std::vector<ScriptError> errors;  // the first kMaxScriptErrors
+    long moreErrors = 0;              // bad lines past those
     // The random seed the recorded run started with, when the script gives one.
     std::optional<unsigned int> seed;
     // The recorded run's clock: how far it moved at each reading, in nanoseconds, in file order.
+    // A step is taken per reading of the clock, not per frame: its frame number only says
+    // where the recording was, and must not go back.
     std::vector<std::int64_t> steps;
 };
 
 // Reads a script: one event a line, "#" starts a comment, blank lines are skipped.
 //   <frame> key down|up|tap <KeyName>     (tap: down at <frame>, up one frame later)
+//   <frame> hold down|up <KeyName>        (held or not, without an event)
+//   <frame> keyboard lost
 //   <frame> mouse down|up left|right|middle
 //   <frame> cursor <x> <y>
+//   <frame> quit
 //   <frame> step <nanoseconds>           (the clock's next reading moved this far; 0 to
 //                                         kMaxScriptStep)
 //   seed <number>                        (the run's random seed)

@@ -6,11 +6,15 @@ void ScriptedKeyboard::Press(int key) { Change(key, true); }
 
 void ScriptedKeyboard::Release(int key) { Change(key, false); }
 
+void ScriptedKeyboard::Hold(int key, bool held) {
+    if (key <= Key::kNone || key >= kKeyCount) return;
+    held_[KeyTable()[key].scanCode] = held ? 0x80 : 0;
+}
+
 void ScriptedKeyboard::Change(int key, bool pressed) {
     if (key <= Key::kNone || key >= kKeyCount) return;
-    const std::uint8_t scanCode = KeyTable()[key].scanCode;
-    held_[scanCode] = pressed ? 0x80 : 0;
-    buffer_.Push({scanCode, pressed});
+    Hold(key, pressed);
+    buffer_.Push({KeyTable()[key].scanCode, pressed});
 }
 
 void ScriptedKeyboard::LoseInput(int times) {

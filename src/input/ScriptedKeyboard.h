@@ -9,6 +9,8 @@ public:
     // Key numbers, as the rest of the game names keys.
     void Press(int key);
     void Release(int key);
+    // Holds or lets go of a key with no event, as a keyboard whose events were lost.
+    void Hold(int key, bool held);
     // The next `times` acquire attempts answer that input was lost (a window losing focus).
     void LoseInput(int times);
 

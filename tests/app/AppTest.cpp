@@ -185,8 +185,9 @@ TEST_F(AppTest, MenuAndMatchHandTheMusicTheFrameAndTheInputBackAndForth) {
         record.events.clear();
         app->StartMap("nowhere.bwm", 6, 32, "ffa");
         EXPECT_TRUE(record.events.empty());
-        const std::string missing =
-            "Unable to open map \"" + (root_ / "Base" / "Maps" / "nowhere.bwm").string() + "\"";
+        const std::string missing = "Unable to open map \"nowhere.bwm\" in \"" +
+                                    (root_ / "Maps").string() + "\" or \"" +
+                                    (root_ / "Base" / "Maps").string() + "\"";
         EXPECT_EQ(app->GetConsole()->History().back(), missing + "...");
         EXPECT_NE(ReadAll(root_ / "Log.txt").find(missing), std::string::npos);
         app->StartMap("box.bwm", 4, 10, "team");
@@ -232,6 +233,15 @@ TEST_F(AppTest, MenuAndMatchHandTheMusicTheFrameAndTheInputBackAndForth) {
         }
         app->PlaySound("GameMusicEnd.wav", 5, 22050, false);
         EXPECT_EQ(record.events.back().rate, 5512);
+
+        // Without drawing the editors still run: F12 closes the map editor in the next frame.
+        app->SetDeveloper(true);
+        app->SetDrawing(false);
+        app->StartMap("new.bwm", 6, 32, "ffa");
+        ASSERT_TRUE(app->CurrentGame()->MapEditorOpen());
+        app->OnCommand(Command::MapEditor);
+        app->Frame();
+        EXPECT_FALSE(app->CurrentGame()->MapEditorOpen());
     }
     EXPECT_EQ(record.liveSounds, 0);  // every sound stopped before the sound system went
 }

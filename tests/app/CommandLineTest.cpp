@@ -68,13 +68,18 @@ TEST(CommandLine, NumbersThatDoNotFitAreSaidAndLeftAtTheirDefaults) {
         {{"-fraglimit", "ten"}, "-fraglimit takes a whole number from 1 to 100000; using 32."},
         {{"-skill", "6"}, "-skill takes a whole number from 1 to 5; using 3."},
         {{"-record"}, "-record takes a file name; nothing is recorded."},
+        {{"-record", "-window"}, "-record takes a file name; nothing is recorded."},
+        {{"-script", "-320"}, "-script takes a file name; the keyboard and mouse are read."},
+        {{"-userdir"}, "-userdir takes a folder name; using the usual player's folder."},
         {{"-headless", "-record", "bug.txt"},
          "-record in a headless run records the -script it replays, and there is none; nothing "
          "is recorded."},
     };
     for (const auto& c : cases) {
         const LaunchOptions options = Parse(c.args);
-        EXPECT_FALSE(options.frameLimit || options.seed) << c.problem;
+        EXPECT_FALSE(options.frameLimit || options.seed || options.recordPath ||
+                     options.scriptPath || options.userDir)
+            << c.problem;
         EXPECT_EQ(std::pair(options.maxPlayers, options.fragLimit), std::pair(6, 32));
         EXPECT_EQ(options.problems, std::vector<std::string>{c.problem});
     }

@@ -53,7 +53,8 @@ TEST_F(ConsoleCommandsTest, RepliesWithAndWithoutAMatchAndTheDeveloperFlag) {
     WriteBytes(maps_ / "yard.bwm", {});
     WriteBytes(maps_ / "notes.txt", {});
     std::filesystem::create_directories(maps_ / "folder.bwm");
-    const std::string unable = "Unable to open map \"" + (maps_ / "100%s.bwm").string() + "\"...";
+    const std::string unable = "Unable to open map \"100%s.bwm\" in \"" +
+                               (player_ / "Maps").string() + "\" or \"" + maps_.string() + "\"...";
     const Lines usage = {"Map <maxclients> <fraglimit> <gametype (ffa,team,ctf)>"};
     struct Exchange {
         const char* line;

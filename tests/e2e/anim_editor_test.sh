@@ -44,7 +44,8 @@ quit_game
 after=$(standing_frames "$legs")
 [ "$after" -eq $((before + 1)) ] || fail "\"Standing\" has $after frames, not $((before + 1))"
 # The next start reads the saved file as it is.
-rm Log.txt
+rm "$user/Log.txt"
 game -frames 20
-grep -q "LDefault.bwv" Log.txt && fail "the saved legs file did not load"
+grep -q "LDefault.bwv" "$user/Log.txt" && fail "the saved legs file did not load"
+working_folder_untouched
 echo "PASS"

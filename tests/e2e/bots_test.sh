@@ -18,9 +18,9 @@ frames=${BOTS_TEST_FRAMES:-5000}
 } > keys.txt
 game -fixedstep -players 6 -fraglimit 3 -frames "$frames" -script keys.txt ||
     fail "the game exited with $?"
-grep -q "bots, 4 chat sets and .* responses loaded" Log.txt || fail "the bot files were not read"
+grep -q "bots, 4 chat sets and .* responses loaded" "$user/Log.txt" || fail "the bot files were not read"
 
-python3 - Screenshots/Screen0.tga Screenshots/Screen1.tga Screenshots/Screen2.tga "$here" <<'PY' ||
+python3 - "$user/Screenshots/Screen0.tga" "$user/Screenshots/Screen1.tga" "$user/Screenshots/Screen2.tga" "$here" <<'PY' ||
 import sys
 sys.path.insert(0, sys.argv[4])
 from screenshot import load, count
@@ -42,6 +42,6 @@ assert found["message pixels once the bots greeted"] >= 150, "no chat in the mes
 assert found["winner's line"] >= 8, "no final scores"
 assert found["light outside the scores"] == 0, "the final screen is not black around the scores"
 PY
-    { [ -z "${BOTS_TEST_KEEP:-}" ] || cp Screenshots/*.tga "$BOTS_TEST_KEEP"; fail "the screenshots do not show the bots' chat and the final scores"; }
-[ -z "${BOTS_TEST_KEEP:-}" ] || cp Screenshots/*.tga "$BOTS_TEST_KEEP"
+    { [ -z "${BOTS_TEST_KEEP:-}" ] || cp "$user/Screenshots"/*.tga "$BOTS_TEST_KEEP"; fail "the screenshots do not show the bots' chat and the final scores"; }
+[ -z "${BOTS_TEST_KEEP:-}" ] || cp "$user/Screenshots"/*.tga "$BOTS_TEST_KEEP"
 echo "PASS"

@@ -43,4 +43,5 @@ cmp "$base/LDefault.bwv" "$user/LDefault.bwv" || fail "the legs were not saved u
 cmp "$base/UDefault.bwv" "$user/UDefault.bwv" || fail "the arms were not saved unchanged"
 [ -s "$user/Screenshots/Screen0.tga" ] || fail "no screenshot in the player's folder"
 checksums | cmp -s - "$work/base.sums" || fail "Base/ changed: $(checksums | diff - "$work/base.sums")"
+working_folder_untouched
 echo "PASS"

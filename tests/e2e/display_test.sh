@@ -17,12 +17,12 @@ echo "250 key tap F9" > keys.txt
 run_and_check() {
     local game_args=$1
     shift
-    rm -rf Screenshots
+    rm -rf "$user/Screenshots"
     # shellcheck disable=SC2086
     "$work/game/brawlwick" $game_args -seed 1 -userdir "$user" -fixedstep -map still -script keys.txt &
     local pid=$! status=0
     for _ in $(seq 300); do
-        [ -e Screenshots/Screen0.tga ] && break
+        [ -e "$user/Screenshots/Screen0.tga" ] && break
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
@@ -34,15 +34,15 @@ run_and_check() {
 }
 
 full_screen() {
-    [ "$(stat -c %s Screenshots/Screen0.tga)" -eq 1440018 ] || return 1
-    python3 "$here/xscreen.py" screen Screenshots/Screen0.tga
+    [ "$(stat -c %s "$user/Screenshots/Screen0.tga")" -eq 1440018 ] || return 1
+    python3 "$here/xscreen.py" screen "$user/Screenshots/Screen0.tga"
 }
 run_and_check "" full_screen || fail "full screen"
 
 resized_window() {
     python3 "$here/xscreen.py" resize 1000 500
     sleep 1
-    python3 "$here/xscreen.py" window Screenshots/Screen0.tga 1000 500
+    python3 "$here/xscreen.py" window "$user/Screenshots/Screen0.tga" 1000 500
 }
 run_and_check -window resized_window || fail "resized window"
 echo "PASS"

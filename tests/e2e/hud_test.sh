@@ -21,7 +21,7 @@ rm "$work/game/Base/BotFiles/Bots.cfg"
 game -fixedstep -map range -players 2 -fraglimit 1 -frames 910 -script keys.txt ||
     fail "the game exited with $?"
 
-python3 - Screenshots/Screen0.tga Screenshots/Screen1.tga "$here" <<'PY' ||
+python3 - "$user/Screenshots/Screen0.tga" "$user/Screenshots/Screen1.tga" "$here" <<'PY' ||
 import sys
 sys.path.insert(0, sys.argv[3])
 from screenshot import load, count

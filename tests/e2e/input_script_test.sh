@@ -21,9 +21,9 @@ SCRIPT
 # A map that is not there keeps the game on the menu, where commands are only logged.
 game -fixedstep -frames 30 -map nowhere.bwm -script keys.txt 2>stderr.txt ||
     fail "the run exited with $?"
-grep -qx "Command 3: no match is running." Log.txt || fail "F9 did not reach the command handler"
-if grep -q "Command 2:" Log.txt; then fail "Enter went past the open console"; fi
-grep -q "line 9: unknown key \"Sideways\"; line skipped." Log.txt || fail "the bad line was not logged"
+grep -qx "Command 3: no match is running." "$user/Log.txt" || fail "F9 did not reach the command handler"
+if grep -q "Command 2:" "$user/Log.txt"; then fail "Enter went past the open console"; fi
+grep -q "line 9: unknown key \"Sideways\"; line skipped." "$user/Log.txt" || fail "the bad line was not logged"
 grep -q "keys.txt:9: unknown key \"Sideways\"" stderr.txt || fail "the bad line was not on stderr"
 
 if game -frames 5 -script missing.txt 2>/dev/null; then fail "a missing script was not an error"; fi

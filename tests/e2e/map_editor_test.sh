@@ -50,4 +50,5 @@ for what in platform spawn; do
     [ "$after" -eq $((before + 1)) ] || fail "edtest has $after ${what}s, bwdm1 $before"
 done
 cmp "$maps/edtest.bwm" "$maps/again.bwm" || fail "edtest did not load and save the same"
+working_folder_untouched
 echo "PASS"

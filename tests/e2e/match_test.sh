@@ -31,13 +31,13 @@ cat > keys.txt <<'SCRIPT'
 36 key tap F9
 SCRIPT
 game -fixedstep -frames 45 -script keys.txt || fail "the match run exited with $?"
-check_shot Screenshots/Screen0.tga
-check_shot Screenshots/Screen1.tga
-[ ! -e Screenshots/Screen2.tga ] || fail "F9 on the menu took a screenshot"
+check_shot "$user/Screenshots/Screen0.tga"
+check_shot "$user/Screenshots/Screen1.tga"
+[ ! -e "$user/Screenshots/Screen2.tga" ] || fail "F9 on the menu took a screenshot"
 # The menu answers a command with a log line; a match would take a screenshot instead.
-grep -qx "Command 3: no match is running." Log.txt || fail "Escape did not return to the menu"
+grep -qx "Command 3: no match is running." "$user/Log.txt" || fail "Escape did not return to the menu"
 # One match ended, and every frame of -fixedstep is exactly one frame of the target rate.
-[ "$(grep "^Average SF for game: " Log.txt)" = "Average SF for game: 1.000000" ] ||
+[ "$(grep "^Average SF for game: " "$user/Log.txt")" = "Average SF for game: 1.000000" ] ||
     fail "not one match, averaging 1.0"
 
 echo "PASS"

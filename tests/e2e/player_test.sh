@@ -22,7 +22,7 @@ game -fixedstep -players 1 -frames 920 -script keys.txt || fail "the game exited
 # The head's skin colour, found in each frame: where it is, and how much of it there is. The
 # pick-ups, drawn see-through, come near that colour but never hit it exactly as the opaque head
 # does, so only skin pixels beside an exact one count.
-python3 - Screenshots/Screen0.tga Screenshots/Screen1.tga Screenshots/Screen2.tga <<'PY' ||
+python3 - "$user/Screenshots/Screen0.tga" "$user/Screenshots/Screen1.tga" "$user/Screenshots/Screen2.tga" <<'PY' ||
 import struct, sys
 SKIN = (0xf2, 0xc7, 0x9a)
 def head(path):

@@ -25,7 +25,7 @@ rm "$work/game/Base/BotFiles/Bots.cfg"
 game -fixedstep -map range -type team -players 2 -frames 490 -script keys.txt ||
     fail "the game exited with $?"
 
-python3 - Screenshots/Screen0.tga Screenshots/Screen1.tga "$here" <<'PY' ||
+python3 - "$user/Screenshots/Screen0.tga" "$user/Screenshots/Screen1.tga" "$here" <<'PY' ||
 import sys
 sys.path.insert(0, sys.argv[3])
 from screenshot import load, count
@@ -47,5 +47,5 @@ assert before == 0 and after >= 100, "no kill line at the top of the screen"
 assert title >= 60, "no title over the human"
 PY
     fail "the screenshots do not show the sparks and the kill"
-grep -q "Loading Platinum" Log.txt || fail "the weapon file was not read"
+grep -q "Loading Platinum" "$user/Log.txt" || fail "the weapon file was not read"
 echo "PASS"

@@ -9,7 +9,7 @@ set -euo pipefail
 
 sounds=$(grep -cv '^\(;.*\)\?$' "$work/game/Base/BWsnd.stb")
 check_table_log() {
-    [ "$(grep -c '^Loading "Base/Sound/.*" to ID [0-9]*\.\.\.$' Log.txt)" -eq "$sounds" ] ||
+    [ "$(grep -c '^Loading "Base/Sound/.*" to ID [0-9]*\.\.\.$' "$user/Log.txt")" -eq "$sounds" ] ||
         fail "not one loading line per table line ($sounds)"
 }
 
@@ -22,7 +22,7 @@ printf '[general]\ndrivers = wave\n[wave]\nfile = %s\n' "$work/capture.wav" > "$
 capture() {
     local seconds=$1
     shift
-    rm -f Log.txt "$work/capture.wav"
+    rm -f "$user/Log.txt" "$work/capture.wav"
     # The leak checker's tracer crashes at exit on a dynamic TLS block of one of the mixer's
     # libraries (a bogus range it recorded itself); here it skips TLS, which can only add
     # reports (the loader's and GLib's blocks held there are listed as third-party).
@@ -33,7 +33,7 @@ capture() {
     kill -TERM "$pid"
     wait "$pid" || fail "the captured run exited with $?"
     check_table_log
-    if grep -q "Couldn't\|No sound device" Log.txt; then fail "a sound failed to load"; fi
+    if grep -q "Couldn't\|No sound device" "$user/Log.txt"; then fail "a sound failed to load"; fi
 }
 
 # The default map starts at once: its music replaces the menu's from its first beat.
@@ -53,10 +53,10 @@ capture 5 -script "$work/escape.txt"
     fail "the capture does not hold the closing phrase over the menu music"
 
 # No output at all: the table keeps its IDs, nothing plays, one line says why.
-rm -f Log.txt
+rm -f "$user/Log.txt"
 # The leak checker's tracer can crash here too, as in capture() above.
 LSAN_OPTIONS="${LSAN_OPTIONS:-}:use_tls=0" ALSOFT_DRIVERS=no-such-output game -frames 20 ||
     fail "the silent run exited with $?"
 check_table_log
-[ "$(grep -c '^No sound device' Log.txt)" -eq 1 ] || fail "the missing output is not said once"
+[ "$(grep -c '^No sound device' "$user/Log.txt")" -eq 1 ] || fail "the missing output is not said once"
 echo "PASS"

@@ -10,11 +10,11 @@ set -euo pipefail
 prefs="$user/Prefs.dat"
 
 game -frames 120 || fail "first run exited with $?"
-[ "$(head -1 Log.txt)" = "Player folder: \"$user\"." ] || fail "the first line does not say where"
-grep -qx "Initializing OpenGL..." Log.txt || fail "no start-up line"
-grep -qx "Shutting down OpenGL..." Log.txt || fail "no shut-down line"
-grep -qx 'Loaded "menu" from "Menu.tga"' Log.txt || fail "no menu sprite"
-if grep -q "^Couldn't \|FATAL ERROR" Log.txt; then fail "something could not be loaded"; fi
+[ "$(head -1 "$user/Log.txt")" = "Player folder: \"$user\"." ] || fail "the first line does not say where"
+grep -qx "Initializing OpenGL..." "$user/Log.txt" || fail "no start-up line"
+grep -qx "Shutting down OpenGL..." "$user/Log.txt" || fail "no shut-down line"
+grep -qx 'Loaded "menu" from "Menu.tga"' "$user/Log.txt" || fail "no menu sprite"
+if grep -q "^Couldn't \|FATAL ERROR" "$user/Log.txt"; then fail "something could not be loaded"; fi
 [ "$(cat "$prefs")" = "Player" ] || fail "Prefs.dat does not hold the default name"
 
 printf 'Tester\nsecond line\n' > "$prefs"
@@ -29,9 +29,9 @@ HOME="$work/home" XDG_DATA_HOME="" "$exe" -window -frames 5 || fail "the default
 env -u HOME -u XDG_DATA_HOME "$exe" -window -frames 5 2>stderr.txt || fail "the homeless run exited with $?"
 grep -qx "brawlwick: HOME is not set, so there is no player folder; the game goes on but saves nothing." stderr.txt ||
     fail "no home was not said: $(cat stderr.txt)"
-echo kept > blocked
+echo kept > "$user/blocked"
 "$exe" -window -frames 5 -userdir "$user/blocked/me" 2>stderr.txt || fail "the blocked run exited with $?"
 [ "$(grep -c "cannot make the player folder $user/blocked/me: Not a directory; the game goes on" stderr.txt)" -eq 1 ] ||
     fail "the blocked folder was not said once: $(cat stderr.txt)"
-[ "$(cat blocked)" = kept ] || fail "the file in the way was changed"
+[ "$(cat "$user/blocked")" = kept ] || fail "the file in the way was changed"
 echo "PASS"

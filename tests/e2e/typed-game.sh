@@ -10,7 +10,7 @@ start_typed_game() {
 }
 
 # The folder is made by the first shot.
-shots() { { find Screenshots -name '*.tga' 2>/dev/null || true; } | wc -l; }
+shots() { { find "$user/Screenshots" -name '*.tga' 2>/dev/null || true; } | wc -l; }
 
 # F9 until one more screenshot is there: a match is running frames. Keys typed while a map
 # loads would all reach one frame, more than its eight events, and be dropped.
@@ -37,7 +37,7 @@ say() {
 # After a "map" line: the old match has ended and the new one runs frames.
 wait_for_new_match() {
     for _ in $(seq 50); do
-        grep -q "Average SF for game" Log.txt && break
+        grep -q "Average SF for game" "$user/Log.txt" && break
         sleep 0.2
     done
     wait_for_frames

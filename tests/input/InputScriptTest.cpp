@@ -41,12 +41,31 @@ TEST(InputScriptTest, ReadsEventsInFrameOrderAndReportsBadLinesByNumber) {
     EXPECT_EQ(badLines, (std::vector<int>{9, 10, 11, 12, 13, 14, 15, 16}));
 }
 
-TEST(InputScriptTest, KeepsARecordingsSeedAndClockStepsInFileOrder) {
+TEST(InputScriptTest, KeepsARecordingsSeedClockStepsKeyboardAndEndInFileOrder) {
     const InputScript script = ParseInputScript(
         "seed 42\n0 step 12500000\n0 step 0\n3 step 13000000\n1 key down A\n"
-        "2 step -1\n2 step 60000000001\n2 step\nseed\nseed x\n");
+        "3 step -1\n3 step 60000000001\n3 step\nseed\nseed x\n"
+        "2 step 5\nx step 5\n-1 step 5\n"  // a step's frame goes back, or is none
+        "4 hold down A\n4 keyboard lost\n9 quit\n4 hold tap A\n4 keyboard\n4 quit now\n");
     EXPECT_EQ(script.seed, 42u);
     EXPECT_EQ(script.steps, (std::vector<std::int64_t>{12500000, 0, 13000000}));
-    EXPECT_EQ(script.events.size(), 1u);
-    EXPECT_EQ(script.errors.size(), 5u);
+    std::vector<std::pair<long, Kind>> events;
+    for (const ScriptEvent& e : script.events)
+        events.emplace_back(e.frame, e.kind);
+    EXPECT_EQ(
+        events,
+        (std::vector<std::pair<long, Kind>>{
+            {1, Kind::KeyDown}, {4, Kind::HoldDown}, {4, Kind::KeyboardLost}, {9, Kind::Quit}}));
+    EXPECT_EQ(script.errors.size(), 11u);
+}
+
+// A long run of garbage is not a long run of messages.
+TEST(InputScriptTest, KeepsTheFirstBadLinesAndCountsTheRest) {
+    std::string text = "\n\n";
+    for (std::size_t i = 0; i < kMaxScriptErrors + 11; ++i)
+        text += "bad\n";
+    const InputScript script = ParseInputScript(text);
+    ASSERT_EQ(script.errors.size(), kMaxScriptErrors);
+    EXPECT_EQ(script.errors.front().line, 3);
+    EXPECT_EQ(script.moreErrors, 11);
 }

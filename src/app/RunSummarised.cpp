@@ -1,0 +1,31 @@
+#include "app/RunSummarised.h"
+
+#include <chrono>
+#include <cstdio>
+
+#include "app/App.h"
+#include "app/CommandLine.h"
+#include "app/MatchSummary.h"
+#include "app/ProgressLine.h"
+#include "core/FrameTimer.h"
+#include "game/Game.h"
+
+RunResult RunSummarised(App& app, WindowSystem& window, const LaunchOptions& options,
+                        unsigned int seed) {
+    MatchSummary summary(seed);
+    ProgressLine progress(stderr);
+    const auto start = std::chrono::steady_clock::now();
+    app.Run(window, options.frameLimit, [&] {
+        const Game* game = app.CurrentGame();
+        summary.Observe(game, app.Timer()->Speed());
+        if (!options.headless) return;
+        progress.Update(summary.Frames(), summary.SimulatedSeconds());
+        // Nothing moves on the final scores or the menu: a headless run is done there.
+        if (game == nullptr || game->IsOver()) app.Quit();
+    });
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+    summary.Finish(app.CurrentGame());
+    progress.Clear();
+    if (options.headless || options.frameLimit) std::fputs(summary.Text(wall).c_str(), stdout);
+    return {summary.Frames(), summary.MatchPlayed()};
+}
