@@ -1,6 +1,5 @@
 #include "app/RunSetup.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
