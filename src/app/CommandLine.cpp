@@ -66,7 +66,7 @@ std::string MapFileName(std::string name) {
 // resolution.
 bool TakesAName(std::string_view flag) {
     return flag == "-script" || flag == "-record" || flag == "-map" || flag == "-type" ||
-           flag == "-userdir";
+           flag == "-userdir" || flag == "-name" || flag == "-connect";
 }
 
 bool HasWord(const std::vector<std::string_view>& words, std::string_view flag) {
@@ -87,6 +87,18 @@ std::optional<std::string> FileAfter(const std::vector<std::string_view>& words,
                            ".");
     }
     return file;
+}
+void ReadNetworkOptions(const std::vector<std::string_view>& words, LaunchOptions& options) {
+    options.host = HasWord(words, "-host");
+    options.connect = WordAfter(words, "-connect");
+    options.name = WordAfter(words, "-name");
+    int port = options.port;
+    ReadBoundedNumber(words, "-port", 1, 65535, port, options.problems);
+    options.port = static_cast<std::uint16_t>(port);
+    if (options.host && options.connect) {
+        options.problems.emplace_back("-host and -connect together: connecting, not hosting.");
+        options.host = false;
+    }
 }
 }  // namespace
 
@@ -132,6 +144,7 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
                       options.problems);
     ReadBoundedNumber(words, "-fraglimit", 1, 100000, options.fragLimit, options.problems);
     ReadBoundedNumber(words, "-skill", 1, 5, options.botSkill, options.problems);
+    ReadNetworkOptions(words, options);
     return options;
 }
 

@@ -9,6 +9,8 @@
 #include "app/HeadlessWindow.h"
 #include "app/InputRecorder.h"
 #include "app/MatchSummary.h"
+#include "app/NetLaunch.h"
+#include "app/NetSession.h"
 #include "app/ProgressLine.h"
 #include "app/RecordingClock.h"
 #include "app/RecordingWindow.h"
@@ -83,7 +85,7 @@ int RunHeadless(const LaunchOptions& options, const std::filesystem::path& root)
         app->SetBotInHumanSlot(!parts.script);
         app->LoadSounds(nullptr);
         app->SetBotSkill(options.botSkill);
-        app->StartMap(options.mapName, options.maxPlayers, options.fragLimit, options.gameType);
+        LaunchMatch(*app, options);
         RunSummarised(*app, window, options);
         SaveRecording(parts.recorder.get(), options, *app);
     }
@@ -101,8 +103,10 @@ void RunSummarised(App& app, WindowSystem& window, const LaunchOptions& options)
         summary.Observe(game, app.Timer()->Speed());
         if (!options.headless) return;
         progress.Update(summary.Frames(), summary.SimulatedSeconds());
-        // Nothing moves on the final scores or the menu: a headless run is done there.
-        if (game == nullptr || game->IsOver()) app.Quit();
+        // Nothing moves on the final scores or the menu: a headless run is done there, unless
+        // it is still on its way into a network match.
+        const bool joining = app.Net() != nullptr && app.Net()->Joining();
+        if ((game == nullptr && !joining) || (game != nullptr && game->IsOver())) app.Quit();
     });
     const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
     summary.Finish(app.CurrentGame());

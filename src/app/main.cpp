@@ -11,6 +11,7 @@
 #include "app/CommandLine.h"
 #include "app/HeadlessRun.h"
 #include "app/InputRecorder.h"
+#include "app/NetLaunch.h"
 #include "app/RecordingClock.h"
 #include "app/RecordingWindow.h"
 #include "app/RunSetup.h"
@@ -108,7 +109,7 @@ int main(int argc, char** argv) {
     app->SetCursorDevice(&events);
     app->LoadSounds(std::make_unique<OpenAlDevice>());
     app->SetBotSkill(options.botSkill);
-    app->StartMap(options.mapName, options.maxPlayers, options.fragLimit, options.gameType);
+    LaunchMatch(*app, options);
     RunSummarised(*app, events, options);
     SaveRecording(recorder.get(), options, *app);
 

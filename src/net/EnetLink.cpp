@@ -60,9 +60,9 @@ public:
     void Disconnect(int peer) override {
         ENetPeer* target = PeerAt(peer);
         if (target == nullptr) return;
-        enet_peer_disconnect_later(target, 0);
+        // What was queued goes first; then the peer is told, as far as one datagram tells.
         enet_host_flush(host_);
-        enet_peer_reset(target);
+        enet_peer_disconnect_now(target, 0);
         peers_.at(static_cast<std::size_t>(peer)) = nullptr;
     }
 

@@ -15,7 +15,7 @@ void Write(PacketWriter& out, const Welcome& welcome) {
     out.Byte(welcome.players);
     out.Int32(welcome.fragLimit);
     out.String(welcome.gameType, kMaxTypeLength);
-    out.String(welcome.mapName, kMaxMapNameLength);
+    out.String(welcome.mapName, kMaxMapNameBytes);
     out.Uint32(welcome.mapChecksum);
     out.Uint32(welcome.mapSize);
 }
@@ -43,7 +43,7 @@ Welcome ReadWelcome(PacketReader& in) {
     welcome.players = in.Byte();
     welcome.fragLimit = in.Int32();
     welcome.gameType = in.String(kMaxTypeLength);
-    welcome.mapName = in.String(kMaxMapNameLength);
+    welcome.mapName = in.String(kMaxMapNameBytes);
     welcome.mapChecksum = in.Uint32();
     welcome.mapSize = in.Uint32();
     if (welcome.slot >= welcome.players || welcome.players > kMaxFigures ||
