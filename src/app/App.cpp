@@ -107,7 +107,7 @@ std::string App::FolderProblemLine() const {
 
 App::~App() {
     // A client says goodbye and a host lets its clients go before the match goes.
-    net_.reset();
+    StopNet();
     StopSound(kMenuMusic);
     SavePreferences();
     // Images and fonts must die while the drawing context still exists, so the renderer is last.
@@ -290,12 +290,15 @@ void App::Frame() {
 void App::AfterNetFrame() {
     if (!net_) return;
     net_->AfterFrame(*this);
-    if (net_->Finished()) net_.reset();
+    if (net_->Finished()) StopNet();
 }
 
 void App::StartNet(std::unique_ptr<NetSession> session) { net_ = std::move(session); }
 
-void App::StopNet() { net_.reset(); }
+void App::StopNet() {
+    if (net_) net_->Close(*this);
+    net_.reset();
+}
 
 void App::DrawMenu() {
     renderer_->BeginFrame();

@@ -54,11 +54,11 @@ ClientSession::~ClientSession() {
 }
 
 void ClientSession::BeforeFrame(App& app) {
-    for (NetEvent& event : std::exchange(kept_, {}))
-        Take(app, std::move(event));
+    for (const NetEvent& event : std::exchange(kept_, {}))
+        Take(app, event);
     if (!finished_) {
-        for (NetEvent& event : link_->Poll(0))
-            Take(app, std::move(event));
+        for (const NetEvent& event : link_->Poll(0))
+            Take(app, event);
     }
 }
 
@@ -83,7 +83,7 @@ void ClientSession::Say(App& /*app*/, const std::string& line) {
     if (!text.empty()) Send(ChatLine{text}, Delivery::Reliable);
 }
 
-void ClientSession::Take(App& app, NetEvent event) {
+void ClientSession::Take(App& app, const NetEvent& event) {
     if (finished_) return;
     switch (event.type) {
         case NetEvent::Type::Connected:

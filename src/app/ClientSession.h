@@ -36,7 +36,7 @@ public:
     static constexpr int kMostBadPackets = 32;
 
 private:
-    void Take(App& app, NetEvent event);
+    void Take(App& app, const NetEvent& event);
     void Receive(App& app, const NetEvent& event);
     void Handle(App& app, const Welcome& welcome);
     void Handle(App& app, const MapChunk& chunk);

@@ -24,6 +24,9 @@
 #include "sound/AudioDevice.h"
 
 namespace {
+// Two seconds.
+constexpr long kLingerFrames = 160;
+
 std::unique_ptr<Renderer> MakeHeadlessRenderer(int width, int height, int depth, Log& log) {
     return std::make_unique<HeadlessRenderer>(width, height, depth, &log);
 }
@@ -97,6 +100,7 @@ int RunHeadless(const LaunchOptions& options, const std::filesystem::path& root)
 void RunSummarised(App& app, WindowSystem& window, const LaunchOptions& options) {
     MatchSummary summary;
     ProgressLine progress(stderr);
+    long overFrames = 0;
     const auto start = std::chrono::steady_clock::now();
     app.Run(window, options.frameLimit, [&] {
         const Game* game = app.CurrentGame();
@@ -106,7 +110,10 @@ void RunSummarised(App& app, WindowSystem& window, const LaunchOptions& options)
         // Nothing moves on the final scores or the menu: a headless run is done there, unless
         // it is still on its way into a network match.
         const bool joining = app.Net() != nullptr && app.Net()->Joining();
-        if ((game == nullptr && !joining) || (game != nullptr && game->IsOver())) app.Quit();
+        if (game == nullptr && !joining) app.Quit();
+        // A host shows its clients the final scores a while before it goes.
+        if (game != nullptr && game->IsOver() && ++overFrames > (app.Net() ? kLingerFrames : 0))
+            app.Quit();
     });
     const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
     summary.Finish(app.CurrentGame());

@@ -15,6 +15,8 @@
 #include "net/Protocol.h"
 
 namespace {
+constexpr double kFramesPerSecond = 80.0;
+
 std::string ReadWhole(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
@@ -31,13 +33,23 @@ HostSession::~HostSession() {
 
 void HostSession::BeforeFrame(App& app) {
     if (app.CurrentGame() != game_) NewMatch(app);
-    for (NetEvent& event : std::exchange(kept_, {}))
-        Take(app, std::move(event));
-    for (NetEvent& event : link_->Poll(0))
-        Take(app, std::move(event));
+    for (const NetEvent& event : std::exchange(kept_, {}))
+        Take(app, event);
+    for (const NetEvent& event : link_->Poll(0))
+        Take(app, event);
+}
+
+void HostSession::Close(App& app) {
+    const double clientSeconds = static_cast<double>(clientFrames_) / kFramesPerSecond;
+    if (clientSeconds <= 0.0) return;
+    const auto bytes = static_cast<unsigned long long>(link_->BytesSent());
+    app.LogLine("Network: %.1f kbit/s to each client (%llu bytes over %.0f client-seconds).",
+                static_cast<double>(bytes) * 8.0 / 1000.0 / clientSeconds, bytes, clientSeconds);
 }
 
 void HostSession::AfterFrame(App& app) {
+    clientFrames_ += std::count_if(clients_.begin(), clients_.end(),
+                                   [](const Client& c) { return c.playing; });
     Game* game = app.CurrentGame();
     if (game != nullptr && game == game_) {
         for (const std::string& line : game->TakeMessages())
@@ -71,7 +83,7 @@ void HostSession::NewMatch(App& app) {
     }
 }
 
-void HostSession::Take(App& app, NetEvent event) {
+void HostSession::Take(App& app, const NetEvent& event) {
     switch (event.type) {
         case NetEvent::Type::Connected:
             clients_.emplace_back().peer = event.peer;

@@ -25,6 +25,8 @@ public:
     void BeforeFrame(App& app) override;
     void AfterFrame(App& app) override;
     void Say(App& app, const std::string& line) override;
+    // Says in the log what the network cost: bytes a second to each client.
+    void Close(App& app) override;
 
     // Sent to all clients so far, for the network's cost in a summary.
     std::uint64_t BytesSent() const { return link_->BytesSent(); }
@@ -44,7 +46,7 @@ private:
         std::uint32_t lastInput = 0;
     };
 
-    void Take(App& app, NetEvent event);
+    void Take(App& app, const NetEvent& event);
     void Receive(App& app, Client& client, const NetEvent& event);
     void Handle(App& app, Client& client, const Hello& hello);
     void Handle(App& app, Client& client, const InputFrame& input);
@@ -70,4 +72,5 @@ private:
     std::string mapBytes_;
     std::uint32_t mapChecksum_ = 0;
     long steps_ = 0;
+    long clientFrames_ = 0;  // frames played, added up over the clients playing them
 };

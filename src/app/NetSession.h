@@ -15,6 +15,8 @@ public:
     virtual void AfterFrame(App& app) = 0;
     // A typed line that is no command: chat for everybody in the match.
     virtual void Say(App& app, const std::string& line) = 0;
+    // The session is about to be dropped: last words to the log and the peers.
+    virtual void Close(App& /*app*/) {}
     // Still on its way into a match: a headless run does not stop for having none yet.
     virtual bool Joining() const { return false; }
     // Done for good: the app drops it.
