@@ -60,6 +60,10 @@ void ClientSession::BeforeFrame(App& app) {
         for (const NetEvent& event : link_->Poll(0))
             Take(app, event);
     }
+    // The host sends a state every few frames: silence this long is a host gone.
+    if (std::chrono::steady_clock::now() - heard_ > std::chrono::milliseconds(kTimeoutMs))
+        End(app, connected_ ? "Connection to " + host_ + " lost."
+                            : "Could not connect to " + host_ + ".");
 }
 
 void ClientSession::AfterFrame(App& app) {
@@ -72,8 +76,10 @@ void ClientSession::AfterFrame(App& app) {
         finished_ = true;
         return;
     }
-    if (game != nullptr && game == game_)
-        Send(InputFrame{++sequence_, game->TakeInput()}, Delivery::Sequenced);
+    // Something goes every frame, in a match or not yet, so the host knows the client is there.
+    const RemoteInput controls =
+        game != nullptr && game == game_ ? game->TakeInput() : RemoteInput{};
+    Send(InputFrame{++sequence_, controls}, Delivery::Sequenced);
     link_->Flush();
     pacer_.Wait(*link_, [this](NetEvent event) { kept_.push_back(std::move(event)); });
 }
@@ -87,13 +93,16 @@ void ClientSession::Take(App& app, const NetEvent& event) {
     if (finished_) return;
     switch (event.type) {
         case NetEvent::Type::Connected:
+            connected_ = true;
             Send(Hello{kProtocolVersion, name_}, Delivery::Reliable);
             app.LogLine("Connected to %s.", Printable(host_).c_str());
             break;
         case NetEvent::Type::Disconnected:
-            End(app, "Connection to " + host_ + " lost.");
+            End(app, connected_ ? "Connection to " + host_ + " lost."
+                                : "Could not connect to " + host_ + ".");
             break;
         case NetEvent::Type::Received:
+            heard_ = std::chrono::steady_clock::now();
             Receive(app, event);
             break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -60,8 +61,10 @@ private:
     std::vector<std::string> names_;
     const Game* game_ = nullptr;  // the mirror this session started
     bool finished_ = false;
+    bool connected_ = false;
     std::uint32_t sequence_ = 0;
     int badPackets_ = 0;
     std::vector<NetEvent> kept_;
+    std::chrono::steady_clock::time_point heard_ = std::chrono::steady_clock::now();
     FramePacer pacer_;
 };

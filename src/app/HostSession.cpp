@@ -37,6 +37,20 @@ void HostSession::BeforeFrame(App& app) {
         Take(app, event);
     for (const NetEvent& event : link_->Poll(0))
         Take(app, event);
+    DropSilent(app);
+}
+
+void HostSession::DropSilent(App& app) {
+    const auto now = std::chrono::steady_clock::now();
+    std::vector<int> silent;
+    for (const Client& client : clients_) {
+        if (now - client.heard > std::chrono::milliseconds(kTimeoutMs))
+            silent.push_back(client.peer);
+    }
+    for (const int peer : silent) {
+        link_->Disconnect(peer);
+        Drop(app, peer, "timed out");
+    }
 }
 
 void HostSession::Close(App& app) {
@@ -48,8 +62,8 @@ void HostSession::Close(App& app) {
 }
 
 void HostSession::AfterFrame(App& app) {
-    clientFrames_ += std::count_if(clients_.begin(), clients_.end(),
-                                   [](const Client& c) { return c.playing; });
+    clientFrames_ +=
+        std::count_if(clients_.begin(), clients_.end(), [](const Client& c) { return c.playing; });
     Game* game = app.CurrentGame();
     if (game != nullptr && game == game_) {
         for (const std::string& line : game->TakeMessages())
@@ -92,7 +106,10 @@ void HostSession::Take(App& app, const NetEvent& event) {
             Drop(app, event.peer, "left");
             break;
         case NetEvent::Type::Received:
-            if (Client* client = Find(event.peer)) Receive(app, *client, event);
+            if (Client* client = Find(event.peer)) {
+                client->heard = std::chrono::steady_clock::now();
+                Receive(app, *client, event);
+            }
             break;
     }
 }

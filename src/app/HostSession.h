@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -44,6 +45,7 @@ private:
         std::string name;
         int badPackets = 0;
         std::uint32_t lastInput = 0;
+        std::chrono::steady_clock::time_point heard = std::chrono::steady_clock::now();
     };
 
     void Take(App& app, const NetEvent& event);
@@ -56,6 +58,7 @@ private:
     void Handle(App& app, Client& client, const Goodbye& goodbye);
     void Refuse(Client& client, const std::string& reason);
     void Drop(App& app, int peer, const char* how);
+    void DropSilent(App& app);
     int FreeSlot(const Game& game) const;
     void Welcome(App& app, Client& client);
     void NewMatch(App& app);

@@ -19,6 +19,10 @@ bool InitialiseOnce() {
     return ready;
 }
 
+// ENet notices a silent peer only when a resent packet times out, which can be seconds late;
+// the sessions keep the time-out themselves by the clock, and ENet's is the backstop.
+void Watch(ENetPeer* peer) { enet_peer_timeout(peer, 0, 2 * kTimeoutMs, 2 * kTimeoutMs); }
+
 class EnetLink final : public NetLink {
 public:
     explicit EnetLink(ENetHost* host) : host_(host) {}
@@ -77,7 +81,7 @@ private:
         switch (event.type) {
             case ENET_EVENT_TYPE_CONNECT:
                 out.type = NetEvent::Type::Connected;
-                enet_peer_timeout(event.peer, 0, kTimeoutMs, kTimeoutMs);
+                Watch(event.peer);
                 break;
             case ENET_EVENT_TYPE_DISCONNECT:
                 out.type = NetEvent::Type::Disconnected;
@@ -156,7 +160,7 @@ std::unique_ptr<NetLink> ConnectTo(const std::string& host, std::uint16_t port, 
         why = "no connection could be started";
         return nullptr;
     }
-    enet_peer_timeout(peer, 0, kTimeoutMs, kTimeoutMs);
+    Watch(peer);
     auto link = std::make_unique<EnetLink>(client);
     link->Adopt(peer);
     return link;

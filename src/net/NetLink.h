@@ -40,5 +40,6 @@ std::unique_ptr<NetLink> ListenOn(std::uint16_t port, int peers, std::string& wh
 // A connection on its way to `host`; its Connected event says it was made, a Disconnected one
 // that it could not be. None, with `why`, for a host name that does not resolve.
 std::unique_ptr<NetLink> ConnectTo(const std::string& host, std::uint16_t port, std::string& why);
-// A peer silent this long is dropped.
+// A peer silent this long is dropped: every session keeps it by the clock, as both ends send
+// something every frame.
 inline constexpr int kTimeoutMs = 5000;
