@@ -14,11 +14,12 @@ port=$((20000 + $$ % 20000))
 
 # Each side has its own player's folder.
 folder() { mkdir -p "$work/$1" && echo "$work/$1"; }
-host() { "$exe" -headless -seed 5 -userdir "$(folder host)" -host -port "$port" "$@"; }
+# Both run in the background, their own processes (exec), so a kill reaches the game itself.
+host() { exec "$exe" -headless -seed 5 -userdir "$(folder host)" -host -port "$port" "$@"; }
 client() {
     local name=$1
     shift
-    "$exe" -headless -userdir "$(folder "$name")" -name "$name" "$@"
+    exec "$exe" -headless -userdir "$(folder "$name")" -name "$name" "$@"
 }
 # The scores of a summary, "name: frags", one a line.
 scores() { sed -n 's/^ *[0-9]*\. \(.*: -\?[0-9]*\)$/\1/p' "$1" | sort; }
