@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: the Debian packages the game needs, installed when missing.
 # Usage: . scripts/packages.sh; ensure_packages pkg...
 BRAWLWICK_BUILD_PACKAGES="cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libpng-dev
-  libgl-dev libgl1-mesa-dri libglx-mesa0 fonts-liberation fonts-dejavu-core librsvg2-bin libopenal-dev sox"
+  libgl-dev libgl1-mesa-dri libglx-mesa0 fonts-liberation fonts-dejavu-core librsvg2-bin libopenal-dev sox libenet-dev"
 BRAWLWICK_TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev
   desktop-file-utils appstream"
 # What scripts/package.sh needs beyond the build: CPack reads the binaries with file and

@@ -9,6 +9,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ConsoleCommands.h"
+#include "app/NetSession.h"
 #include "app/Preferences.h"
 #include "console/Console.h"
 #include "content/GraphicsTable.h"
@@ -104,6 +105,8 @@ std::string App::FolderProblemLine() const {
 }
 
 App::~App() {
+    // A client says goodbye and a host lets its clients go before the match goes.
+    StopNet();
     StopSound(kMenuMusic);
     SavePreferences();
     // Images and fonts must die while the drawing context still exists, so the renderer is last.
@@ -195,10 +198,16 @@ int App::FindSound(const std::string& name) const {
 void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
                    const std::string& typeWord) {
     const bool emptyMap = mapName == "new.bwm";
+    StartMapAt(emptyMap ? std::filesystem::path()
+                        : folders_.ReadPath(std::filesystem::path("Maps") / mapName),
+               mapName, maxClients, fragLimit, typeWord);
+}
+
+void App::StartMapAt(const std::filesystem::path& path, const std::string& mapName, int maxClients,
+                     int fragLimit, const std::string& typeWord) {
+    const bool emptyMap = path.empty();
     std::ifstream file;
     if (!emptyMap) {
-        const std::filesystem::path path =
-            folders_.ReadPath(std::filesystem::path("Maps") / mapName);
         file.open(path, std::ios::binary);
         if (!file) {
             const std::string line = MapNotOpened(mapName);
@@ -209,6 +218,7 @@ void App::StartMap(const std::string& mapName, int maxClients, int fragLimit,
     }
     StopSound(kMenuMusic);
     game_.reset();  // an old match's music must end before the new one's starts
+    mapPath_ = path;
     game_ = MakeGame(maxClients, fragLimit, emptyMap ? GameType::FreeForAll : GameTypeOf(typeWord));
     if (emptyMap) {
         game_->OnCommand(Command::MapEditor);  // when the developer switch is on
@@ -248,7 +258,7 @@ std::unique_ptr<Game> App::MakeGame(int maxClients, int fragLimit, GameType type
     services.writeFile = [this](const std::string& name, std::string& why) {
         return folders_.WritePath(name, why);
     };
-    services.playerName = playerName_;
+    services.playerName = PlayerName();
     services.botSkill = botSkill_;
     services.botInHumanSlot = botInHumanSlot_;
     services.openAnimEditor = [](Game& game) { return std::make_unique<AnimEditor>(game); };
@@ -263,14 +273,17 @@ void App::SetBotSkill(int skill) {
 
 void App::EndGame() {
     game_.reset();
+    mapPath_.clear();
     PlaySound(kMenuMusic, kSoundVolume, kSoundFrequency, true);
 }
 
 void App::Frame() {
     timer_->Tick();
     if (input_) input_->Poll(*this);
+    if (net_) net_->BeforeFrame(*this);
     if (!game_) {
         if (drawing_) DrawMenu();
+        AfterNetFrame();
         return;
     }
     if (!drawing_) {
@@ -282,6 +295,20 @@ void App::Frame() {
         game_->Frame();
     }
     if (game_->IsFinished()) EndGame();
+    AfterNetFrame();
+}
+
+void App::AfterNetFrame() {
+    if (!net_) return;
+    net_->AfterFrame(*this);
+    if (net_->Finished()) StopNet();
+}
+
+void App::StartNet(std::unique_ptr<NetSession> session) { net_ = std::move(session); }
+
+void App::StopNet() {
+    if (net_) net_->Close(*this);
+    net_.reset();
 }
 
 void App::DrawMenu() {

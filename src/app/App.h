@@ -22,6 +22,7 @@ class FrameTimer;
 class GraphicsTable;
 class InputSystem;
 class KeyboardDevice;
+class NetSession;
 class Renderer;
 class SoundSystem;
 struct Sprite;
@@ -59,6 +60,16 @@ public:
     // A map that cannot be opened or read leaves the menu as it was.
     void StartMap(const std::string& mapName, int maxClients, int fragLimit,
                   const std::string& typeWord);
+    // The same for a map file anywhere (a network client's download), shown under `mapName`.
+    void StartMapAt(const std::filesystem::path& path, const std::string& mapName, int maxClients,
+                    int fragLimit, const std::string& typeWord);
+    // The file the running match was read from; empty for a new map.
+    const std::filesystem::path& MapPath() const { return mapPath_; }
+
+    // Network play: the session runs around every frame until it is finished or replaced.
+    void StartNet(std::unique_ptr<NetSession> session);
+    void StopNet();
+    NetSession* Net() const { return net_.get(); }
 
     // Drops the running match, if any, and goes back to the menu and its music.
     void EndGame();
@@ -71,6 +82,7 @@ public:
              const std::function<void()>& afterFrame = {});
     // Off: a frame runs the match's update pass alone and nothing is drawn (a headless run).
     void SetDrawing(bool on) { drawing_ = on; }
+    bool Drawing() const { return drawing_; }
     // On: matches started from now on give the human's slot to a bot.
     void SetBotInHumanSlot(bool on) { botInHumanSlot_ = on; }
 
@@ -107,8 +119,14 @@ public:
     float GetTimeScale() const;
     void SetTimeScaleTarget(float value);
 
-    const std::string& PlayerName() const { return playerName_; }
-    void SetPlayerName(const std::string& name) { playerName_ = name; }
+    // The name for this run (-name) when given, else the saved one.
+    const std::string& PlayerName() const { return runName_ ? *runName_ : playerName_; }
+    void SetPlayerName(const std::string& name) {
+        playerName_ = name;
+        runName_.reset();
+    }
+    // A name for this run alone: it is not saved.
+    void SetRunName(const std::string& name) { runName_ = name; }
     // The bots' skill, 1 to 5, for the running match and the ones started after it.
     int BotSkill() const { return botSkill_; }
     void SetBotSkill(int skill);
@@ -125,6 +143,7 @@ public:
 
 private:
     void DrawMenu();
+    void AfterNetFrame();
     void OpenLog();
     std::string FolderProblemLine() const;
     void SavePreferences();
@@ -148,6 +167,9 @@ private:
     CursorDevice* cursor_ = nullptr;
     bool drawing_ = true;
     bool botInHumanSlot_ = false;
+    std::optional<std::string> runName_;
+    std::filesystem::path mapPath_;
+    std::unique_ptr<NetSession> net_;
 };
 
 // The process-wide App, set right after construction and cleared right before destruction.

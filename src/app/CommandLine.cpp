@@ -87,6 +87,18 @@ std::optional<std::string> NameAfter(const std::vector<std::string_view>& words,
     }
     return std::nullopt;
 }
+void ReadNetworkOptions(const std::vector<std::string_view>& words, LaunchOptions& options) {
+    options.host = HasWord(words, "-host");
+    options.connect = WordAfter(words, "-connect");
+    options.name = WordAfter(words, "-name");
+    int port = options.port;
+    ReadBoundedNumber(words, "-port", 1, 65535, port, options.problems);
+    options.port = static_cast<std::uint16_t>(port);
+    if (options.host && options.connect) {
+        options.problems.emplace_back("-host and -connect together: connecting, not hosting.");
+        options.host = false;
+    }
+}
 }  // namespace
 
 LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
@@ -135,6 +147,7 @@ LaunchOptions ParseCommandLine(int argc, const char* const* argv) {
                       options.problems);
     ReadBoundedNumber(words, "-fraglimit", 1, 100000, options.fragLimit, options.problems);
     ReadBoundedNumber(words, "-skill", 1, 5, options.botSkill, options.problems);
+    ReadNetworkOptions(words, options);
     return options;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "net/Protocol.h"
 
 // What the command line asks for. The display flags are found by plain substring search over
 // the whole line, as players have always typed them; the rest are whole words with a value.
@@ -24,6 +27,11 @@ struct LaunchOptions {
     int fragLimit = 32;
     std::string gameType = "ffa";
     int botSkill = 3;  // -skill N, 1 to 5
+    // Network play: -host the match, or -connect HOST[:PORT] to one; -port N, -name NAME.
+    bool host = false;
+    std::optional<std::string> connect;
+    std::uint16_t port = kDefaultPort;
+    std::optional<std::string> name;
     // What could not be used, one line each, for the player to read.
     std::vector<std::string> problems;
 };

@@ -30,6 +30,10 @@ constexpr std::array kFlags{
     Flag{"-fraglimit N", Value::kNumber, "frags that end that match: 1 to 100000"},
     Flag{"-skill N", Value::kNumber, "the bots' skill, 1 to 5"},
     Flag{"-type WORD", Value::kName, "ffa (every player for himself) or team"},
+    Flag{"-host", Value::kNone, "host the match for others to join"},
+    Flag{"-port N", Value::kNumber, "the network port to host on or connect to (else 27315)"},
+    Flag{"-connect HOST[:PORT]", Value::kName, "join the match hosted at HOST"},
+    Flag{"-name NAME", Value::kName, "play under NAME for this run"},
     Flag{"--version", Value::kNone, "print the version and quit"},
     Flag{"--help", Value::kNone, "print these lines and quit"},
 };

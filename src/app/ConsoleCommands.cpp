@@ -6,11 +6,14 @@
 #include <system_error>
 
 #include "app/App.h"
+#include "app/NetLaunch.h"
+#include "app/NetSession.h"
 #include "app/Preferences.h"
 #include "console/CommandWords.h"
 #include "console/Console.h"
 #include "core/TextFormat.h"
 #include "game/Game.h"
+#include "net/Protocol.h"
 #include "sound/SoundSystem.h"
 #include "world/MapFile.h"
 
@@ -222,6 +225,26 @@ void MaxClients(const CommandCall& call) {
     call.console.Print("Maxclients <number>");
 }
 
+// "connect HOST[:PORT]" joins a network match in place of the one running.
+void Connect(const CommandCall& call) {
+    if (call.words.size() < 2) {
+        call.console.Print("Connect <host>[:<port>]");
+        return;
+    }
+    ConnectToHost(call.app, call.words[1], kDefaultPort);
+}
+
+// "disconnect" leaves the network match, or stops hosting, for the menu.
+void Disconnect(const CommandCall& call) {
+    if (call.app.Net() == nullptr) {
+        call.console.Print("Not connected.");
+        return;
+    }
+    call.app.StopNet();
+    call.app.EndGame();
+    call.console.Print("Disconnected.");
+}
+
 // Compared in this order.
 constexpr ConsoleCommand kCommands[] = {
     {"quit", false, false, Quit},
@@ -239,6 +262,8 @@ constexpr ConsoleCommand kCommands[] = {
     {"map", false, true, Map},
     {"save", false, true, Save},
     {"maxclients", false, true, MaxClients},
+    {"connect", false, false, Connect},
+    {"disconnect", false, false, Disconnect},
 };
 
 const ConsoleCommand* FindCommand(const std::string& word) {
@@ -264,8 +289,13 @@ void RunConsoleCommand(App& app, const std::string& line) {
         if (!command->needsGame || game != nullptr) command->handler(call);
         return;
     }
-    // Any other line is said in the match; then the commands that work anywhere run.
-    if (game != nullptr) SayAsHuman(*game, line);
+    // Any other line is said in the match (to everybody in a network match); then the commands
+    // that work anywhere run.
+    if (NetSession* net = app.Net()) {
+        net->Say(app, line);
+    } else if (game != nullptr) {
+        SayAsHuman(*game, line);
+    }
     if (command != nullptr) command->handler(call);
 }
 

@@ -6,6 +6,7 @@
 #include "app/App.h"
 #include "app/CommandLine.h"
 #include "app/HeadlessWindow.h"
+#include "app/NetLaunch.h"
 #include "app/RunSetup.h"
 #include "app/RunSummarised.h"
 #include "core/TextFormat.h"
@@ -28,7 +29,7 @@ bool Play(App& app, RunSetup& run, HeadlessWindow& window, const LaunchOptions& 
     app.SetBotInHumanSlot(!run.Replaying());
     app.LoadSounds(nullptr);
     app.SetBotSkill(options.botSkill);
-    app.StartMap(options.mapName, options.maxPlayers, options.fragLimit, options.gameType);
+    LaunchMatch(app, options);
     const RunResult result = RunSummarised(app, events, options, run.Seed());
     run.Finish(result.frames, app);
     if (result.matchPlayed) return true;

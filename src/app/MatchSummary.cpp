@@ -23,7 +23,9 @@ void MatchSummary::Observe(const Game* game, float frames) {
 }
 
 void MatchSummary::Finish(const Game* game) {
-    if (game != nullptr) TakeScores(*game);
+    // A match over has its scores already: a network player who left since would be named
+    // by his bot.
+    if (game != nullptr && !lastOver_) TakeScores(*game);
 }
 
 void MatchSummary::TakeScores(const Game& game) {

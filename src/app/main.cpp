@@ -10,6 +10,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLineHelp.h"
 #include "app/HeadlessRun.h"
+#include "app/NetLaunch.h"
 #include "app/RunSetup.h"
 #include "app/RunSummarised.h"
 #include "platform/OpenAlDevice.h"
@@ -89,7 +90,7 @@ int main(int argc, char** argv) {
     app->SetCursorDevice(&events);
     app->LoadSounds(std::make_unique<OpenAlDevice>());
     app->SetBotSkill(options.botSkill);
-    app->StartMap(options.mapName, options.maxPlayers, options.fragLimit, options.gameType);
+    LaunchMatch(*app, options);
     run.Finish(RunSummarised(*app, events, options, run.Seed()).frames, *app);
 
     g_app = nullptr;

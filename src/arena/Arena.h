@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "arena/EffectEvent.h"
 #include "arena/MatchSprites.h"
 #include "bots/ChatEvent.h"
 #include "core/Geometry.h"
@@ -100,4 +101,11 @@ public:
     virtual const UpperAnimationSet& UpperAnimations() const = 0;
     // The human's mouse look; none when the match has no cursor.
     virtual MouseLook* HumanMouse() = 0;
+
+    // Network play. A shared effect or a sound is bracketed by these, so a host can pass it to
+    // its clients once, however many effects it calls inside.
+    virtual void BeginEffect(const EffectEvent& /*event*/) {}
+    virtual void EndEffect() {}
+    // The fighter is played from across the network: no bot thinks or chats for him.
+    virtual bool RemoteSlot(int /*number*/) const { return false; }
 };

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include "arena/ObjectState.h"
+
 class Arena;
 class View;
 
@@ -16,6 +20,9 @@ public:
     virtual void Update(Arena& arena) = 0;
     // Draws what the last update left; changes nothing.
     virtual void Draw(const View& view) const = 0;
+    // What a network client needs to draw it; none for what a client makes for itself (the
+    // particles, which it makes from the host's effect events).
+    virtual std::optional<ObjectState> Export() const { return std::nullopt; }
 
     bool Finished() const { return finished_; }
     void SetFinished() { finished_ = true; }

@@ -9,6 +9,11 @@
 #include "weapons/Weapon.h"
 
 namespace {
+// Neither the human nor a fighter played from across the network says a bot's lines.
+bool IsBot(const Player& player, const Arena& arena) {
+    return player.Number() != 0 && !arena.RemoteSlot(player.Number());
+}
+
 constexpr float kMiscLow = 1000.0f;
 constexpr float kMiscHigh = 2000.0f;
 constexpr float kReleaseLow = 30.0f;
@@ -49,13 +54,13 @@ void FillKillerAndVictim(std::string& line, const Player& player, Arena& arena) 
 }  // namespace
 
 std::string DisplayName(const Player& player, const Arena& arena) {
-    const BotProfile* profile = player.Number() == 0 ? nullptr : ProfileOf(player, arena);
+    const BotProfile* profile = IsBot(player, arena) ? ProfileOf(player, arena) : nullptr;
     if (profile == nullptr || profile->nicks.empty()) return player.GetName(arena);
     return AnyOf(profile->nicks);
 }
 
 void RaiseChatEvent(Player& player, ChatEvent event, Arena& arena) {
-    if (!arena.BotChat() || player.Number() == 0) return;
+    if (!arena.BotChat() || !IsBot(player, arena)) return;
     const BotProfile* profile = ProfileOf(player, arena);
     if (profile == nullptr) return;
     // The misc timer has made its own chance test.
@@ -99,7 +104,7 @@ void ChatTick(Player& player, Arena& arena) {
 }
 
 void Respond(Player& listener, const std::string& line, const Player& speaker, Arena& arena) {
-    if (!arena.BotChat() || listener.Number() == 0) return;
+    if (!arena.BotChat() || !IsBot(listener, arena)) return;
     const BotProfile* profile = ProfileOf(listener, arena);
     if (profile == nullptr || speaker.GetName(arena) == listener.GetName(arena)) return;
     if (!Chance(profile->chattyRespond)) return;

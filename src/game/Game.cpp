@@ -120,6 +120,9 @@ float Game::TimeScale() const { return services_.timer.TimeScale(); }
 void Game::SetTimeScaleTarget(float target) { services_.timer.SetTimeScaleTarget(target); }
 
 std::string Game::PlayerName(int number) const {
+    const bool named = number >= 0 && static_cast<std::size_t>(number) < shownNames_.size() &&
+                       !shownNames_[static_cast<std::size_t>(number)].empty();
+    if (named) return shownNames_[static_cast<std::size_t>(number)];
     if (number == 0) return services_.playerName;
     // A bot without a profile is named by its number, so a kill line still says who.
     const bool known = number > 0 && number < PlayerCount();
@@ -189,6 +192,7 @@ int Game::FindSound(const std::string& fileName) const {
 }
 
 void Game::PlaySound(int number) {
+    if (number >= 0) KeepEvent(MakeEffect(EffectKind::Sound, Vec2{}, number));
     if (services_.sound && number >= 0) services_.sound->Play(number, kEffectVolume, false);
 }
 

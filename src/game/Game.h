@@ -15,7 +15,9 @@
 #include "game/Editor.h"
 #include "game/GameServices.h"
 #include "game/GameType.h"
+#include "game/MatchState.h"
 #include "game/MessageList.h"
+#include "game/RemoteInput.h"
 #include "game/ScreenshotSeries.h"
 #include "game/Title.h"
 #include "player/AnimationSet.h"
@@ -119,7 +121,7 @@ public:
     void ShowTitle(const std::string& text, float duration) override {
         title_.Show(text, duration);
     }
-    void AddMessage(const std::string& text) override { messages_.Add(text); }
+    void AddMessage(const std::string& text) override;
     bool HideHud() const override { return hideHud_; }
     const Font* SmallFont() const override { return smallFont_.get(); }
     const Font* SmallBoldFont() const override { return smallBoldFont_.get(); }
@@ -134,6 +136,34 @@ public:
             player.FitAnimationStates(*this);
     }
     MouseLook* HumanMouse() override { return mouseLook_.get(); }
+    void BeginEffect(const EffectEvent& event) override;
+    void EndEffect() override { --effectDepth_; }
+    bool RemoteSlot(int number) const override;
+
+    // Network play on the host. A client plays fighter `number` under `name`, with a fresh
+    // score, driven by the inputs given him, until he is handed back to his bot.
+    void TakeRemote(int number, const std::string& name);
+    void ReleaseRemote(int number);
+    void SetRemoteInput(int number, const RemoteInput& input);
+    // A chat line of the player's, for everybody; the bots may answer it.
+    void SayFrom(int number, const std::string& text);
+    // From now on sounds, effects and message lines are kept for the clients.
+    void KeepForClients() { keepForClients_ = true; }
+    // What the clients draw, with the sounds and effects kept since the last call.
+    MatchState CaptureState();
+    // The message lines kept since the last call.
+    std::vector<std::string> TakeMessages();
+
+    // Network play on a client: the match mirrors the host's. Nothing is simulated but the
+    // particles; the fighters, projectiles, items and scores are the host's last states,
+    // the fighters moved smoothly between the two newest.
+    void SetMirror(bool on) { mirror_ = on; }
+    bool IsMirror() const { return mirror_; }
+    void ShowState(const MatchState& state);
+    // Every player's name by number, as the host gives them.
+    void SetNames(const std::vector<std::string>& names) { shownNames_ = names; }
+    // The human's controls as of this frame, to send to the host.
+    RemoteInput TakeInput();
 
     void BuildQuadTree(int depth) { map_.BuildQuadTree(depth); }
     // Map editing, for the map editor. The world reaches 250 beyond every platform, and the
@@ -181,6 +211,8 @@ public:
     static constexpr float kEndFade = 260.0f;
     // Steps a dead player waits before coming back.
     static constexpr float kRespawnTime = 300.0f;
+    // Steps of bullet time a press gives.
+    static constexpr float kBulletTime = 1000.0f;
 
 private:
     // False, with the reason on the console and the match finished, for a type not played.
@@ -197,6 +229,14 @@ private:
     void UpdateFade();
     // Places by frags for the scoreboard and the final scores.
     void RankPlayers();
+    // Network play: a client's fighter driven by his inputs, and a mirror's update pass.
+    void DriveRemote(Player& player);
+    void HoldRemoteFire();
+    void MirrorUpdate();
+    void InterpolateFigures();
+    bool CountPress(Command command);
+    // Keeps a sound or an effect for the clients, unless it happens inside another.
+    void KeepEvent(const EffectEvent& event);
     // The steps of the draw pass.
     void DrawWorld() const;
     void DrawHud() const;
@@ -273,4 +313,27 @@ private:
     std::vector<int> ranking_;
     BotFiles botFiles_;
     int botSkill_ = BotSkill::kAsWritten;
+
+    // Network play, by player number: who is played from across the network, and the inputs
+    // and press counters last seen of him.
+    struct Remote {
+        bool active = false;
+        RemoteInput input;
+        std::array<std::uint8_t, kPressedCommandCount> seen{};
+    };
+    std::vector<Remote> remotes_;
+    std::vector<std::string> shownNames_;  // by number; an empty one is the usual name
+    bool keepForClients_ = false;
+    int effectDepth_ = 0;
+    std::vector<EffectEvent> keptEvents_;
+    std::vector<std::string> keptMessages_;
+    std::uint32_t steps_ = 0;
+    // A mirror's two newest states and the steps since the newest came.
+    bool mirror_ = false;
+    MatchState shownBefore_;
+    MatchState shown_;
+    float sinceShown_ = 0.0f;
+    std::vector<std::unique_ptr<LiveObject>> ghosts_;
+    RemoteInput localInput_;
+    bool clickPending_ = false;
 };

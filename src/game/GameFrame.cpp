@@ -59,6 +59,11 @@ bool Game::Playable() {
 
 void Game::Update() {
     if (!Playable()) return;
+    ++steps_;
+    if (mirror_) {
+        MirrorUpdate();
+        return;
+    }
     // The tree's marks show the leaves this frame's collision queries visited.
     map_.ClearTreeMarks();
     AimHuman();
@@ -85,6 +90,8 @@ void Game::Draw() const {
     // Objects fired after the live objects' turn are first drawn once they have moved.
     for (std::size_t i = 0; i < std::min(updatedObjects_, liveObjects_.size()); ++i)
         liveObjects_[i]->Draw(*view_);
+    for (const auto& ghost : ghosts_)
+        ghost->Draw(*view_);
     DrawHud();
     DrawConsole();
     DrawFade();
@@ -159,7 +166,11 @@ void Game::UpdatePlayers() {
             UpdateDead(player);
             continue;
         }
-        Think(player, *this);
+        if (RemoteSlot(static_cast<int>(i))) {
+            DriveRemote(player);
+        } else {
+            Think(player, *this);
+        }
         player.Update(*this);
     }
 }
@@ -183,6 +194,7 @@ void Game::UpdateLiveObjects() {
 }
 
 void Game::HoldFire() {
+    HoldRemoteFire();
     Weapon* weapon = HumanWeapon();
     if (weapon == nullptr) return;
     if (ActionHeld(Action::kFirePrimary)) {

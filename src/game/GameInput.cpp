@@ -9,7 +9,6 @@
 
 namespace {
 constexpr float kSlowMotion = 0.25f;
-constexpr float kBulletTime = 1000.0f;
 }  // namespace
 
 void Game::OnCommand(Command command) {
@@ -21,6 +20,7 @@ void Game::OnCommand(Command command) {
         mapEditor_->OnCommand(command);
         return;
     }
+    if (mirror_ && CountPress(command)) return;
     struct Entry {
         Command command;
         void (Game::*run)();
@@ -99,7 +99,7 @@ void Game::OnKeyDown(int key) {
         return;
     }
     if (key == Key::kTab) hideHud_ = !hideHud_;
-    if (key == Key::kW) StartBulletTime();
+    if (key == Key::kW && !(mirror_ && CountPress(Command::BulletTime))) StartBulletTime();
 }
 
 void Game::StartBulletTime() {
@@ -123,7 +123,8 @@ void Game::OnLeftButtonDown() {
     // A click is one frame of held fire, unless the bindings gave the button an action: then it
     // holds that action as long as it is held, and one more frame would be a second shot.
     const bool bound = services_.input && services_.input->IsButtonBound(Button::kMouseLeft);
-    if (Weapon* weapon = HumanWeapon(); weapon && !bound)
+    if (mirror_ && !bound) clickPending_ = true;
+    if (Weapon* weapon = HumanWeapon(); weapon && !bound && !mirror_)
         weapon->HoldPrimary(players_.front(), *this);
 }
 

@@ -108,14 +108,19 @@ void Player::ToggleCrouch() {
 void Player::StartBulletTime(float duration, Arena& arena) {
     if (!inPlay_ || !hasHead_) return;
     bulletTime_ = duration;
-    if (number_ == 0) arena.SetTimeScaleTarget(kSlowMotion);
+    if (SlowsTheMatch(arena)) arena.SetTimeScaleTarget(kSlowMotion);
     smokeTimer_ = RandomRange(4.0f, 8.0f);
+}
+
+// The human's bullet time slows the match; in a network match every human's does, for everyone.
+bool Player::SlowsTheMatch(const Arena& arena) const {
+    return number_ == 0 || arena.RemoteSlot(number_);
 }
 
 void Player::EndBulletTime(Arena& arena) {
     smokeTimer_ = 0.0f;
     bulletTime_ = 0.0f;
-    if (number_ == 0) arena.SetTimeScaleTarget(1.0f);
+    if (SlowsTheMatch(arena)) arena.SetTimeScaleTarget(1.0f);
 }
 
 void Player::Give(const std::string& what, Arena& arena) {

@@ -8,6 +8,7 @@
 #include "player/AnimationState.h"
 #include "player/CarriedWeapons.h"
 #include "player/ChatState.h"
+#include "player/FigureState.h"
 #include "player/Pose.h"
 #include "world/Team.h"
 
@@ -116,6 +117,13 @@ public:
     // One frame of a player in play: look, timers, physics, placing the figure, the cigarette's
     // smoke and the weapons' timers.
     void Update(Arena& arena);
+    // Network play: what a client needs to draw him (the weapon in hand left to the match,
+    // which knows the weapon file's order), and a client's copy taking that in place of an
+    // update. `ownAim` keeps the aim and facing the client's own mouse gave its fighter.
+    FigureState Figure() const;
+    void ShowFigure(const FigureState& figure, Arena& arena, bool ownAim);
+    void SetAim(float degrees);
+
     // The figure, head, weapon in hand and name tag as the last update left them.
     void Draw(const View& view, const Arena& arena) const;
     // The carried weapons in a row at the top of the screen, the one in hand large.
@@ -153,6 +161,8 @@ public:
     int BotProfile() const { return botProfile_; }
     void SetBotProfile(int profile) { botProfile_ = profile; }
     int Frags() const { return frags_; }
+    // A network player taking a bot's place starts from nothing.
+    void ResetScore() { frags_ = 0; }
     int LastKiller() const { return lastKiller_; }
     float DeadTime() const { return deadTime_; }
     void AddDeadTime(float step) { deadTime_ += step; }
@@ -187,6 +197,7 @@ public:
 
 private:
     void CountDownBulletTime(Arena& arena);
+    bool SlowsTheMatch(const Arena& arena) const;
     void Accelerate(float step);
     void MoveWithCollision(Arena& arena);
     void PlaceFigure();
@@ -233,4 +244,5 @@ private:
     int number_ = 0;
     int botProfile_ = -1;
     BotMind mind_;
+    int heldDef_ = -1;  // a client's copy: the weapon file's section its one weapon was made of
 };

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "arena/Arena.h"
+#include "arena/EffectScope.h"
 #include "core/Random.h"
 #include "player/Player.h"
 #include "weapons/effects/FlyingHead.h"
@@ -56,6 +57,8 @@ void ThrowBones(const PoseType& pose, const Throw& how, Arena& arena) {
 }  // namespace
 
 void Player::Gib(Arena& arena, Vec2 from, bool directional, bool wide) {
+    const auto flags = static_cast<std::uint8_t>((directional ? 1 : 0) | (wide ? 2 : 0));
+    const EffectScope scope(arena, MakeEffect(EffectKind::Gibs, from, number_, flags));
     if (armour_ > 0.0f) BreakArmour(arena, from, directional, wide);
     arena.PlaySound("Gib1.wav");
     const Throw how = ThrowFrom(from, position_, directional, wide);

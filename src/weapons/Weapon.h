@@ -48,10 +48,10 @@ public:
     int Sprite() const { return sprite_; }
     Vec2 HandOffset() const { return hand_; }
     Vec2 FireOffset() const { return fire_; }
-
-protected:
+    // Also how a network client's copy shows the host's count.
     void SetAmmo(int ammo) { ammo_ = ammo; }
 
+protected:
 private:
     std::string name_;
     int ammo_ = 0;

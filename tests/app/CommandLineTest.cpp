@@ -51,6 +51,11 @@ TEST(CommandLine, TestingFlagsTakeWholeWordsAndTheMatchIsNamedByWords) {
     EXPECT_TRUE(options.problems.empty());
     EXPECT_FALSE(Parse({"-windowed"}).windowed);
     EXPECT_EQ(Parse({"-map", "bwdm2"}).mapName, "bwdm2.bwm");  // by name, as the console
+
+    const LaunchOptions net = Parse({"-connect", "host-1024:9000", "-name", "x-640", "-port", "7"});
+    EXPECT_EQ(std::tuple(net.connect, net.name, net.port, net.host, net.resolutionIndex),
+              std::tuple("host-1024:9000", "x-640", 7, false, 2));
+    EXPECT_TRUE(Parse({"-host"}).host);
 }
 
 TEST(CommandLine, NumbersThatDoNotFitAreSaidAndLeftAtTheirDefaults) {
@@ -67,6 +72,8 @@ TEST(CommandLine, NumbersThatDoNotFitAreSaidAndLeftAtTheirDefaults) {
         {{"-players", "65"}, "-players takes a whole number from 1 to 64; using 6."},
         {{"-fraglimit", "ten"}, "-fraglimit takes a whole number from 1 to 100000; using 32."},
         {{"-skill", "6"}, "-skill takes a whole number from 1 to 5; using 3."},
+        {{"-port", "65536"}, "-port takes a whole number from 1 to 65535; using 27315."},
+        {{"-host", "-connect", "h"}, "-host and -connect together: connecting, not hosting."},
         {{"-record"}, "-record takes a file name; nothing is recorded."},
         {{"-record", "-window"}, "-record takes a file name; nothing is recorded."},
         {{"-script", "-320"}, "-script takes a file name; the keyboard and mouse are read."},

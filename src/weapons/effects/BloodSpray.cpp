@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "arena/Arena.h"
+#include "arena/EffectScope.h"
 #include "core/Random.h"
 #include "weapons/effects/ParticleSetup.h"
 
@@ -12,6 +13,10 @@ constexpr int kMostDrops = 64;
 }  // namespace
 
 void BloodSpray(Arena& arena, const BloodSprayShot& shot) {
+    EffectEvent event = MakeEffect(EffectKind::Blood, shot.at, shot.count, shot.armour ? 1 : 0);
+    event.velocity = shot.velocity;
+    event.values = {shot.speedLow, shot.speedHigh};
+    const EffectScope scope(arena, event);
     const MatchSprites& sprites = arena.Sprites();
     for (int i = 0; i < std::min(shot.count, kMostDrops); ++i) {
         arena.SpawnParticle(ParticleSetup{

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "arena/Arena.h"
+#include "arena/EffectScope.h"
 #include "core/Random.h"
 #include "weapons/effects/ParticleSetup.h"
 
@@ -44,6 +45,10 @@ void Blast(Arena& arena, Vec2 at, const ExplosionSize& size) {
 }  // namespace
 
 void ExplosionCloud(Arena& arena, Vec2 at, const ExplosionSize& size) {
+    EffectEvent event = MakeEffect(EffectKind::Explosion, at, size.smokeCount);
+    event.values = {size.smokeScale, size.smokeGrowthLow, size.smokeGrowthHigh,
+                    size.blastScale, size.blastGrowthLow, size.blastGrowthHigh};
+    const EffectScope scope(arena, event);
     for (int i = 0; i < std::min(size.smokeCount, kMostPuffs); ++i)
         Smoke(arena, at, size);
     for (int i = 0; i < kBlasts; ++i)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "arena/Arena.h"
+#include "arena/EffectScope.h"
 #include "core/Random.h"
 #include "weapons/effects/ParticleSetup.h"
 
@@ -12,6 +13,7 @@ constexpr int kMostSparks = 64;
 }  // namespace
 
 void SparkShower(Arena& arena, Vec2 at, int count) {
+    const EffectScope scope(arena, MakeEffect(EffectKind::Sparks, at, count));
     const int sprite = arena.Sprites().spark;
     for (int i = 0; i < std::min(count, kMostSparks); ++i) {
         arena.SpawnParticle(ParticleSetup{

@@ -1,5 +1,7 @@
 #include "weapons/projectiles/Bullet.h"
 
+#include "weapons/projectiles/ProjectileDrawing.h"
+
 #include <cmath>
 #include <memory>
 
@@ -19,9 +21,6 @@ namespace {
 constexpr int kWallSparks = 3;
 constexpr int kHelmetSparks = 4;
 constexpr int kBeheadingBlood = 16;
-constexpr float kTracerLength = 15.0f;
-constexpr Colour kTracerTail{200, 200, 0, 0};
-constexpr Colour kTracerHead{255, 180, 0, 255};
 }  // namespace
 
 void Bullet::Update(Arena& arena) {
@@ -92,11 +91,12 @@ void Bullet::GlanceOffHelmet(Arena& arena, Player& victim, Vec2 at) {
     victim.SetHelmet(false);
 }
 
-void Bullet::Draw(const View& view) const {
-    const float speed = Length(state_.velocity);
-    // A bullet at rest has no direction to trail.
-    if (!(speed > 0.0f) || !std::isfinite(speed)) return;
-    const Vec2 head = view.ToScreen(state_.position);
-    const Vec2 tail = head - state_.velocity * (kTracerLength / speed);
-    view.GetRenderer().DrawLine(tail.x, tail.y, head.x, head.y, kTracerTail, kTracerHead);
+void Bullet::Draw(const View& view) const { DrawProjectile(view, *Export()); }
+
+std::optional<ObjectState> Bullet::Export() const {
+    ObjectState state;
+    state.kind = ObjectKind::Bullet;
+    state.position = state_.position;
+    state.velocity = state_.velocity;
+    return state;
 }

@@ -28,6 +28,7 @@ public:
 
     void Update(Arena& arena) override;
     void Draw(const View& view) const override;
+    std::optional<ObjectState> Export() const override;
 
     Vec2 Position() const { return state_.position; }
     Vec2 Velocity() const { return state_.velocity; }

@@ -1,5 +1,7 @@
 #include "weapons/projectiles/Flame.h"
 
+#include "weapons/projectiles/ProjectileDrawing.h"
+
 #include "arena/Arena.h"
 #include "core/Geometry.h"
 #include "core/Random.h"
@@ -98,10 +100,8 @@ void Flame::Smoulder(Arena& arena) const {
     }
 }
 
-void Flame::Draw(const View& view) const {
-    const Sprite* sprite = view.GetSprite(sprite_);
-    if (sprite == nullptr) return;
-    const Vec2 at = view.ToScreen(position_);
-    view.GetRenderer().DrawSpriteScaled(*sprite, at.x, at.y, scale_, scale_, AlphaByte(alpha_),
-                                        rotation_);
+void Flame::Draw(const View& view) const { DrawProjectile(view, *Export()); }
+
+std::optional<ObjectState> Flame::Export() const {
+    return ObjectState{ObjectKind::Flame, sprite_, position_, velocity_, rotation_, scale_, alpha_};
 }

@@ -1,5 +1,7 @@
 #include "weapons/projectiles/Grenade.h"
 
+#include "weapons/projectiles/ProjectileDrawing.h"
+
 #include <cmath>
 
 #include "arena/Arena.h"
@@ -73,9 +75,8 @@ void Grenade::Explode(Arena& arena) {
     BlastDamage(arena, position_, kBlastRadius, owner_);
 }
 
-void Grenade::Draw(const View& view) const {
-    const Sprite* sprite = view.GetSprite(sprite_);
-    if (sprite == nullptr) return;
-    const Vec2 at = view.ToScreen(position_);
-    view.GetRenderer().DrawSpriteScaled(*sprite, at.x, at.y, 1.0f, 1.0f, 255, rotation_);
+void Grenade::Draw(const View& view) const { DrawProjectile(view, *Export()); }
+
+std::optional<ObjectState> Grenade::Export() const {
+    return ObjectState{ObjectKind::Grenade, sprite_, position_, velocity_, rotation_, 1.0f, 255.0f};
 }

@@ -17,6 +17,7 @@ public:
 
     void Update(Arena& arena) override;
     void Draw(const View& view) const override;
+    std::optional<ObjectState> Export() const override;
 
     Vec2 Position() const { return position_; }
     Vec2 Velocity() const { return velocity_; }

@@ -1,5 +1,7 @@
 #include "weapons/projectiles/Rocket.h"
 
+#include "weapons/projectiles/ProjectileDrawing.h"
+
 #include "arena/Arena.h"
 #include "core/Geometry.h"
 #include "core/Random.h"
@@ -70,9 +72,8 @@ void Rocket::Explode(Arena& arena, const ShotTrace& trace) {
     BlastDamage(arena, position_, kBlastRadius, owner_);
 }
 
-void Rocket::Draw(const View& view) const {
-    const Sprite* sprite = view.GetSprite(sprite_);
-    if (sprite == nullptr) return;
-    const Vec2 at = view.ToScreen(position_);
-    view.GetRenderer().DrawSpriteScaled(*sprite, at.x, at.y, kScale, kScale, 255, 0.0f);
+void Rocket::Draw(const View& view) const { DrawProjectile(view, *Export()); }
+
+std::optional<ObjectState> Rocket::Export() const {
+    return ObjectState{ObjectKind::Rocket, sprite_, position_, velocity_, 0.0f, kScale, 255.0f};
 }

@@ -1,0 +1,249 @@
+#include "app/HostSession.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "app/App.h"
+#include "console/Console.h"
+#include "core/TextFormat.h"
+#include "game/Game.h"
+#include "game/GameType.h"
+#include "net/Checksum.h"
+#include "net/CleanText.h"
+#include "net/HostMessages.h"
+#include "net/Protocol.h"
+
+namespace {
+constexpr double kFramesPerSecond = 80.0;
+
+std::string ReadWhole(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+}  // namespace
+
+HostSession::HostSession(std::unique_ptr<NetLink> link) : link_(std::move(link)) {}
+
+HostSession::~HostSession() {
+    for (const Client& client : clients_)
+        link_->Disconnect(client.peer);
+    link_->Flush();
+}
+
+void HostSession::BeforeFrame(App& app) {
+    if (app.CurrentGame() != game_) NewMatch(app);
+    for (const NetEvent& event : std::exchange(kept_, {}))
+        Take(app, event);
+    for (const NetEvent& event : link_->Poll(0))
+        Take(app, event);
+    DropSilent(app);
+}
+
+void HostSession::DropSilent(App& app) {
+    const auto now = std::chrono::steady_clock::now();
+    std::vector<int> silent;
+    for (const Client& client : clients_) {
+        if (now - client.heard > std::chrono::milliseconds(kTimeoutMs))
+            silent.push_back(client.peer);
+    }
+    for (const int peer : silent) {
+        link_->Disconnect(peer);
+        Drop(app, peer, "timed out");
+    }
+}
+
+void HostSession::Close(App& app) {
+    const double clientSeconds = static_cast<double>(clientFrames_) / kFramesPerSecond;
+    if (clientSeconds <= 0.0) return;
+    const auto bytes = static_cast<unsigned long long>(link_->BytesSent());
+    app.LogLine("Network: %.1f kbit/s to each client (%llu bytes over %.0f client-seconds).",
+                static_cast<double>(bytes) * 8.0 / 1000.0 / clientSeconds, bytes, clientSeconds);
+}
+
+void HostSession::AfterFrame(App& app) {
+    clientFrames_ +=
+        std::count_if(clients_.begin(), clients_.end(), [](const Client& c) { return c.playing; });
+    Game* game = app.CurrentGame();
+    if (game != nullptr && game == game_) {
+        for (const std::string& line : game->TakeMessages())
+            SendToPlaying(EncodeHostMessage(TextLine{line}), Delivery::Reliable);
+        if (++steps_ % kStepsPerState == 0) {
+            SendToPlaying(EncodeHostMessage(Snapshot{game->CaptureState()}), Delivery::Sequenced);
+        }
+    }
+    link_->Flush();
+    pacer_.Wait(*link_, [this](NetEvent event) { kept_.push_back(std::move(event)); });
+}
+
+void HostSession::Say(App& app, const std::string& line) {
+    if (Game* game = app.CurrentGame()) game->SayFrom(0, CleanText(line, kMaxTextLength));
+}
+
+// A new match (or none): its map is what clients download, and everyone is welcomed to it.
+void HostSession::NewMatch(App& app) {
+    Game* game = app.CurrentGame();
+    game_ = game;
+    if (game == nullptr) return;
+    game->KeepForClients();
+    mapBytes_ = ReadWhole(app.MapPath());
+    mapFile_ = app.MapPath().filename().string();
+    mapChecksum_ = Checksum(mapBytes_);
+    app.LogLine("Hosting \"%s\" on port %u.", Printable(game->MapName()).c_str(), link_->Port());
+    for (Client& client : clients_) {
+        client.playing = false;
+        client.slot = -1;
+        if (!client.name.empty()) Welcome(app, client);
+    }
+}
+
+void HostSession::Take(App& app, const NetEvent& event) {
+    switch (event.type) {
+        case NetEvent::Type::Connected:
+            clients_.emplace_back().peer = event.peer;
+            break;
+        case NetEvent::Type::Disconnected:
+            Drop(app, event.peer, "left");
+            break;
+        case NetEvent::Type::Received:
+            if (Client* client = Find(event.peer)) {
+                client->heard = std::chrono::steady_clock::now();
+                Receive(app, *client, event);
+            }
+            break;
+    }
+}
+
+void HostSession::Receive(App& app, Client& client, const NetEvent& event) {
+    const std::optional<ClientMessage> message = DecodeClientMessage(event.data);
+    if (!message) {
+        if (++client.badPackets < kMostBadPackets) return;
+        app.LogLine("Dropped %s: it kept sending packets that do not decode.",
+                    client.name.empty() ? "a client" : Printable(client.name).c_str());
+        const int peer = client.peer;
+        link_->Disconnect(peer);
+        Drop(app, peer, "was dropped");
+        return;
+    }
+    std::visit([&](const auto& body) { Handle(app, client, body); }, *message);
+}
+
+void HostSession::Handle(App& app, Client& client, const Hello& hello) {
+    if (!client.name.empty()) return;  // said once
+    if (hello.version != kProtocolVersion) {
+        Refuse(client, "This host plays network version " + std::to_string(kProtocolVersion) + ".");
+        return;
+    }
+    client.name = CleanText(hello.name, kMaxNameLength, "Player");
+    Welcome(app, client);
+}
+
+void HostSession::Welcome(App& app, Client& client) {
+    const Game* game = app.CurrentGame();
+    if (game == nullptr) return;  // welcomed when a match starts
+    client.slot = FreeSlot(*game);
+    if (client.slot < 0) {
+        Refuse(client, "The match is full.");
+        return;
+    }
+    ::Welcome welcome;
+    welcome.slot = static_cast<std::uint8_t>(client.slot);
+    welcome.players = static_cast<std::uint8_t>(game->PlayerCount());
+    welcome.fragLimit = game->FragLimit();
+    welcome.gameType = std::string(GameTypeWord(game->Type()));
+    welcome.mapName = mapFile_;
+    welcome.mapChecksum = mapChecksum_;
+    welcome.mapSize = static_cast<std::uint32_t>(mapBytes_.size());
+    link_->Send(client.peer, EncodeHostMessage(welcome), Delivery::Reliable);
+}
+
+void HostSession::Handle(App& app, Client& client, const InputFrame& input) {
+    if (!client.playing || input.sequence <= client.lastInput) return;
+    client.lastInput = input.sequence;
+    if (Game* game = app.CurrentGame()) game->SetRemoteInput(client.slot, input.controls);
+}
+
+void HostSession::Handle(App& app, Client& client, const ChatLine& chat) {
+    const std::string text = CleanText(chat.text, kMaxTextLength);
+    Game* game = app.CurrentGame();
+    if (client.playing && game != nullptr && !text.empty()) game->SayFrom(client.slot, text);
+}
+
+void HostSession::Handle(App& /*app*/, Client& client, const MapRequest& /*request*/) {
+    if (client.slot < 0) return;
+    for (std::size_t offset = 0; offset < mapBytes_.size(); offset += kMapChunkBytes) {
+        const MapChunk chunk{static_cast<std::uint32_t>(offset),
+                             mapBytes_.substr(offset, kMapChunkBytes)};
+        link_->Send(client.peer, EncodeHostMessage(chunk), Delivery::Reliable);
+    }
+}
+
+void HostSession::Handle(App& app, Client& client, const Ready& ready) {
+    Game* game = app.CurrentGame();
+    if (client.slot < 0 || client.playing || game == nullptr) return;
+    if (ready.checksum != mapChecksum_) {
+        Refuse(client, "Your copy of the map differs from the host's.");
+        return;
+    }
+    client.playing = true;
+    client.lastInput = 0;
+    game->TakeRemote(client.slot, client.name);
+    game->AddMessage(client.name + " entered the game.");
+    app.LogLine("%s plays fighter %d.", Printable(client.name).c_str(), client.slot);
+    SendRoster(*game);
+}
+
+void HostSession::Handle(App& app, Client& client, const Goodbye& /*goodbye*/) {
+    const int peer = client.peer;
+    link_->Disconnect(peer);
+    Drop(app, peer, "left");
+}
+
+void HostSession::Refuse(Client& client, const std::string& reason) {
+    link_->Send(client.peer, EncodeHostMessage(Refusal{reason}), Delivery::Reliable);
+    client.slot = -1;
+    client.playing = false;
+}
+
+// The place goes back to its bot; the client is forgotten.
+void HostSession::Drop(App& app, int peer, const char* how) {
+    Client* client = Find(peer);
+    if (client == nullptr) return;
+    Game* game = app.CurrentGame();
+    if (client->playing && game != nullptr && game == game_) {
+        game->ReleaseRemote(client->slot);
+        game->AddMessage(client->name + " " + how + ".");
+        app.LogLine("%s %s; a bot plays fighter %d.", Printable(client->name).c_str(), how,
+                    client->slot);
+    }
+    std::erase_if(clients_, [peer](const Client& c) { return c.peer == peer; });
+    if (game != nullptr) SendRoster(*game);
+}
+
+int HostSession::FreeSlot(const Game& game) const {
+    for (int slot = 1; slot < game.PlayerCount(); ++slot) {
+        const bool taken = std::any_of(clients_.begin(), clients_.end(),
+                                       [slot](const Client& c) { return c.slot == slot; });
+        if (!taken) return slot;
+    }
+    return -1;
+}
+
+void HostSession::SendRoster(const Game& game) {
+    Roster roster;
+    for (int number = 0; number < game.PlayerCount(); ++number)
+        roster.names.push_back(game.PlayerName(number));
+    SendToPlaying(EncodeHostMessage(roster), Delivery::Reliable);
+}
+
+void HostSession::SendToPlaying(const std::vector<std::uint8_t>& bytes, Delivery delivery) {
+    for (const Client& client : clients_) {
+        if (client.playing) link_->Send(client.peer, bytes, delivery);
+    }
+}
+
+HostSession::Client* HostSession::Find(int peer) {
+    const auto found = std::find_if(clients_.begin(), clients_.end(),
+                                    [peer](const Client& c) { return c.peer == peer; });
+    return found == clients_.end() ? nullptr : &*found;
+}

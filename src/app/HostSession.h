@@ -1,0 +1,79 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/FramePacer.h"
+#include "app/NetSession.h"
+#include "net/ClientMessages.h"
+#include "net/NetLink.h"
+
+class Game;
+
+// The host of a network match: the one simulation. Clients take bots' places (1 and up; 0 is
+// the host's own, a bot's when headless), send their inputs and chat, and are sent what they
+// draw. A client that goes quiet for the time-out, or leaves, gives his place back to the bot.
+class HostSession final : public NetSession {
+public:
+    explicit HostSession(std::unique_ptr<NetLink> link);
+    ~HostSession() override;
+    HostSession(const HostSession&) = delete;
+    HostSession& operator=(const HostSession&) = delete;
+
+    void BeforeFrame(App& app) override;
+    void AfterFrame(App& app) override;
+    void Say(App& app, const std::string& line) override;
+    // Says in the log what the network cost: bytes a second to each client.
+    void Close(App& app) override;
+
+    // Sent to all clients so far, for the network's cost in a summary.
+    std::uint64_t BytesSent() const { return link_->BytesSent(); }
+
+    // Packets that did not decode before a client is dropped.
+    static constexpr int kMostBadPackets = 32;
+    // A state goes out every this many steps: 20 a second.
+    static constexpr int kStepsPerState = 4;
+
+private:
+    struct Client {
+        int peer = -1;
+        int slot = -1;  // the fighter reserved at the hello; played from the ready on
+        bool playing = false;
+        std::string name;
+        int badPackets = 0;
+        std::uint32_t lastInput = 0;
+        std::chrono::steady_clock::time_point heard = std::chrono::steady_clock::now();
+    };
+
+    void Take(App& app, const NetEvent& event);
+    void Receive(App& app, Client& client, const NetEvent& event);
+    void Handle(App& app, Client& client, const Hello& hello);
+    void Handle(App& app, Client& client, const InputFrame& input);
+    void Handle(App& app, Client& client, const ChatLine& chat);
+    void Handle(App& app, Client& client, const MapRequest& request);
+    void Handle(App& app, Client& client, const Ready& ready);
+    void Handle(App& app, Client& client, const Goodbye& goodbye);
+    void Refuse(Client& client, const std::string& reason);
+    void Drop(App& app, int peer, const char* how);
+    void DropSilent(App& app);
+    int FreeSlot(const Game& game) const;
+    void Welcome(App& app, Client& client);
+    void NewMatch(App& app);
+    void SendRoster(const Game& game);
+    void SendToPlaying(const std::vector<std::uint8_t>& bytes, Delivery delivery);
+    Client* Find(int peer);
+
+    std::unique_ptr<NetLink> link_;
+    std::vector<Client> clients_;
+    std::vector<NetEvent> kept_;
+    FramePacer pacer_;
+    const Game* game_ = nullptr;  // the match the clients were welcomed to
+    std::string mapFile_;         // its name in Maps/
+    std::string mapBytes_;
+    std::uint32_t mapChecksum_ = 0;
+    long steps_ = 0;
+    long clientFrames_ = 0;  // frames played, added up over the clients playing them
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "game/MatchState.h"
+
+// What the host says to its clients.
+
+// The answer to a hello: the place the client plays, the match and its map.
+struct Welcome {
+    std::uint8_t slot = 0;
+    std::uint8_t players = 0;
+    std::int32_t fragLimit = 0;
+    std::string gameType;
+    std::string mapName;  // the file name in Maps/
+    std::uint32_t mapChecksum = 0;
+    std::uint32_t mapSize = 0;
+};
+// A piece of the map file, in order.
+struct MapChunk {
+    std::uint32_t offset = 0;
+    std::string bytes;
+};
+// Every player's name, by number.
+struct Roster {
+    std::vector<std::string> names;
+};
+struct Snapshot {
+    MatchState state;
+};
+// A line for the message list: kill lines, chat, arrivals and departures.
+struct TextLine {
+    std::string text;
+};
+// The host will not have the client: the reason, for the client's console.
+struct Refusal {
+    std::string reason;
+};
+
+using HostMessage = std::variant<Welcome, MapChunk, Roster, Snapshot, TextLine, Refusal>;
+
+std::vector<std::uint8_t> EncodeHostMessage(const HostMessage& message);
+// None for a packet that is not exactly one well-formed message within its bounds.
+std::optional<HostMessage> DecodeHostMessage(std::span<const std::uint8_t> packet);

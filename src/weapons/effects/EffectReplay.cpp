@@ -1,0 +1,46 @@
+#include "weapons/effects/EffectReplay.h"
+
+#include <algorithm>
+
+#include "arena/Arena.h"
+#include "player/Player.h"
+#include "weapons/effects/BloodSpray.h"
+#include "weapons/effects/ExplosionCloud.h"
+#include "weapons/effects/SparkShower.h"
+
+namespace {
+void Sound(Arena& arena, const EffectEvent& event) { arena.PlaySound(event.number); }
+
+void Sparks(Arena& arena, const EffectEvent& event) { SparkShower(arena, event.at, event.number); }
+
+void Blood(Arena& arena, const EffectEvent& event) {
+    BloodSpray(arena, BloodSprayShot{.at = event.at,
+                                     .velocity = event.velocity,
+                                     .speedLow = event.values[0],
+                                     .speedHigh = event.values[1],
+                                     .count = event.number,
+                                     .armour = (event.flags & 1) != 0});
+}
+
+void Explosion(Arena& arena, const EffectEvent& event) {
+    const auto& v = event.values;
+    ExplosionCloud(arena, event.at,
+                   ExplosionSize{event.number, v[0], v[1], v[2], v[3], v[4], v[5]});
+}
+
+void Gibs(Arena& arena, const EffectEvent& event) {
+    if (event.number < 0 || event.number >= arena.PlayerCount()) return;
+    arena.GetPlayer(event.number)
+        .Gib(arena, event.at, (event.flags & 1) != 0, (event.flags & 2) != 0);
+}
+
+// By EffectKind.
+using Replay = void (*)(Arena&, const EffectEvent&);
+constexpr Replay kReplays[] = {Sound, Sparks, Blood, Explosion, Gibs};
+static_assert(std::size(kReplays) == kEffectKindCount);
+}  // namespace
+
+void ReplayEffect(Arena& arena, const EffectEvent& event) {
+    const auto kind = static_cast<std::size_t>(event.kind);
+    if (kind < std::size(kReplays)) kReplays[kind](arena, event);
+}

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "net/NetLink.h"
+
+namespace {
+// Polls both ends until `done` or two seconds pass.
+template <typename Done>
+void PollUntil(NetLink& a, NetLink& b, std::vector<NetEvent>& seenByA,
+               std::vector<NetEvent>& seenByB, Done done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!done() && std::chrono::steady_clock::now() < end) {
+        for (NetEvent& e : a.Poll(5))
+            seenByA.push_back(std::move(e));
+        for (NetEvent& e : b.Poll(5))
+            seenByB.push_back(std::move(e));
+    }
+}
+
+bool Has(const std::vector<NetEvent>& events, NetEvent::Type type) {
+    for (const NetEvent& e : events) {
+        if (e.type == type) return true;
+    }
+    return false;
+}
+}  // namespace
+
+TEST(NetLink, HostAndClientTalkOnLoopbackAndPartCleanly) {
+    std::string why;
+    auto host = ListenOn(0, 4, why);
+    ASSERT_TRUE(host) << why;
+    auto client = ConnectTo("127.0.0.1", host->Port(), why);
+    ASSERT_TRUE(client) << why;
+    std::vector<NetEvent> atHost;
+    std::vector<NetEvent> atClient;
+    PollUntil(*host, *client, atHost, atClient, [&] {
+        return Has(atHost, NetEvent::Type::Connected) && Has(atClient, NetEvent::Type::Connected);
+    });
+    ASSERT_TRUE(Has(atHost, NetEvent::Type::Connected));
+
+    const std::vector<std::uint8_t> hello = {1, 2, 3};
+    client->Send(0, hello, Delivery::Reliable);
+    host->Send(atHost.front().peer, hello, Delivery::Sequenced);
+    PollUntil(*host, *client, atHost, atClient, [&] {
+        return Has(atHost, NetEvent::Type::Received) && Has(atClient, NetEvent::Type::Received);
+    });
+    for (const auto* events : {&atHost, &atClient}) {
+        ASSERT_TRUE(Has(*events, NetEvent::Type::Received));
+        EXPECT_EQ(events->back().data, hello);
+    }
+    EXPECT_GT(host->BytesSent(), 0u);
+
+    client->Disconnect(0);
+    PollUntil(*host, *client, atHost, atClient,
+              [&] { return Has(atHost, NetEvent::Type::Disconnected); });
+    EXPECT_TRUE(Has(atHost, NetEvent::Type::Disconnected));
+}
+
+TEST(NetLink, AnUnknownHostIsSaid) {
+    std::string why;
+    EXPECT_FALSE(ConnectTo("no-such-host.invalid", 1, why));
+    EXPECT_FALSE(why.empty());
+}
