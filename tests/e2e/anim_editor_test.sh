@@ -34,10 +34,7 @@ click() {
 }
 click 300 495 # "Add Frame"
 click 200 535 # "Save"
-for _ in $(seq 50); do
-    [ -e "$legs" ] && break
-    sleep 0.2
-done
+wait_for_file "$legs"
 xdotool key F11
 quit_game
 

@@ -29,10 +29,7 @@ sleep 0.5
 xdotool mousemove --window "$window" 200 535 # "Save", where the window shows the picture 1:1
 sleep 0.5
 xdotool click 1
-for _ in $(seq 50); do
-    [ -e "$user/UDefault.bwv" ] && break
-    sleep 0.2
-done
+wait_for_file "$user/UDefault.bwv"
 xdotool key F11
 quit_game
 [ "$(cat "$user/Prefs.dat")" = gunner7 ] || fail "Prefs.dat holds $(cat "$user/Prefs.dat")"

@@ -34,6 +34,14 @@ say() {
     sleep 0.5
 }
 
+# Up to ten seconds for a file the game writes to appear.
+wait_for_file() {
+    for _ in $(seq 50); do
+        [ -e "$1" ] && return 0
+        sleep 0.2
+    done
+}
+
 # After a "map" line: the old match has ended and the new one runs frames.
 wait_for_new_match() {
     for _ in $(seq 50); do
