@@ -2,14 +2,14 @@
 # Network soak: one headless host and eight headless clients on the loopback for two minutes
 # by default, the host at the game's own pace. The resident memory of the host and of every
 # client is read after the first half minute and at the end: it must stay flat (within
-# NET_SOAK_GROWTH_KB, default 8192, more under the sanitizers). Fails on a crash, a sanitizer
+# NET_SOAK_GROWTH_KB, default 2048, more under the sanitizers). Fails on a crash, a sanitizer
 # report, a client that does not stay to the end, or growing memory; prints the figures.
 # Usage: scripts/net-soak.sh [EXECUTABLE [SECONDS]]; the executable has Base/ beside it.
 set -euo pipefail
 root=$(dirname "$(readlink -f "$0")")/..
 exe=$(readlink -f "${1:-$root/build/release/brawlwick}")
 seconds=${2:-120}
-growth_kb=${NET_SOAK_GROWTH_KB:-8192}
+growth_kb=${NET_SOAK_GROWTH_KB:-2048}
 port=$((40000 + $$ % 20000))
 
 work=$(mktemp -d)
@@ -27,9 +27,18 @@ pids+=("$host")
 sleep 0.5
 for i in 1 2 3 4 5 6 7 8; do
     mkdir "c$i"
-    # Each client holds fire and walks to and fro, so the match stays busy.
-    printf '%s\n' "100 mouse down left" "100 key down D" "900 key up D" "900 key down A" \
-        "1700 key up A" >"c$i/keys.txt"
+    # Each client aims ahead, fires twice a second (the spawn's pistol fires once a click) and
+    # walks to and fro, jumping now and then, so the match stays busy.
+    {
+        echo "100 cursor 400 250"
+        for ((f = 100; f < seconds * 80; f += 40)); do
+            echo "$f mouse down left"
+            echo "$((f + 2)) mouse up left"
+            (( f % 800 == 100 )) && echo "$f key up A" && echo "$f key down D"
+            (( f % 800 == 500 )) && echo "$f key up D" && echo "$f key down A"
+            (( f % 200 == 140 )) && echo "$f key tap Space"
+        done
+    } >"c$i/keys.txt"
     "$exe" -headless -userdir "c$i" -connect "127.0.0.1:$port" -name "Soak$i" \
         -script "c$i/keys.txt" >"c$i/summary.txt" 2>"c$i/err.txt" &
     pids+=($!)
