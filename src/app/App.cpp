@@ -220,6 +220,7 @@ void App::StartMapAt(const std::filesystem::path& path, const std::string& mapNa
     game_.reset();  // an old match's music must end before the new one's starts
     mapPath_ = path;
     game_ = MakeGame(maxClients, fragLimit, emptyMap ? GameType::FreeForAll : GameTypeOf(typeWord));
+    ++matchNumber_;
     if (emptyMap) {
         game_->OnCommand(Command::MapEditor);  // when the developer switch is on
     } else if (!game_->LoadMap(file, mapName)) {
@@ -273,6 +274,7 @@ void App::SetBotSkill(int skill) {
 
 void App::EndGame() {
     game_.reset();
+    ++matchNumber_;
     mapPath_.clear();
     PlaySound(kMenuMusic, kSoundVolume, kSoundFrequency, true);
 }
@@ -304,7 +306,10 @@ void App::AfterNetFrame() {
     if (net_->Finished()) StopNet();
 }
 
-void App::StartNet(std::unique_ptr<NetSession> session) { net_ = std::move(session); }
+void App::StartNet(std::unique_ptr<NetSession> session) {
+    StopNet();  // the session replaced says its last words first
+    net_ = std::move(session);
+}
 
 void App::StopNet() {
     if (net_) net_->Close(*this);

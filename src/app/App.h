@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -73,6 +74,9 @@ public:
 
     // Drops the running match, if any, and goes back to the menu and its music.
     void EndGame();
+    // Changes whenever a match starts or ends. A network session tells its match from a later
+    // one by it: a new match may well be given the old one's address.
+    std::uint64_t MatchNumber() const { return matchNumber_; }
 
     void Frame();
     // Pumps window events and runs frames until the quit flag is set or the window closes;
@@ -170,6 +174,7 @@ private:
     std::optional<std::string> runName_;
     std::filesystem::path mapPath_;
     std::unique_ptr<NetSession> net_;
+    std::uint64_t matchNumber_ = 0;
 };
 
 // The process-wide App, set right after construction and cleared right before destruction.

@@ -53,6 +53,10 @@ ClientSession::~ClientSession() {
     link_->Disconnect(0);
 }
 
+void ClientSession::Close(App& app) {
+    if (!finished_) app.LogLine("Disconnected from %s.", Printable(host_).c_str());
+}
+
 void ClientSession::BeforeFrame(App& app) {
     for (const NetEvent& event : std::exchange(kept_, {}))
         Take(app, event);
@@ -69,7 +73,7 @@ void ClientSession::BeforeFrame(App& app) {
 void ClientSession::AfterFrame(App& app) {
     if (finished_) return;
     Game* game = app.CurrentGame();
-    if (game_ != nullptr && game != game_) {
+    if (playing_ && !InMirror(app)) {
         // The player left the match (or started another): the host is told at once.
         Send(Goodbye{}, Delivery::Reliable);
         link_->Disconnect(0);
@@ -77,8 +81,7 @@ void ClientSession::AfterFrame(App& app) {
         return;
     }
     // Something goes every frame, in a match or not yet, so the host knows the client is there.
-    const RemoteInput controls =
-        game != nullptr && game == game_ ? game->TakeInput() : RemoteInput{};
+    const RemoteInput controls = playing_ ? game->TakeInput() : RemoteInput{};
     Send(InputFrame{++sequence_, controls}, Delivery::Sequenced);
     link_->Flush();
     pacer_.Wait(*link_, [this](NetEvent event) { kept_.push_back(std::move(event)); });
@@ -128,6 +131,7 @@ void ClientSession::Handle(App& app, const Welcome& welcome) {
     welcome_ = welcome;
     welcome_->mapName = *mapName;
     download_.clear();
+    downloading_ = false;
     const GameFolders& folders = app.Folders();
     for (const std::filesystem::path& candidate :
          {folders.ReadPath(std::filesystem::path("Maps") / *mapName),
@@ -138,11 +142,13 @@ void ClientSession::Handle(App& app, const Welcome& welcome) {
         }
     }
     app.GetConsole()->Print("Downloading \"%s\" from %s...", mapName->c_str(), host_.c_str());
+    downloading_ = true;
     Send(MapRequest{}, Delivery::Reliable);
 }
 
 void ClientSession::Handle(App& app, const MapChunk& chunk) {
-    if (!welcome_ || chunk.offset != download_.size()) return;
+    // Chunks asked for under an earlier welcome may still come after a new one.
+    if (!welcome_ || !downloading_ || chunk.offset != download_.size()) return;
     download_ += chunk.bytes;
     if (download_.size() > welcome_->mapSize) {
         End(app, host_ + " sent more of the map than it said it would.");
@@ -166,6 +172,7 @@ void ClientSession::SaveDownload(App& app) {
     app.LogLine("Downloaded \"%s\" into \"%s\".", welcome_->mapName.c_str(),
                 Printable(path.string()).c_str());
     download_.clear();
+    downloading_ = false;
     Play(app, path);
 }
 
@@ -178,15 +185,16 @@ void ClientSession::Play(App& app, const std::filesystem::path& map) {
         return;
     }
     game->SetMirror(true);
-    game_ = game;
+    playing_ = true;
+    match_ = app.MatchNumber();
     Handle(app, Roster{names_});
     Send(Ready{welcome_->mapChecksum}, Delivery::Reliable);
 }
 
 void ClientSession::Handle(App& app, const Roster& roster) {
     names_ = roster.names;
+    if (!InMirror(app)) return;
     Game* game = app.CurrentGame();
-    if (game == nullptr || game != game_) return;
     std::vector<std::string> names(names_.size());
     for (std::size_t i = 0; i < names_.size(); ++i) {
         const auto local = static_cast<std::size_t>(Local(static_cast<int>(i)));
@@ -196,8 +204,8 @@ void ClientSession::Handle(App& app, const Roster& roster) {
 }
 
 void ClientSession::Handle(App& app, const Snapshot& snapshot) {
+    if (!InMirror(app)) return;
     Game* game = app.CurrentGame();
-    if (game == nullptr || game != game_) return;
     MatchState state = snapshot.state;
     const int slot = welcome_->slot;
     if (slot < static_cast<int>(state.figures.size()))
@@ -209,14 +217,21 @@ void ClientSession::Handle(App& app, const Snapshot& snapshot) {
 }
 
 void ClientSession::Handle(App& app, const TextLine& line) {
-    Game* game = app.CurrentGame();
     const std::string text = CleanText(line.text, kMaxTextLength);
-    if (game != nullptr && game == game_) game->AddMessage(text);
+    if (InMirror(app)) app.CurrentGame()->AddMessage(text);
     app.GetConsole()->PrintText(text);
 }
 
 void ClientSession::Handle(App& app, const Refusal& refusal) {
     End(app, host_ + " refused: " + CleanText(refusal.reason, kMaxTextLength));
+}
+
+void ClientSession::Handle(App& app, const Farewell& farewell) {
+    End(app, CleanText(farewell.reason, kMaxTextLength, "The host let this client go."));
+}
+
+bool ClientSession::InMirror(const App& app) const {
+    return playing_ && app.CurrentGame() != nullptr && app.MatchNumber() == match_;
 }
 
 void ClientSession::End(App& app, const std::string& line) {
@@ -226,8 +241,8 @@ void ClientSession::End(App& app, const std::string& line) {
     app.GetConsole()->PrintText(line);
     app.LogLine("%s", Printable(line).c_str());
     if (!app.Drawing()) std::fprintf(stderr, "brawlwick: %s\n", Printable(line).c_str());
-    if (game_ != nullptr && app.CurrentGame() == game_) app.EndGame();
-    game_ = nullptr;
+    if (InMirror(app)) app.EndGame();
+    playing_ = false;
 }
 
 void ClientSession::Send(const ClientMessage& message, Delivery delivery) {

@@ -30,7 +30,9 @@ public:
     void BeforeFrame(App& app) override;
     void AfterFrame(App& app) override;
     void Say(App& app, const std::string& line) override;
-    bool Joining() const override { return !finished_ && game_ == nullptr; }
+    // The player left (or quit): the log says so; the host is told as the session goes.
+    void Close(App& app) override;
+    bool Joining() const override { return !finished_ && !playing_; }
     bool Finished() const override { return finished_; }
 
     // Packets from the host that did not decode before the client gives up on it.
@@ -45,6 +47,9 @@ private:
     void Handle(App& app, const Snapshot& snapshot);
     void Handle(App& app, const TextLine& line);
     void Handle(App& app, const Refusal& refusal);
+    void Handle(App& app, const Farewell& farewell);
+    // The match this session started is the one running.
+    bool InMirror(const App& app) const;
     void Play(App& app, const std::filesystem::path& map);
     void SaveDownload(App& app);
     // Ends the session with a line on the console, the log and, headless, stderr.
@@ -59,7 +64,9 @@ private:
     std::optional<Welcome> welcome_;
     std::string download_;
     std::vector<std::string> names_;
-    const Game* game_ = nullptr;  // the mirror this session started
+    bool playing_ = false;      // a mirror of the host's match was started
+    std::uint64_t match_ = 0;   // the app's number of that mirror
+    bool downloading_ = false;  // chunks are taken only after asking for them
     bool finished_ = false;
     bool connected_ = false;
     std::uint32_t sequence_ = 0;

@@ -225,13 +225,16 @@ void MaxClients(const CommandCall& call) {
     call.console.Print("Maxclients <number>");
 }
 
-// "connect HOST[:PORT]" joins a network match in place of the one running.
+// "connect HOST [PORT]" joins a network match in place of the one running. The console's
+// keyboard types no colon, so the port may come as a word of its own; "HOST:PORT" is read too.
 void Connect(const CommandCall& call) {
-    if (call.words.size() < 2) {
-        call.console.Print("Connect <host>[:<port>]");
+    if (call.words.size() < 2 || call.words.size() > 3) {
+        call.console.Print("Connect <host> [<port>]");
         return;
     }
-    ConnectToHost(call.app, call.words[1], kDefaultPort);
+    const std::string address =
+        call.words.size() == 3 ? call.words[1] + ":" + call.words[2] : call.words[1];
+    ConnectToHost(call.app, address, kDefaultPort);
 }
 
 // "disconnect" leaves the network match, or stops hosting, for the menu.

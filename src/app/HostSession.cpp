@@ -32,7 +32,7 @@ HostSession::~HostSession() {
 }
 
 void HostSession::BeforeFrame(App& app) {
-    if (app.CurrentGame() != game_) NewMatch(app);
+    if (app.MatchNumber() != match_) NewMatch(app);
     for (const NetEvent& event : std::exchange(kept_, {}))
         Take(app, event);
     for (const NetEvent& event : link_->Poll(0))
@@ -54,6 +54,14 @@ void HostSession::DropSilent(App& app) {
 }
 
 void HostSession::Close(App& app) {
+    if (app.QuitRequested()) {
+        for (const Client& client : clients_)
+            link_->Disconnect(client.peer);
+        clients_.clear();
+    } else {
+        LetAllGo("The host stopped hosting.");
+        app.LogLine("Stopped hosting on port %u.", link_->Port());
+    }
     const double clientSeconds = static_cast<double>(clientFrames_) / kFramesPerSecond;
     if (clientSeconds <= 0.0) return;
     const auto bytes = static_cast<unsigned long long>(link_->BytesSent());
@@ -65,7 +73,7 @@ void HostSession::AfterFrame(App& app) {
     clientFrames_ +=
         std::count_if(clients_.begin(), clients_.end(), [](const Client& c) { return c.playing; });
     Game* game = app.CurrentGame();
-    if (game != nullptr && game == game_) {
+    if (game != nullptr && app.MatchNumber() == match_) {
         for (const std::string& line : game->TakeMessages())
             SendToPlaying(EncodeHostMessage(TextLine{line}), Delivery::Reliable);
         if (++steps_ % kStepsPerState == 0) {
@@ -80,11 +88,16 @@ void HostSession::Say(App& app, const std::string& line) {
     if (Game* game = app.CurrentGame()) game->SayFrom(0, CleanText(line, kMaxTextLength));
 }
 
-// A new match (or none): its map is what clients download, and everyone is welcomed to it.
+// A new match: its map is what clients download, and everyone is welcomed to it. Back at the
+// menu the clients are sent back to theirs at once, rather than left waiting for states.
 void HostSession::NewMatch(App& app) {
     Game* game = app.CurrentGame();
-    game_ = game;
-    if (game == nullptr) return;
+    match_ = app.MatchNumber();
+    if (game == nullptr) {
+        if (!clients_.empty()) app.LogLine("The match ended: its clients were sent away.");
+        LetAllGo("The host left the match.");
+        return;
+    }
     game->KeepForClients();
     mapBytes_ = ReadWhole(app.MapPath());
     mapFile_ = app.MapPath().filename().string();
@@ -95,6 +108,15 @@ void HostSession::NewMatch(App& app) {
         client.slot = -1;
         if (!client.name.empty()) Welcome(app, client);
     }
+}
+
+void HostSession::LetAllGo(const std::string& reason) {
+    const std::vector<std::uint8_t> farewell = EncodeHostMessage(Farewell{reason});
+    for (const Client& client : clients_) {
+        link_->Send(client.peer, farewell, Delivery::Reliable);
+        link_->Release(client.peer);
+    }
+    clients_.clear();
 }
 
 void HostSession::Take(App& app, const NetEvent& event) {
@@ -140,8 +162,12 @@ void HostSession::Handle(App& app, Client& client, const Hello& hello) {
 
 void HostSession::Welcome(App& app, Client& client) {
     const Game* game = app.CurrentGame();
-    if (game == nullptr) return;  // welcomed when a match starts
+    if (game == nullptr) {
+        Refuse(client, "The host is not in a match.");
+        return;
+    }
     client.slot = FreeSlot(*game);
+    client.mapSent = false;
     if (client.slot < 0) {
         Refuse(client, "The match is full.");
         return;
@@ -170,7 +196,8 @@ void HostSession::Handle(App& app, Client& client, const ChatLine& chat) {
 }
 
 void HostSession::Handle(App& /*app*/, Client& client, const MapRequest& /*request*/) {
-    if (client.slot < 0) return;
+    if (client.slot < 0 || client.mapSent) return;
+    client.mapSent = true;
     for (std::size_t offset = 0; offset < mapBytes_.size(); offset += kMapChunkBytes) {
         const MapChunk chunk{static_cast<std::uint32_t>(offset),
                              mapBytes_.substr(offset, kMapChunkBytes)};
@@ -181,10 +208,9 @@ void HostSession::Handle(App& /*app*/, Client& client, const MapRequest& /*reque
 void HostSession::Handle(App& app, Client& client, const Ready& ready) {
     Game* game = app.CurrentGame();
     if (client.slot < 0 || client.playing || game == nullptr) return;
-    if (ready.checksum != mapChecksum_) {
-        Refuse(client, "Your copy of the map differs from the host's.");
-        return;
-    }
+    // A ready for another map answers an earlier welcome; the one for this map is on its way.
+    // (A client only ever plays a map of the checksum it was welcomed with.)
+    if (ready.checksum != mapChecksum_) return;
     client.playing = true;
     client.lastInput = 0;
     game->TakeRemote(client.slot, client.name);
@@ -210,7 +236,7 @@ void HostSession::Drop(App& app, int peer, const char* how) {
     Client* client = Find(peer);
     if (client == nullptr) return;
     Game* game = app.CurrentGame();
-    if (client->playing && game != nullptr && game == game_) {
+    if (client->playing && game != nullptr && app.MatchNumber() == match_) {
         game->ReleaseRemote(client->slot);
         game->AddMessage(client->name + " " + how + ".");
         app.LogLine("%s %s; a bot plays fighter %d.", Printable(client->name).c_str(), how,

@@ -26,7 +26,8 @@ public:
     void BeforeFrame(App& app) override;
     void AfterFrame(App& app) override;
     void Say(App& app, const std::string& line) override;
-    // Says in the log what the network cost: bytes a second to each client.
+    // Says in the log what the network cost: bytes a second to each client. Its clients are
+    // let go: told why unless the host is quitting, when the lost connection says enough.
     void Close(App& app) override;
 
     // Sent to all clients so far, for the network's cost in a summary.
@@ -42,6 +43,7 @@ private:
         int peer = -1;
         int slot = -1;  // the fighter reserved at the hello; played from the ready on
         bool playing = false;
+        bool mapSent = false;  // the map goes once a welcome, however often it is asked for
         std::string name;
         int badPackets = 0;
         std::uint32_t lastInput = 0;
@@ -62,6 +64,8 @@ private:
     int FreeSlot(const Game& game) const;
     void Welcome(App& app, Client& client);
     void NewMatch(App& app);
+    // Tells every client why, and lets them all go.
+    void LetAllGo(const std::string& reason);
     void SendRoster(const Game& game);
     void SendToPlaying(const std::vector<std::uint8_t>& bytes, Delivery delivery);
     Client* Find(int peer);
@@ -70,8 +74,8 @@ private:
     std::vector<Client> clients_;
     std::vector<NetEvent> kept_;
     FramePacer pacer_;
-    const Game* game_ = nullptr;  // the match the clients were welcomed to
-    std::string mapFile_;         // its name in Maps/
+    std::uint64_t match_ = 0;  // the app's number of the match the clients were welcomed to
+    std::string mapFile_;      // its name in Maps/
     std::string mapBytes_;
     std::uint32_t mapChecksum_ = 0;
     long steps_ = 0;

@@ -70,6 +70,10 @@ public:
         peers_.at(static_cast<std::size_t>(peer)) = nullptr;
     }
 
+    void Release(int peer) override {
+        if (ENetPeer* target = PeerAt(peer)) enet_peer_disconnect_later(target, 0);
+    }
+
     std::uint64_t BytesSent() const override { return host_->totalSentData; }
     std::uint64_t BytesReceived() const override { return host_->totalReceivedData; }
     std::uint16_t Port() const override { return host_->address.port; }

@@ -36,6 +36,9 @@ void Write(PacketWriter& out, const TextLine& line) { out.String(line.text, kMax
 void Write(PacketWriter& out, const Refusal& refusal) {
     out.String(refusal.reason, kMaxTextLength);
 }
+void Write(PacketWriter& out, const Farewell& farewell) {
+    out.String(farewell.reason, kMaxTextLength);
+}
 
 Welcome ReadWelcome(PacketReader& in) {
     Welcome welcome;
@@ -70,6 +73,7 @@ Roster ReadRoster(PacketReader& in) {
 Snapshot ReadSnapshot(PacketReader& in) { return Snapshot{ReadMatchState(in)}; }
 TextLine ReadTextLine(PacketReader& in) { return TextLine{in.String(kMaxTextLength)}; }
 Refusal ReadRefusal(PacketReader& in) { return Refusal{in.String(kMaxTextLength)}; }
+Farewell ReadFarewell(PacketReader& in) { return Farewell{in.String(kMaxTextLength)}; }
 
 // By the variant's index, which is the packet's first byte.
 using Reader = HostMessage (*)(PacketReader&);
@@ -80,6 +84,7 @@ constexpr Reader kReaders[] = {
     [](PacketReader& in) -> HostMessage { return ReadSnapshot(in); },
     [](PacketReader& in) -> HostMessage { return ReadTextLine(in); },
     [](PacketReader& in) -> HostMessage { return ReadRefusal(in); },
+    [](PacketReader& in) -> HostMessage { return ReadFarewell(in); },
 };
 static_assert(std::size(kReaders) == std::variant_size_v<HostMessage>);
 }  // namespace

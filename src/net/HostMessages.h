@@ -42,7 +42,12 @@ struct Refusal {
     std::string reason;
 };
 
-using HostMessage = std::variant<Welcome, MapChunk, Roster, Snapshot, TextLine, Refusal>;
+// The host lets the client go (it left its match, or stopped hosting): why, for the console.
+struct Farewell {
+    std::string reason;
+};
+
+using HostMessage = std::variant<Welcome, MapChunk, Roster, Snapshot, TextLine, Refusal, Farewell>;
 
 std::vector<std::uint8_t> EncodeHostMessage(const HostMessage& message);
 // None for a packet that is not exactly one well-formed message within its bounds.

@@ -28,6 +28,9 @@ public:
     virtual void Flush() = 0;
     // Drops the peer; it is told, when it can still be reached.
     virtual void Disconnect(int peer) = 0;
+    // Lets the peer go once what was sent to it has arrived, for as long as the link is polled;
+    // its Disconnected event follows.
+    virtual void Release(int peer) = 0;
     virtual std::uint64_t BytesSent() const = 0;
     virtual std::uint64_t BytesReceived() const = 0;
     // The port listened on: the one asked for, or the one given for 0.

@@ -5,7 +5,7 @@
 
 // The numbers both ends of a network match agree on. A change to any message's layout raises
 // the version: a client of another version is refused at the handshake.
-inline constexpr std::uint16_t kProtocolVersion = 1;
+inline constexpr std::uint16_t kProtocolVersion = 2;
 inline constexpr std::uint16_t kDefaultPort = 27315;
 
 // Bounds every decoder holds a packet to; anything past them is refused whole.

@@ -70,6 +70,8 @@ TEST_F(ConsoleCommandsTest, RepliesWithAndWithoutAMatchAndTheDeveloperFlag) {
         {"map a\\b", {"Bad map name \"a\\b\"."}},
         {"map 100%s", {unable}},  // a percent sign is no directive
         {"maplist", {"box", "yard"}},
+        {"connect", {"Connect <host> [<port>]"}}, {"connect h 9 9", {"Connect <host> [<port>]"}},
+        {"connect h x", {"\"h:x\" names no port."}}, {"disconnect", {"Not connected."}},
     };
     const Exchange kMatch[] = {
         {"botchat", {"Botchat OFF"}}, {"map", usage}, {"botchat", {"Botchat ON"}}, {"map", usage},

@@ -57,6 +57,27 @@ TEST(NetLink, HostAndClientTalkOnLoopbackAndPartCleanly) {
     EXPECT_TRUE(Has(atHost, NetEvent::Type::Disconnected));
 }
 
+TEST(NetLink, AReleasedPeerHasWhatWasSentBeforeItIsLetGo) {
+    std::string why;
+    auto host = ListenOn(0, 4, why);
+    ASSERT_TRUE(host) << why;
+    auto client = ConnectTo("127.0.0.1", host->Port(), why);
+    ASSERT_TRUE(client) << why;
+    std::vector<NetEvent> atHost;
+    std::vector<NetEvent> atClient;
+    PollUntil(*host, *client, atHost, atClient,
+              [&] { return Has(atHost, NetEvent::Type::Connected); });
+    ASSERT_TRUE(Has(atHost, NetEvent::Type::Connected));
+    const std::vector<std::uint8_t> farewell(3000, 7);  // more than one datagram
+    host->Send(atHost.front().peer, farewell, Delivery::Reliable);
+    host->Release(atHost.front().peer);
+    PollUntil(*host, *client, atHost, atClient,
+              [&] { return Has(atClient, NetEvent::Type::Disconnected); });
+    ASSERT_GE(atClient.size(), 3u);
+    EXPECT_EQ(atClient[atClient.size() - 2].data, farewell);
+    EXPECT_EQ(atClient.back().type, NetEvent::Type::Disconnected);
+}
+
 TEST(NetLink, AnUnknownHostIsSaid) {
     std::string why;
     EXPECT_FALSE(ConnectTo("no-such-host.invalid", 1, why));
