@@ -39,20 +39,3 @@ TEST(BotMatchTest, SkilledBotsOutscoreClumsyOnes) {
     std::printf("bot frags in 4 matches of 8000 frames: skill 1 %d, skill 5 %d\n", clumsy, skilled);
     EXPECT_GT(skilled, clumsy + clumsy / 2);
 }
-
-// Given the human's slot (a match nobody watches), a bot is dealt it and plays like the rest.
-TEST(BotMatchTest, ABotInTheHumansSlotPlaysLikeTheOthers) {
-    GameRig rig(FreshTestFolder("bots"), kBase);
-    SeedRandom(2);
-    GameServices services = rig.Services();
-    services.botInHumanSlot = true;
-    Game game(services, 6, 100000, GameType::FreeForAll);
-    std::ifstream map(kBase / "Maps" / "bwdm1.bwm", std::ios::binary);
-    ASSERT_TRUE(game.LoadMap(map, "bwdm1.bwm"));
-    game.Start();
-    for (int frame = 0; frame < 8000; ++frame) {
-        rig.Tick();
-        game.Update();
-    }
-    EXPECT_GT(game.GetPlayer(0).Frags(), 0);
-}
