@@ -27,9 +27,9 @@ std::vector<int> Frags(int skill, unsigned seed, bool botInHumanSlot = false) {
         rig.Tick();
         game.Update();
     }
-    std::vector<int> frags;
-    for (int i = 0; i < game.PlayerCount(); ++i)
-        frags.push_back(game.GetPlayer(i).Frags());
+    std::vector<int> frags(static_cast<std::size_t>(game.PlayerCount()));
+    for (std::size_t i = 0; i < frags.size(); ++i)
+        frags[i] = game.GetPlayer(static_cast<int>(i)).Frags();
     return frags;
 }
 
