@@ -131,18 +131,12 @@ TEST(BotBrainTest, AtAnEdgeABotJumpsToAPlatformOnTheRightButTurnsBackOnTheLeft) 
         bool jumps;
         MoveDirection after;
     };
-    for (const Row& row : {Row{{0, 500, 1000, 540},
-                               {1050, 600, 1400, 640},
-                               1003,
-                               MoveDirection::Right,
-                               true,
-                               MoveDirection::Right},
-                           Row{{1000, 500, 2000, 540},
-                               {600, 600, 950, 640},
-                               997,
-                               MoveDirection::Left,
-                               false,
-                               MoveDirection::Right}}) {
+    using enum MoveDirection;
+    // clang-format off
+    const Row rows[] = {{{0, 500, 1000, 540}, {1050, 600, 1400, 640}, 1003, Right, true, Right},
+                        {{1000, 500, 2000, 540}, {600, 600, 950, 640}, 997, Left, false, Right}};
+    // clang-format on
+    for (const Row& row : rows) {
         BotRig r;
         r.arena.AddPlatform(row.ground.x1, row.ground.y1, row.ground.x2, row.ground.y2);
         r.arena.AddPlatform(row.lower.x1, row.lower.y1, row.lower.x2, row.lower.y2);

@@ -60,11 +60,9 @@ protected:
 }  // namespace
 
 TEST_F(AnimEditorTest, ButtonsAreHitEdgesIncludedAndDarkenUnderTheCursor) {
+    // Both corners of one button, and the gaps either side of another.
     const std::pair<Vec2, const char*> hits[] = {
-        {{160, 520}, "Save"},         {{240, 550}, "Save"},         {{300, 495}, "Add Frame"},
-        {{480, 510}, "Delete Frame"}, {{360, 520}, "Clear Frames"}, {{610, 535}, "Cycle Anims"},
-        {{50, 550}, "<<<"},           {{750, 520}, ">>>"},          {{245, 530}, nullptr},
-        {{400, 515}, nullptr}};
+        {{160, 520}, "Save"}, {{240, 550}, "Save"}, {{245, 530}, nullptr}, {{400, 515}, nullptr}};
     for (const auto& [point, text] : hits) {
         const EditorButton* button = ButtonAt(point);
         EXPECT_STREQ(button ? button->text : nullptr, text) << point.x << "," << point.y;
@@ -179,21 +177,14 @@ TEST_F(AnimEditorTest, ThePreviewsSpeedFollowsTheArrowsAndBelowZeroHoldsItsFrame
     EXPECT_EQ(FrameHolding().back().rfind("Speed: -", 0), 0u);
 }
 
-TEST_F(AnimEditorTest, SaveWritesBothSetsBesideBaseThatLoadBackByteForByteOrKeepsTheOldFiles) {
-    Commands({Command::AddFrame});
+// A saved set loading back is the end-to-end tests'; here, a speed below zero and a failure.
+TEST_F(AnimEditorTest, SaveWritesBothSetsBesideBaseOrKeepsTheOldFiles) {
     game_->EditUpperAnimations().Get(2).speed = -0.25f;  // a preview run below zero
     Commands({Command::SaveAnimations});
-    const auto bytes = [](const auto& set) {
-        const auto saved = set.Save();
-        return std::string(saved.begin(), saved.end());
-    };
-    const std::string lower = ReadAll(folder_ / "LDefault.bwv");
-    EXPECT_EQ(lower, bytes(game_->LowerAnimations()));
-    EXPECT_EQ(ReadAll(folder_ / "UDefault.bwv"), bytes(game_->UpperAnimations()));
+    const auto saved = game_->UpperAnimations().Save();
+    EXPECT_EQ(ReadAll(folder_ / "UDefault.bwv"), std::string(saved.begin(), saved.end()));
     EXPECT_EQ(ReadAll(base_ / "LDefault.bwv"), ReadAll(kBuiltBase / "LDefault.bwv"));
-    const auto reloaded = rig_.MakeGame(1);
-    EXPECT_EQ(bytes(reloaded->LowerAnimations()), lower);
-    EXPECT_EQ(bytes(reloaded->UpperAnimations()), bytes(game_->UpperAnimations()));
+    const std::string lower = ReadAll(folder_ / "LDefault.bwv");
 
     Commands({Command::AddFrame});
     using std::filesystem::perm_options;

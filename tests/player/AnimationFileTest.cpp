@@ -66,12 +66,10 @@ TEST(AnimationFile, AFileStopsWhereItEndsOrGoesWrongNamesThatAnimationAndLeavesT
         {cut(second + 2), 0.008f, "ends inside its speed"},
         {cut(second + 6), 0.3f, "ends inside its frame count"},
         {cut(second + 8 + 48 + 20), 0.3f, "claims 3 frames, more than the file holds"},
-        // Either count would allocate far beyond the file if it were believed.
-        {wild(0.1f, 0x7fffffff, 1.0f), 0.3f, "claims 2147483647 frames, more than the file holds"},
+        // A huge count is the game's animation file test's; a negative one would allocate far
+        // beyond the file if it were believed.
         {wild(0.1f, -5, 1.0f), 0.3f, "has a frame count of -5"},
         {wild(nan, 1, 1.0f), 0.3f, "has a speed that is not a finite number"},
-        {wild(-inf, 1, 1.0f), 0.3f, "has a speed that is not a finite number"},
-        {wild(0.1f, 1, nan), 0.3f, "has a point that is not a finite number"},
         {wild(0.1f, 1, -inf), 0.3f, "has a point that is not a finite number"},
     };
     for (const auto& [file, speed, problem] : cases) {

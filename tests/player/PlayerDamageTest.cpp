@@ -142,10 +142,9 @@ TEST_F(PlayerDamageTest, FragsStopWhenTheMatchIsOverAndTheLimitEndsIt) {
     arena_.fragLimit = 1;
     victim.TakeDamage(200, 0, arena_);
     victim.CreditKill(0, arena_);
-    EXPECT_EQ(arena_.matchEnds, 1);
     arena_.matchOver = true;
     killer.Fragged(victim, arena_);
-    EXPECT_EQ(killer.Frags(), 1);
+    EXPECT_EQ(std::pair(arena_.matchEnds, killer.Frags()), std::pair(1, 1));
 }
 
 // Whether a team-mate is credited is the kills' test above.
@@ -156,9 +155,8 @@ TEST_F(PlayerDamageTest, TheHeadlessBleedToDeathCreditingWhoTookTheHead) {
     int frames = 0;
     for (; victim.InPlay() && frames < 1000; ++frames)
         victim.Update(arena_);
-    EXPECT_EQ(frames, 400);  // 100 health at 0.25 a step
-    EXPECT_EQ(killer.Frags(), 1);
-    EXPECT_EQ(victim.LastKiller(), 0);
+    // 100 health at 0.25 a step.
+    EXPECT_EQ(std::tuple(frames, killer.Frags(), victim.LastKiller()), std::tuple(400, 1, 0));
     EXPECT_EQ(arena_.chatEvents.back(), std::make_pair(1, ChatEvent::Death));
     EXPECT_EQ(arena_.ObjectsOf<FlyingLimb>().size(), 18u);
     EXPECT_TRUE(arena_.ObjectsOf<FlyingHead>().empty());  // it was gone already

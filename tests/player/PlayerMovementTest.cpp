@@ -94,10 +94,9 @@ TEST_F(PlayerMovementTest, CrouchingHoldsStillAndNeedsTheGround) {
 TEST_F(PlayerMovementTest, FallingOffTheMapIsSaidAndCreditsNobody) {
     Player& human = Start({1000.0f, 600.0f});  // under the floor
     Frames(human, 2000);
-    ASSERT_FALSE(human.InPlay());
-    EXPECT_EQ(human.LastKiller(), -1);
+    EXPECT_EQ(std::pair(human.InPlay(), human.LastKiller()), std::pair(false, -1));
     ASSERT_EQ(arena_.messages.size(), 1u);
-    EXPECT_EQ(arena_.messages[0].rfind("*** P0 ", 0), 0u) << arena_.messages[0];
+    EXPECT_TRUE(arena_.messages[0].starts_with("*** P0 ")) << arena_.messages[0];
 }
 
 TEST_F(PlayerMovementTest, InBulletTimeTheCigaretteSmokesAndDrawingChangesNothing) {

@@ -170,7 +170,8 @@ TEST_F(GLRendererTest, TextSitsOnTheBaselineBelowThePositionInTheColourAsked) {
     EXPECT_EQ(std::count(blank.rgb.begin(), blank.rgb.end(), 0), std::ssize(blank.rgb));
 }
 
-// A fill lands where asked whatever a caller left bound, and the file keeps the screen's rows.
+// A fill lands where asked whatever a caller left bound, and the file keeps the screen's rows
+// bottom up (its size and header are the display end-to-end test's).
 TEST_F(GLRendererTest, ScreenshotsAreBottomUpBgrFilesOfWhatWasDrawn) {
     renderer_->SetClearColor(10, 20, 30);
     renderer_->BeginFrame();
@@ -184,8 +185,6 @@ TEST_F(GLRendererTest, ScreenshotsAreBottomUpBgrFilesOfWhatWasDrawn) {
 
     const std::string bytes = ReadAll(path);
     ASSERT_EQ(bytes.size(), 1440018u);
-    EXPECT_EQ(bytes.substr(0, 18),
-              std::string("\0\0\2\0\0\0\0\0\0\0\0\0\x20\x03\x58\x02\x18\0", 18));
     EXPECT_EQ(bytes.substr(18, 3), "\x1e\x14\x0a");  // bottom left: blue, green, red
     EXPECT_EQ(bytes.substr(18 + 599 * 800 * 3, 3), "\x32\x64\xc8");        // top left
     EXPECT_EQ(bytes.substr(18 + (599 * 800 + 4) * 3, 3), "\x1e\x14\x0a");  // beside the fill

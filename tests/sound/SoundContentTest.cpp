@@ -1,23 +1,13 @@
-// The sounds the build makes: the click is where the menu looks, and the music loops without a
-// click.
+// The music the build makes loops without a click.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 #include <fstream>
 
-#include "sound/SoundTable.h"
 #include "sound/WaveFile.h"
 
 const std::filesystem::path kBase = BRAWLWICK_BASE_DIR;
-
-// That every line loads and the music the game names plays is the sound end-to-end test's.
-TEST(SoundContentTest, TheMenuClickIsTheFirstSound) {
-    std::ifstream table(kBase / "BWsnd.stb");
-    std::vector<std::string> names;
-    ReadSoundTable(table, [&](const SoundTableLine& line) { names.push_back(line.fileName); });
-    EXPECT_EQ(names.at(0), "Click.wav");  // the menu plays ID 0
-}
 
 TEST(SoundContentTest, MusicLoopsJoinWithoutAClick) {
     for (const char* name : {"MenuMusic.wav", "GameMusic01.wav"}) {

@@ -5,8 +5,6 @@
 
 #include "Score.h"
 #include "Synth.h"
-#include "WavWriter.h"
-#include "sound/WaveFile.h"
 
 namespace {
 Score Parse(const std::string& text) {
@@ -83,7 +81,8 @@ TEST(SynthTest, NotesSoundAtTheirPitchAndFadeToSilence) {
     EXPECT_NEAR(samples.back(), 0.0f, 1e-4f);  // ... and releases fall to it
 }
 
-TEST(SynthTest, LoopsWrapTheirTailsRoundAndFilesReadBackThroughTheGamesReader) {
+// The files it writes are read by the game's own reader in the sound tests and at every start.
+TEST(SynthTest, LoopsWrapTheirTailsRound) {
     const std::string text = std::string(kHeader) + "pattern a\ntone : A4 . . C5\nplay a\n";
     const auto plain = RenderScore(Parse(text), kSynthRate);
     const auto loop = RenderScore(Parse("loop\n" + text), kSynthRate);
@@ -93,10 +92,4 @@ TEST(SynthTest, LoopsWrapTheirTailsRoundAndFilesReadBackThroughTheGamesReader) {
     ASSERT_GT(plain.size(), loop.size());
     for (std::size_t i = loop.size(); i < plain.size(); ++i)
         EXPECT_FLOAT_EQ(loop[i - loop.size()], plain[i - loop.size()] + plain[i]);
-
-    const auto pcm = ToPcm16(loop, 0.5f);
-    const auto bytes = EncodeMonoWave(pcm, kSynthRate);
-    WaveFile wave;
-    ASSERT_EQ(ParseWave(bytes.data(), bytes.size(), wave), WaveResult::Ok);
-    EXPECT_EQ(wave.dataSize, pcm.size() * 2);
 }
