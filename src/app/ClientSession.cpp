@@ -203,7 +203,7 @@ void ClientSession::Handle(App& app, const Snapshot& snapshot) {
     if (slot < static_cast<int>(state.figures.size()))
         std::swap(state.figures[0], state.figures[static_cast<std::size_t>(slot)]);
     for (EffectEvent& event : state.events) {
-        if (event.kind == EffectKind::Gibs) event.number = Local(event.number);
+        if (NamesPlayer(event.kind)) event.number = Local(event.number);
     }
     game->ShowState(state);
 }
@@ -217,6 +217,17 @@ void ClientSession::Handle(App& app, const TextLine& line) {
 
 void ClientSession::Handle(App& app, const Refusal& refusal) {
     End(app, host_ + " refused: " + CleanText(refusal.reason, kMaxTextLength));
+}
+
+void ClientSession::Handle(App& app, const TitleText& title) {
+    Game* game = app.CurrentGame();
+    if (game != nullptr && game == game_)
+        game->ShowTitle(CleanText(title.text, kMaxTextLength), title.duration);
+}
+
+void ClientSession::Handle(App& app, const CarriedRow& row) {
+    Game* game = app.CurrentGame();
+    if (game != nullptr && game == game_) game->ShowCarried(row.weapons);
 }
 
 void ClientSession::End(App& app, const std::string& line) {

@@ -45,6 +45,8 @@ private:
     void Handle(App& app, const Snapshot& snapshot);
     void Handle(App& app, const TextLine& line);
     void Handle(App& app, const Refusal& refusal);
+    void Handle(App& app, const TitleText& title);
+    void Handle(App& app, const CarriedRow& row);
     void Play(App& app, const std::filesystem::path& map);
     void SaveDownload(App& app);
     // Ends the session with a line on the console, the log and, headless, stderr.

@@ -68,6 +68,7 @@ void HostSession::AfterFrame(App& app) {
     if (game != nullptr && game == game_) {
         for (const std::string& line : game->TakeMessages())
             SendToPlaying(EncodeHostMessage(TextLine{line}), Delivery::Reliable);
+        SendPersonal(*game);
         if (++steps_ % kStepsPerState == 0) {
             SendToPlaying(EncodeHostMessage(Snapshot{game->CaptureState()}), Delivery::Sequenced);
         }
@@ -187,6 +188,7 @@ void HostSession::Handle(App& app, Client& client, const Ready& ready) {
     }
     client.playing = true;
     client.lastInput = 0;
+    client.carried.reset();
     game->TakeRemote(client.slot, client.name);
     game->AddMessage(client.name + " entered the game.");
     app.LogLine("%s plays fighter %d.", Printable(client.name).c_str(), client.slot);
@@ -239,6 +241,24 @@ void HostSession::SendRoster(const Game& game) {
 void HostSession::SendToPlaying(const std::vector<std::uint8_t>& bytes, Delivery delivery) {
     for (const Client& client : clients_) {
         if (client.playing) link_->Send(client.peer, bytes, delivery);
+    }
+}
+
+void HostSession::SendPersonal(Game& game) {
+    for (const Game::KeptTitle& title : game.TakeTitles()) {
+        for (const Client& client : clients_) {
+            if (client.playing && client.slot == title.player) {
+                link_->Send(client.peer, EncodeHostMessage(TitleText{title.text, title.duration}),
+                            Delivery::Reliable);
+            }
+        }
+    }
+    for (Client& client : clients_) {
+        if (!client.playing) continue;
+        std::vector<int> carried = game.CarriedWeaponDefs(client.slot);
+        if (client.carried == carried) continue;
+        link_->Send(client.peer, EncodeHostMessage(CarriedRow{carried}), Delivery::Reliable);
+        client.carried = std::move(carried);
     }
 }
 

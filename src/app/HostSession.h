@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,8 @@ private:
         std::string name;
         int badPackets = 0;
         std::uint32_t lastInput = 0;
+        std::optional<std::vector<int>> carried;  // as last sent
+
         std::chrono::steady_clock::time_point heard = std::chrono::steady_clock::now();
     };
 
@@ -64,6 +67,8 @@ private:
     void NewMatch(App& app);
     void SendRoster(const Game& game);
     void SendToPlaying(const std::vector<std::uint8_t>& bytes, Delivery delivery);
+    // What is for each client's own fighter alone: his titles and his weapon row.
+    void SendPersonal(Game& game);
     Client* Find(int peer);
 
     std::unique_ptr<NetLink> link_;

@@ -9,6 +9,7 @@
 #include "weapons/WeaponKeys.h"
 #include "weapons/effects/ParticleSetup.h"
 #include "weapons/kinds/KindKeys.h"
+#include "weapons/effects/SmokePuff.h"
 #include "weapons/kinds/ShotEffects.h"
 #include "weapons/kinds/ShotLine.h"
 #include "weapons/projectiles/Bullet.h"
@@ -21,7 +22,6 @@ constexpr float kHelmetChance = 8.0f;
 constexpr int kSprayRate = 20;
 constexpr int kSmokePuffs = 8;
 constexpr int kBlastFlashes = 3;
-const SmokeLook kSmoke{150.0f, {3.0f, 5.0f}, {40.0f, 60.0f}, 0.3f, {0.02f, 0.03f}};
 }  // namespace
 
 void WeaponSG::Read(const WeaponDef& def, const Arena& arena) {
@@ -83,7 +83,7 @@ void WeaponSG::RollSmoke(Arena& arena, const ShotLine& shot) {
         const float speed = RandomRange(0.1f, 1.0f);
         const ShotLine drift{shot.muzzle, shot.angle + RandomRange(-2.0f, 2.0f)};
         const Vec2 at = shot.muzzle + Vec2{RandomRange(-5.0f, 5.0f), RandomRange(-5.0f, 5.0f)};
-        PuffSmoke(arena, at, drift.Direction() * speed, kSmoke);
+        PuffSmoke(arena, at, drift.Direction() * speed, SmokeLook::Shotgun);
     }
 }
 
