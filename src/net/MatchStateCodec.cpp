@@ -123,10 +123,10 @@ enum EventField : std::uint16_t {
     kAt = 4,
     kVelocity = 8,
     kFlags = 16,
-    kSpeeds = 32,   // two floats: blood's speed range
-    kSize = 64,     // six floats: an explosion's
-    kAngle = 128,   // the first value, to a 16th of a degree
-    kScale = 256,   // the second value, to a 64th
+    kSpeeds = 32,  // two floats: blood's speed range
+    kSize = 64,    // six floats: an explosion's
+    kAngle = 128,  // the first value, to a 16th of a degree
+    kScale = 256,  // the second value, to a 64th
 };
 
 // By EffectKind.

@@ -60,8 +60,8 @@ void Player::ShowFigure(const FigureState& figure, Arena& arena, bool ownAim) {
 
 void Player::ShowCarried(const std::vector<int>& defs, Arena& arena) {
     if (defs == carriedDefs_) return;
-    carriedDefs_.assign(defs.begin(), defs.begin() + static_cast<std::ptrdiff_t>(std::min(
-                                                         defs.size(), kMostShownCarried)));
+    carriedDefs_.assign(defs.begin(), defs.begin() + static_cast<std::ptrdiff_t>(
+                                                         std::min(defs.size(), kMostShownCarried)));
     MakeShownWeapons(arena);
 }
 
@@ -69,8 +69,8 @@ void Player::ShowCarried(const std::vector<int>& defs, Arena& arena) {
 // that holds the one in hand, all of them: made again whenever either changes.
 void Player::MakeShownWeapons(Arena& arena) {
     weapons_.Clear();
-    const bool known = std::find(carriedDefs_.begin(), carriedDefs_.end(), heldDef_) !=
-                       carriedDefs_.end();
+    const bool known =
+        std::find(carriedDefs_.begin(), carriedDefs_.end(), heldDef_) != carriedDefs_.end();
     for (const int def : known ? carriedDefs_ : std::vector<int>{heldDef_}) {
         const int before = weapons_.Count();
         weapons_.Add(arena.CreateWeaponAt(def));

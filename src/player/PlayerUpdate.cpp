@@ -110,8 +110,8 @@ void Player::Smoke(Arena& arena) {
     smokeTimer_ = RandomRange(4.0f, 8.0f);
     const Vec2 neck = lower_.Point(0);
     const Vec2 velocity{RandomRange(-0.2f, 0.2f), RandomRange(-0.5f, -0.45f)};
-    PuffSmoke(arena, Vec2{neck.x + (facing_ == Facing::Left ? -8.0f : 8.0f), neck.y + 2},
-              velocity, SmokeLook::Cigarette);
+    PuffSmoke(arena, Vec2{neck.x + (facing_ == Facing::Left ? -8.0f : 8.0f), neck.y + 2}, velocity,
+              SmokeLook::Cigarette);
 }
 
 void Player::TickWeapons(Arena& arena) {

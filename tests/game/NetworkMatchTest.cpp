@@ -2,7 +2,6 @@
 // client's mirror showing the host's states and making their effects.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <typeinfo>
 
 #include "core/Random.h"
@@ -41,6 +40,12 @@ std::optional<Vec2> PlaceOf(const LiveObject& object) {
     if (const auto* flash = dynamic_cast<const MuzzleFlash*>(&object)) return flash->Position();
     return std::nullopt;
 }
+
+void MakeCasing(TestArena& a) { ThrowCasing(a, ShellCasing::Kind::Shotgun, {1, 2}, {2, 1}); }
+void MakeFlash(TestArena& a) { FlashMuzzle(a, Vec2{120, 210}, 200.0f, 2.0f); }
+void MakeSmoke(TestArena& a) { PuffSmoke(a, {130, 220}, {0, -1}, SmokeLook::Cigarette); }
+void MakeDrip(TestArena& a) { DripBlood(a, {140, 230}); }
+void BreakArmour(TestArena& a) { a.GetPlayer(0).BreakArmour(a, {}, false, false); }
 
 void Steps(GameRig& rig, Game& game, int count) {
     for (int i = 0; i < count; ++i) {
@@ -128,17 +133,11 @@ TEST(NetworkMatch, AMirrorShowsTheHostsStateAndMakesItsEffects) {
 TEST(NetworkMatch, EachSharedEffectIsMadeOnAMirrorAsOnTheHost) {
     const struct {
         const char* name;
-        std::function<void(TestArena&)> make;
         float near;  // the spawner's own scatter
+        void (*make)(TestArena&);
     } cases[] = {
-        {"casing",
-         [](TestArena& a) { ThrowCasing(a, ShellCasing::Kind::Shotgun, {100, 200}, {1.5f, -1}); },
-         0.5f},
-        {"flash", [](TestArena& a) { FlashMuzzle(a, Vec2{120, 210}, 200.0f, 2.0f); }, 0.5f},
-        {"smoke", [](TestArena& a) { PuffSmoke(a, {130, 220}, {0.2f, -0.5f}, SmokeLook::Cigarette); },
-         0.5f},
-        {"drip", [](TestArena& a) { DripBlood(a, {140, 230}); }, 0.5f},
-        {"armour", [](TestArena& a) { a.GetPlayer(0).BreakArmour(a, {}, false, false); }, 16.0f},
+        {"casing", 0.5f, MakeCasing}, {"flash", 0.5f, MakeFlash},     {"smoke", 0.5f, MakeSmoke},
+        {"drip", 0.5f, MakeDrip},     {"armour", 16.0f, BreakArmour},
     };
     for (const auto& c : cases) {
         SeedRandom(6);

@@ -61,8 +61,8 @@ void Drip(Arena& arena, const EffectEvent& event) { DripBlood(arena, event.at); 
 
 // By EffectKind.
 using Replay = void (*)(Arena&, const EffectEvent&);
-constexpr Replay kReplays[] = {Sound, Sparks, Blood, Explosion, Gibs,
-                               Casing, Flash, Smoke, Drip, Armour};
+constexpr Replay kReplays[] = {Sound,  Sparks, Blood, Explosion, Gibs,
+                               Casing, Flash,  Smoke, Drip,      Armour};
 static_assert(std::size(kReplays) == kEffectKindCount);
 }  // namespace
 

@@ -26,14 +26,16 @@ struct SmokeStyle {
     float spin;  // either way, degrees per step
 };
 
+constexpr auto kSmoke = &MatchSprites::smoke;
+constexpr auto kCigarette = &MatchSprites::cigaretteSmoke;
+
 // By SmokeLook. A platinum's puff is thick and short-lived; a shotgun's big and quick to
 // swell; a cigarette's a thin wisp.
 constexpr std::array<SmokeStyle, kSmokeLookCount> kStyles{{
-    {&MatchSprites::smoke, 150.0f, {3.0f, 5.0f}, {60.0f, 80.0f}, 0.2f, {0.012f, 0.015f}, 1.0f},
-    {&MatchSprites::smoke, 250.0f, {7.0f, 8.0f}, {60.0f, 80.0f}, 0.3f, {0.012f, 0.015f}, 1.0f},
-    {&MatchSprites::smoke, 150.0f, {3.0f, 5.0f}, {40.0f, 60.0f}, 0.3f, {0.02f, 0.03f}, 1.0f},
-    {&MatchSprites::cigaretteSmoke, 200.0f, {3.0f, 5.0f}, {60.0f, 80.0f}, 0.1f,
-     {0.008f, 0.011f}, 3.0f},
+    {kSmoke, 150.0f, {3.0f, 5.0f}, {60.0f, 80.0f}, 0.2f, {0.012f, 0.015f}, 1.0f},
+    {kSmoke, 250.0f, {7.0f, 8.0f}, {60.0f, 80.0f}, 0.3f, {0.012f, 0.015f}, 1.0f},
+    {kSmoke, 150.0f, {3.0f, 5.0f}, {40.0f, 60.0f}, 0.3f, {0.02f, 0.03f}, 1.0f},
+    {kCigarette, 200.0f, {3.0f, 5.0f}, {60.0f, 80.0f}, 0.1f, {0.008f, 0.011f}, 3.0f},
 }};
 }  // namespace
 
