@@ -18,8 +18,9 @@ enum class EffectKind : std::uint8_t {
     Smoke,
     Drip,
     Armour,
+    Blast,
 };
-inline constexpr int kEffectKindCount = 10;
+inline constexpr int kEffectKindCount = 11;
 
 // The kinds whose number is a player's, which each machine numbers its own way.
 inline bool NamesPlayer(EffectKind kind) {
@@ -35,7 +36,7 @@ struct EffectEvent {
     int number = 0;
     std::uint8_t flags = 0;
     // Blood's speed range; an explosion's size, in the order of its fields; a flash's angle
-    // and scale.
+    // and scale; a blast's angle.
     std::array<float, 7> values{};
 };
 

@@ -141,6 +141,7 @@ constexpr std::uint16_t kEventLayouts[] = {
     kSmallNumber | kAt | kVelocity,
     kAt,
     kSmallNumber | kAt | kFlags,
+    kAt | kAngle,
 };
 static_assert(std::size(kEventLayouts) == kEffectKindCount);
 

@@ -45,6 +45,7 @@ void MakeCasing(TestArena& a) { ThrowCasing(a, ShellCasing::Kind::Shotgun, {1, 2
 void MakeFlash(TestArena& a) { FlashMuzzle(a, Vec2{120, 210}, 200.0f, 2.0f); }
 void MakeSmoke(TestArena& a) { PuffSmoke(a, {130, 220}, {0, -1}, SmokeLook::Cigarette); }
 void MakeDrip(TestArena& a) { DripBlood(a, {140, 230}); }
+void MakeBlast(TestArena& a) { FlashBlast(a, {150, 240}, 190.0f); }
 void BreakArmour(TestArena& a) { a.GetPlayer(0).BreakArmour(a, {}, false, false); }
 
 void Steps(GameRig& rig, Game& game, int count) {
@@ -137,7 +138,7 @@ TEST(NetworkMatch, EachSharedEffectIsMadeOnAMirrorAsOnTheHost) {
         void (*make)(TestArena&);
     } cases[] = {
         {"casing", 0.5f, MakeCasing}, {"flash", 0.5f, MakeFlash},     {"smoke", 0.5f, MakeSmoke},
-        {"drip", 0.5f, MakeDrip},     {"armour", 16.0f, BreakArmour},
+        {"drip", 0.5f, MakeDrip},     {"armour", 16.0f, BreakArmour}, {"blast", 8.0f, MakeBlast},
     };
     for (const auto& c : cases) {
         SeedRandom(6);

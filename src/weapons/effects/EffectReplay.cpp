@@ -59,10 +59,12 @@ void Smoke(Arena& arena, const EffectEvent& event) {
 
 void Drip(Arena& arena, const EffectEvent& event) { DripBlood(arena, event.at); }
 
+void Blast(Arena& arena, const EffectEvent& event) { FlashBlast(arena, event.at, event.values[0]); }
+
 // By EffectKind.
 using Replay = void (*)(Arena&, const EffectEvent&);
-constexpr Replay kReplays[] = {Sound,  Sparks, Blood, Explosion, Gibs,
-                               Casing, Flash,  Smoke, Drip,      Armour};
+constexpr Replay kReplays[] = {Sound, Sparks, Blood, Explosion, Gibs, Casing,
+                               Flash, Smoke,  Drip,  Armour,    Blast};
 static_assert(std::size(kReplays) == kEffectKindCount);
 }  // namespace
 

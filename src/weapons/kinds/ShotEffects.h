@@ -20,3 +20,6 @@ void ThrowCasing(Arena& arena, ShellCasing::Kind kind, Vec2 at, Vec2 velocity);
 void FlashMuzzle(Arena& arena, const ShotLine& shot, float scale);
 // A flash at `at`, turned by `angle` degrees.
 void FlashMuzzle(Arena& arena, Vec2 at, float angle, float scale);
+// A shotgun's flash: the fire of the blast, swelling and fading fast in front of the muzzle
+// as it drifts along the shot.
+void FlashBlast(Arena& arena, Vec2 muzzle, float angle);
