@@ -211,7 +211,7 @@ void ClientSession::Handle(App& app, const Snapshot& snapshot) {
     if (slot < static_cast<int>(state.figures.size()))
         std::swap(state.figures[0], state.figures[static_cast<std::size_t>(slot)]);
     for (EffectEvent& event : state.events) {
-        if (event.kind == EffectKind::Gibs) event.number = Local(event.number);
+        if (NamesPlayer(event.kind)) event.number = Local(event.number);
     }
     game->ShowState(state);
 }
@@ -228,6 +228,15 @@ void ClientSession::Handle(App& app, const Refusal& refusal) {
 
 void ClientSession::Handle(App& app, const Farewell& farewell) {
     End(app, CleanText(farewell.reason, kMaxTextLength, "The host let this client go."));
+}
+
+void ClientSession::Handle(App& app, const TitleText& title) {
+    if (InMirror(app))
+        app.CurrentGame()->ShowTitle(CleanText(title.text, kMaxTextLength), title.duration);
+}
+
+void ClientSession::Handle(App& app, const CarriedRow& row) {
+    if (InMirror(app)) app.CurrentGame()->ShowCarried(row.weapons);
 }
 
 bool ClientSession::InMirror(const App& app) const {

@@ -48,6 +48,8 @@ private:
     void Handle(App& app, const TextLine& line);
     void Handle(App& app, const Refusal& refusal);
     void Handle(App& app, const Farewell& farewell);
+    void Handle(App& app, const TitleText& title);
+    void Handle(App& app, const CarriedRow& row);
     // The match this session started is the one running.
     bool InMirror(const App& app) const;
     void Play(App& app, const std::filesystem::path& map);

@@ -76,6 +76,7 @@ void HostSession::AfterFrame(App& app) {
     if (game != nullptr && app.MatchNumber() == match_) {
         for (const std::string& line : game->TakeMessages())
             SendToPlaying(EncodeHostMessage(TextLine{line}), Delivery::Reliable);
+        SendPersonal(*game);
         if (++steps_ % kStepsPerState == 0) {
             SendToPlaying(EncodeHostMessage(Snapshot{game->CaptureState()}), Delivery::Sequenced);
         }
@@ -106,6 +107,7 @@ void HostSession::NewMatch(App& app) {
     for (Client& client : clients_) {
         client.playing = false;
         client.slot = -1;
+        client.carried.reset();  // the new match's mirror starts with its own row
         if (!client.name.empty()) Welcome(app, client);
     }
 }
@@ -213,6 +215,7 @@ void HostSession::Handle(App& app, Client& client, const Ready& ready) {
     if (ready.checksum != mapChecksum_) return;
     client.playing = true;
     client.lastInput = 0;
+    client.carried.reset();
     game->TakeRemote(client.slot, client.name);
     game->AddMessage(client.name + " entered the game.");
     app.LogLine("%s plays fighter %d.", Printable(client.name).c_str(), client.slot);
@@ -265,6 +268,24 @@ void HostSession::SendRoster(const Game& game) {
 void HostSession::SendToPlaying(const std::vector<std::uint8_t>& bytes, Delivery delivery) {
     for (const Client& client : clients_) {
         if (client.playing) link_->Send(client.peer, bytes, delivery);
+    }
+}
+
+void HostSession::SendPersonal(Game& game) {
+    for (const Game::KeptTitle& title : game.TakeTitles()) {
+        for (const Client& client : clients_) {
+            if (client.playing && client.slot == title.player) {
+                link_->Send(client.peer, EncodeHostMessage(TitleText{title.text, title.duration}),
+                            Delivery::Reliable);
+            }
+        }
+    }
+    for (Client& client : clients_) {
+        if (!client.playing) continue;
+        std::vector<int> carried = game.CarriedWeaponDefs(client.slot);
+        if (client.carried == carried) continue;
+        link_->Send(client.peer, EncodeHostMessage(CarriedRow{carried}), Delivery::Reliable);
+        client.carried = std::move(carried);
     }
 }
 

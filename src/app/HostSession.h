@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,8 @@ private:
         std::string name;
         int badPackets = 0;
         std::uint32_t lastInput = 0;
+        std::optional<std::vector<int>> carried;  // as last sent
+
         std::chrono::steady_clock::time_point heard = std::chrono::steady_clock::now();
     };
 
@@ -68,6 +71,8 @@ private:
     void LetAllGo(const std::string& reason);
     void SendRoster(const Game& game);
     void SendToPlaying(const std::vector<std::uint8_t>& bytes, Delivery delivery);
+    // What is for each client's own fighter alone: his titles and his weapon row.
+    void SendPersonal(Game& game);
     Client* Find(int peer);
 
     std::unique_ptr<NetLink> link_;

@@ -92,6 +92,10 @@ public:
 
     virtual void Shake(float amount) = 0;
     virtual void ShowTitle(const std::string& text, float duration) = 0;
+    // A title for one player's eyes: the human's for 0; the arena knows who else watches.
+    virtual void ShowTitleTo(int player, const std::string& text, float duration) {
+        if (player == 0) ShowTitle(text, duration);
+    }
     virtual void AddMessage(const std::string& text) = 0;
     virtual bool HideHud() const = 0;
     virtual const Font* SmallFont() const = 0;

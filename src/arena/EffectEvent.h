@@ -7,16 +7,36 @@
 
 // A sound or a shared effect as it happened on the host: a client replays it through the same
 // function with its own random numbers, so particles never cross the network one by one.
-enum class EffectKind : std::uint8_t { Sound, Sparks, Blood, Explosion, Gibs };
-inline constexpr int kEffectKindCount = 5;
+enum class EffectKind : std::uint8_t {
+    Sound,
+    Sparks,
+    Blood,
+    Explosion,
+    Gibs,
+    Casing,
+    Flash,
+    Smoke,
+    Drip,
+    Armour,
+    Blast,
+};
+inline constexpr int kEffectKindCount = 11;
+
+// The kinds whose number is a player's, which each machine numbers its own way.
+inline bool NamesPlayer(EffectKind kind) {
+    return kind == EffectKind::Gibs || kind == EffectKind::Armour;
+}
 
 struct EffectEvent {
     EffectKind kind = EffectKind::Sound;
     Vec2 at;
     Vec2 velocity;
-    int number = 0;  // the sound, the count of sparks or drops, or the gibbed player
+    // The sound, the count of sparks or drops, the gibbed or armoured player, the casing's kind
+    // or the smoke's look.
+    int number = 0;
     std::uint8_t flags = 0;
-    // Blood's speed range; an explosion's size, in the order of its fields.
+    // Blood's speed range; an explosion's size, in the order of its fields; a flash's angle
+    // and scale; a blast's angle.
     std::array<float, 7> values{};
 };
 

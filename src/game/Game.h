@@ -121,6 +121,8 @@ public:
     void ShowTitle(const std::string& text, float duration) override {
         title_.Show(text, duration);
     }
+    // The human's own; a fighter played from across the network has his kept for his client.
+    void ShowTitleTo(int player, const std::string& text, float duration) override;
     void AddMessage(const std::string& text) override;
     bool HideHud() const override { return hideHud_; }
     const Font* SmallFont() const override { return smallFont_.get(); }
@@ -153,6 +155,16 @@ public:
     MatchState CaptureState();
     // The message lines kept since the last call.
     std::vector<std::string> TakeMessages();
+    // A title for one client's fighter.
+    struct KeptTitle {
+        int player = 0;
+        std::string text;
+        float duration = 0.0f;
+    };
+    // The titles kept since the last call.
+    std::vector<KeptTitle> TakeTitles();
+    // What the fighter carries, by place in the weapon file; none it cannot find.
+    std::vector<int> CarriedWeaponDefs(int number) const;
 
     // Network play on a client: the match mirrors the host's. Nothing is simulated but the
     // particles; the fighters, projectiles, items and scores are the host's last states,
@@ -164,6 +176,8 @@ public:
     void SetNames(const std::vector<std::string>& names) { shownNames_ = names; }
     // The human's controls as of this frame, to send to the host.
     RemoteInput TakeInput();
+    // What the human's fighter carries, by place in the weapon file, for his weapon row.
+    void ShowCarried(const std::vector<int>& weapons);
 
     void BuildQuadTree(int depth) { map_.BuildQuadTree(depth); }
     // Map editing, for the map editor. The world reaches 250 beyond every platform, and the
@@ -327,6 +341,7 @@ private:
     int effectDepth_ = 0;
     std::vector<EffectEvent> keptEvents_;
     std::vector<std::string> keptMessages_;
+    std::vector<KeptTitle> keptTitles_;
     std::uint32_t steps_ = 0;
     // A mirror's two newest states and the steps since the newest came.
     bool mirror_ = false;

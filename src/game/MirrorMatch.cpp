@@ -78,6 +78,10 @@ void Game::ShowState(const MatchState& state) {
     InterpolateFigures();
 }
 
+void Game::ShowCarried(const std::vector<int>& weapons) {
+    if (!players_.empty()) players_.front().ShowCarried(weapons, *this);
+}
+
 // Between the two newest states, by the steps since the newest came: one state's interval
 // behind the host, and smooth however the packets bunch.
 void Game::InterpolateFigures() {

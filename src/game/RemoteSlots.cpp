@@ -6,6 +6,7 @@
 #include "game/Game.h"
 #include "input/KeyTable.h"
 #include "weapons/Weapon.h"
+#include "weapons/WeaponFile.h"
 
 namespace {
 // Past this many sounds and effects waiting for a state to carry them, the oldest go: a client
@@ -135,6 +136,26 @@ void Game::AddMessage(const std::string& text) {
 
 std::vector<std::string> Game::TakeMessages() { return std::exchange(keptMessages_, {}); }
 
+void Game::ShowTitleTo(int player, const std::string& text, float duration) {
+    Arena::ShowTitleTo(player, text, duration);
+    if (!keepForClients_ || !RemoteSlot(player)) return;
+    if (keptTitles_.size() >= kMostKeptMessages) keptTitles_.erase(keptTitles_.begin());
+    keptTitles_.push_back(KeptTitle{player, text, duration});
+}
+
+std::vector<Game::KeptTitle> Game::TakeTitles() { return std::exchange(keptTitles_, {}); }
+
+std::vector<int> Game::CarriedWeaponDefs(int number) const {
+    std::vector<int> carried;
+    if (number < 0 || number >= PlayerCount()) return carried;
+    const CarriedWeapons& weapons = players_[static_cast<std::size_t>(number)].Weapons();
+    for (int i = 0; i < weapons.Count(); ++i) {
+        const int def = FindWeaponDef(weaponDefs_, weapons.At(i).Section());
+        if (def >= 0) carried.push_back(def);
+    }
+    return carried;
+}
+
 MatchState Game::CaptureState() {
     MatchState state;
     state.step = steps_;
@@ -145,11 +166,8 @@ MatchState Game::CaptureState() {
     for (const Player& player : players_) {
         FigureState figure = player.Figure();
         if (const Weapon* weapon = player.CurrentWeapon()) {
-            const auto def =
-                std::find_if(weaponDefs_.begin(), weaponDefs_.end(),
-                             [&](const WeaponDef& d) { return d.name == weapon->Section(); });
-            if (def != weaponDefs_.end())
-                figure.weapon = static_cast<int>(def - weaponDefs_.begin());
+            const int def = FindWeaponDef(weaponDefs_, weapon->Section());
+            if (def >= 0) figure.weapon = def;
         }
         state.figures.push_back(figure);
     }

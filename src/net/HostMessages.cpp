@@ -39,6 +39,21 @@ void Write(PacketWriter& out, const Refusal& refusal) {
 void Write(PacketWriter& out, const Farewell& farewell) {
     out.String(farewell.reason, kMaxTextLength);
 }
+void Write(PacketWriter& out, const TitleText& title) {
+    out.String(title.text, kMaxTextLength);
+    out.Uint16(static_cast<std::uint16_t>(std::clamp(title.duration, 0.0f, 65535.0f)));
+}
+// A weapon past a byte's reach is left out: no weapon file holds that many.
+void Write(PacketWriter& out, const CarriedRow& row) {
+    std::vector<std::uint8_t> weapons;
+    for (const int weapon : row.weapons) {
+        if (weapon >= 0 && weapon < 255 && weapons.size() < kMaxCarried)
+            weapons.push_back(static_cast<std::uint8_t>(weapon));
+    }
+    out.Uint16(static_cast<std::uint16_t>(weapons.size()));
+    for (const std::uint8_t weapon : weapons)
+        out.Byte(weapon);
+}
 
 Welcome ReadWelcome(PacketReader& in) {
     Welcome welcome;
@@ -74,6 +89,19 @@ Snapshot ReadSnapshot(PacketReader& in) { return Snapshot{ReadMatchState(in)}; }
 TextLine ReadTextLine(PacketReader& in) { return TextLine{in.String(kMaxTextLength)}; }
 Refusal ReadRefusal(PacketReader& in) { return Refusal{in.String(kMaxTextLength)}; }
 Farewell ReadFarewell(PacketReader& in) { return Farewell{in.String(kMaxTextLength)}; }
+TitleText ReadTitleText(PacketReader& in) {
+    TitleText title;
+    title.text = in.String(kMaxTextLength);
+    title.duration = in.Uint16();
+    return title;
+}
+CarriedRow ReadCarriedRow(PacketReader& in) {
+    CarriedRow row;
+    row.weapons.resize(in.Count(kMaxCarried));
+    for (int& weapon : row.weapons)
+        weapon = in.Byte();
+    return row;
+}
 
 // By the variant's index, which is the packet's first byte.
 using Reader = HostMessage (*)(PacketReader&);
@@ -85,6 +113,8 @@ constexpr Reader kReaders[] = {
     [](PacketReader& in) -> HostMessage { return ReadTextLine(in); },
     [](PacketReader& in) -> HostMessage { return ReadRefusal(in); },
     [](PacketReader& in) -> HostMessage { return ReadFarewell(in); },
+    [](PacketReader& in) -> HostMessage { return ReadTitleText(in); },
+    [](PacketReader& in) -> HostMessage { return ReadCarriedRow(in); },
 };
 static_assert(std::size(kReaders) == std::variant_size_v<HostMessage>);
 }  // namespace

@@ -47,7 +47,18 @@ struct Farewell {
     std::string reason;
 };
 
-using HostMessage = std::variant<Welcome, MapChunk, Roster, Snapshot, TextLine, Refusal, Farewell>;
+// A title for this client's eyes alone: whom his fighter fragged, or who fragged him.
+struct TitleText {
+    std::string text;
+    float duration = 0.0f;  // steps
+};
+// The weapons this client's fighter carries, by their place in the weapon file, in his order.
+struct CarriedRow {
+    std::vector<int> weapons;
+};
+
+using HostMessage = std::variant<Welcome, MapChunk, Roster, Snapshot, TextLine, Refusal,
+                                 Farewell, TitleText, CarriedRow>;
 
 std::vector<std::uint8_t> EncodeHostMessage(const HostMessage& message);
 // None for a packet that is not exactly one well-formed message within its bounds.

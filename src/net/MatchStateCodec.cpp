@@ -114,32 +114,105 @@ ObjectState ReadObject(PacketReader& in) {
     return object;
 }
 
-// Only what the kind uses travels: a sound is its number, sparks a place and a count.
-void WriteEvent(PacketWriter& out, const EffectEvent& event) {
-    out.Byte(static_cast<std::uint8_t>(event.kind));
-    out.Int16(event.number);
-    if (event.kind == EffectKind::Sound) return;
-    out.Point(event.at, kPositionScale);
-    out.Point(event.velocity, kVelocityScale);
-    out.Byte(event.flags);
-    const std::size_t values = event.kind == EffectKind::Explosion ? 7 : 2;
-    for (std::size_t i = 0; i < values; ++i)
+// Only what the kind uses travels, each field packed as tightly as its look allows: a sound is
+// its number, a flash a place, an angle and a size. Casings, flashes and smoke come with every
+// shot, so theirs are the smallest.
+enum EventField : std::uint16_t {
+    kNumber = 1,       // 16 bits
+    kSmallNumber = 2,  // 8 bits: a kind, a look, a player
+    kAt = 4,
+    kVelocity = 8,
+    kFlags = 16,
+    kSpeeds = 32,  // two floats: blood's speed range
+    kSize = 64,    // six floats: an explosion's
+    kAngle = 128,  // the first value, to a 16th of a degree
+    kScale = 256,  // the second value, to a 64th
+};
+
+// By EffectKind.
+constexpr std::uint16_t kEventLayouts[] = {
+    kNumber,
+    kNumber | kAt,
+    kNumber | kAt | kVelocity | kFlags | kSpeeds,
+    kNumber | kAt | kSize,
+    kSmallNumber | kAt | kFlags,
+    kSmallNumber | kAt | kVelocity,
+    kAt | kAngle | kScale,
+    kSmallNumber | kAt | kVelocity,
+    kAt,
+    kSmallNumber | kAt | kFlags,
+    kAt | kAngle,
+};
+static_assert(std::size(kEventLayouts) == kEffectKindCount);
+
+constexpr float kAngleScale = 16.0f;
+constexpr std::size_t kSpeedValues = 2;
+constexpr std::size_t kSizeValues = 6;
+
+void WriteFloats(PacketWriter& out, const EffectEvent& event, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i)
         out.Float(event.values.at(i));
+}
+
+void ReadFloats(PacketReader& in, EffectEvent& event, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i)
+        event.values.at(i) = in.Float();
+}
+
+struct EventFieldCodec {
+    EventField field;
+    void (*write)(PacketWriter&, const EffectEvent&);
+    void (*read)(PacketReader&, EffectEvent&);
+};
+
+// In the order they travel.
+constexpr EventFieldCodec kEventFields[] = {
+    {kNumber, [](PacketWriter& out, const EffectEvent& e) { out.Int16(e.number); },
+     [](PacketReader& in, EffectEvent& e) { e.number = in.Int16(); }},
+    {kSmallNumber, [](PacketWriter& out, const EffectEvent& e) { out.Byte(Clamped(e.number)); },
+     [](PacketReader& in, EffectEvent& e) { e.number = in.Byte(); }},
+    {kAt, [](PacketWriter& out, const EffectEvent& e) { out.Point(e.at, kPositionScale); },
+     [](PacketReader& in, EffectEvent& e) { e.at = in.Point(kPositionScale); }},
+    {kVelocity,
+     [](PacketWriter& out, const EffectEvent& e) { out.Point(e.velocity, kVelocityScale); },
+     [](PacketReader& in, EffectEvent& e) { e.velocity = in.Point(kVelocityScale); }},
+    {kFlags, [](PacketWriter& out, const EffectEvent& e) { out.Byte(e.flags); },
+     [](PacketReader& in, EffectEvent& e) { e.flags = in.Byte(); }},
+    {kSpeeds, [](PacketWriter& out, const EffectEvent& e) { WriteFloats(out, e, kSpeedValues); },
+     [](PacketReader& in, EffectEvent& e) { ReadFloats(in, e, kSpeedValues); }},
+    {kSize, [](PacketWriter& out, const EffectEvent& e) { WriteFloats(out, e, kSizeValues); },
+     [](PacketReader& in, EffectEvent& e) { ReadFloats(in, e, kSizeValues); }},
+    {kAngle, [](PacketWriter& out, const EffectEvent& e) { out.Scaled(e.values[0], kAngleScale); },
+     [](PacketReader& in, EffectEvent& e) { e.values[0] = in.Scaled(kAngleScale); }},
+    {kScale,
+     [](PacketWriter& out, const EffectEvent& e) {
+         out.Byte(Clamped(static_cast<int>(std::round(e.values[1] * kObjectScaleScale))));
+     },
+     [](PacketReader& in, EffectEvent& e) {
+         e.values[1] = static_cast<float>(in.Byte()) / kObjectScaleScale;
+     }},
+};
+
+void WriteEvent(PacketWriter& out, const EffectEvent& event) {
+    const auto kind = static_cast<std::size_t>(event.kind);
+    out.Byte(static_cast<std::uint8_t>(kind));
+    const std::uint16_t layout = kind < std::size(kEventLayouts) ? kEventLayouts[kind] : 0;
+    for (const EventFieldCodec& codec : kEventFields) {
+        if ((layout & codec.field) != 0) codec.write(out, event);
+    }
 }
 
 EffectEvent ReadEvent(PacketReader& in) {
     EffectEvent event;
     const std::uint8_t kind = in.Byte();
-    if (kind >= kEffectKindCount) in.Fail();
+    if (kind >= kEffectKindCount) {
+        in.Fail();
+        return event;
+    }
     event.kind = static_cast<EffectKind>(kind);
-    event.number = in.Int16();
-    if (event.kind == EffectKind::Sound) return event;
-    event.at = in.Point(kPositionScale);
-    event.velocity = in.Point(kVelocityScale);
-    event.flags = in.Byte();
-    const std::size_t values = event.kind == EffectKind::Explosion ? 7 : 2;
-    for (std::size_t i = 0; i < values; ++i)
-        event.values.at(i) = in.Float();
+    for (const EventFieldCodec& codec : kEventFields) {
+        if ((kEventLayouts[kind] & codec.field) != 0) codec.read(in, event);
+    }
     return event;
 }
 

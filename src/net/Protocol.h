@@ -17,6 +17,7 @@ inline constexpr std::size_t kMaxFigures = 64;
 inline constexpr std::size_t kMaxObjects = 400;
 inline constexpr std::size_t kMaxItems = 1024;
 inline constexpr std::size_t kMaxEvents = 128;
+inline constexpr std::size_t kMaxCarried = 32;
 inline constexpr std::size_t kMapChunkBytes = 4096;
 inline constexpr std::uint32_t kMaxMapBytes = 16u << 20;
 

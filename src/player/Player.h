@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "bots/BotMind.h"
 #include "core/Vec2.h"
@@ -122,6 +123,10 @@ public:
     // update. `ownAim` keeps the aim and facing the client's own mouse gave its fighter.
     FigureState Figure() const;
     void ShowFigure(const FigureState& figure, Arena& arena, bool ownAim);
+    // A client's own fighter: the weapons he carries, by place in the weapon file, so his row
+    // shows them all.
+    void ShowCarried(const std::vector<int>& defs, Arena& arena);
+    static constexpr std::size_t kMostShownCarried = 32;
     void SetAim(float degrees);
 
     // The figure, head, weapon in hand and name tag as the last update left them.
@@ -204,6 +209,7 @@ private:
     void FallOffMap(Arena& arena);
     void Bleed(Arena& arena);
     void Smoke(Arena& arena);
+    void MakeShownWeapons(Arena& arena);
     void TickWeapons(Arena& arena);
     void DrawHead(const View& view, const Arena& arena) const;
     void DrawNameTag(const View& view, const Arena& arena) const;
@@ -245,4 +251,5 @@ private:
     int botProfile_ = -1;
     BotMind mind_;
     int heldDef_ = -1;  // a client's copy: the weapon file's section its one weapon was made of
+    std::vector<int> carriedDefs_;  // a client's own fighter: all he carries, as told
 };

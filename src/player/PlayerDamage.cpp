@@ -5,7 +5,7 @@
 #include "core/Random.h"
 #include "player/Player.h"
 #include "weapons/Weapon.h"
-#include "weapons/effects/ParticleSetup.h"
+#include "weapons/effects/BloodSpray.h"
 
 namespace {
 constexpr float kTitleDuration = 300.0f;
@@ -41,11 +41,8 @@ void Player::Fragged(Player& victim, Arena& arena) {
     const std::string killerName = GetName(arena);
     const std::string victimName = victim.GetName(arena);
     arena.AddMessage("*** " + victimName + AnyOf(kKillTexts) + killerName + " ***");
-    if (number_ == 0) {
-        arena.ShowTitle("You fragged " + victimName, kTitleDuration);
-    } else if (victim.number_ == 0) {
-        arena.ShowTitle("You were fragged by " + killerName, kTitleDuration);
-    }
+    arena.ShowTitleTo(number_, "You fragged " + victimName, kTitleDuration);
+    arena.ShowTitleTo(victim.number_, "You were fragged by " + killerName, kTitleDuration);
     lastVictim_ = victim.number_;
     if (inPlay_) arena.RaiseChatEvent(*this, ChatEvent::Kill);
     ++frags_;
@@ -91,21 +88,7 @@ void Player::Bleed(Arena& arena) {
     bleedTimer_ -= arena.TimeScale();
     if (bleedTimer_ < 0.0f) {
         bleedTimer_ = RandomRange(2.0f, 5.0f);
-        ParticleSetup drop;
-        drop.collides = false;
-        drop.box = Vec2{5.0f, 5.0f};
-        drop.bounce = 0.3f;
-        drop.sprite = arena.Sprites().AnyBlood();
-        drop.gravity = RandomRange(1.0f, 1.5f);
-        drop.velocity = Vec2{RandomRange(-0.5f, 0.5f), RandomRange(-1.5f, -0.8f)};
-        drop.position = lower_.Point(0);
-        drop.rotation = RandomRange(0.0f, 360.0f);
-        drop.fade = RandomRange(5.0f, 10.0f);
-        drop.spin = RandomRange(-12.0f, 12.0f);
-        drop.life = RandomRange(30.0f, 60.0f);
-        drop.scale = 0.5f;
-        drop.growth = 0.003f;
-        arena.SpawnParticle(drop);
+        DripBlood(arena, lower_.Point(0));
     }
     if (!godMode_) health_ -= kBleedRate * arena.Step();
     if (health_ > 0.0f) return;

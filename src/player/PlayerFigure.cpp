@@ -51,14 +51,31 @@ void Player::ShowFigure(const FigureState& figure, Arena& arena, bool ownAim) {
     arena.UpperAnimations().Animate(upper_, upperState_, 0.0f);
     upper_.Rotate(aim_);
     PlaceFigure();
-    // A copy carries the one weapon it is seen holding, made again when that changes.
     if (figure.weapon != heldDef_) {
-        weapons_.Clear();
         heldDef_ = figure.weapon;
-        weapons_.Add(arena.CreateWeaponAt(figure.weapon));
-        if (weapons_.Count() > 0) weapons_.Select(0);
+        MakeShownWeapons(arena);
     }
     if (Weapon* weapon = CurrentWeapon()) weapon->SetAmmo(figure.ammo);
+}
+
+void Player::ShowCarried(const std::vector<int>& defs, Arena& arena) {
+    if (defs == carriedDefs_) return;
+    carriedDefs_.assign(defs.begin(), defs.begin() + static_cast<std::ptrdiff_t>(
+                                                         std::min(defs.size(), kMostShownCarried)));
+    MakeShownWeapons(arena);
+}
+
+// A copy carries the one weapon it is seen holding, or, when it is told what it carries and
+// that holds the one in hand, all of them: made again whenever either changes.
+void Player::MakeShownWeapons(Arena& arena) {
+    weapons_.Clear();
+    const bool known =
+        std::find(carriedDefs_.begin(), carriedDefs_.end(), heldDef_) != carriedDefs_.end();
+    for (const int def : known ? carriedDefs_ : std::vector<int>{heldDef_}) {
+        const int before = weapons_.Count();
+        weapons_.Add(arena.CreateWeaponAt(def));
+        if (def == heldDef_ && weapons_.Count() > before) weapons_.Select(before);
+    }
 }
 
 void Player::SetAim(float degrees) { aim_ = std::clamp(degrees, -kMaxAim, kMaxAim); }

@@ -99,6 +99,8 @@ void Player::Gib(Arena& arena, Vec2 from, bool directional, bool wide) {
 }
 
 void Player::BreakArmour(Arena& arena, Vec2 from, bool directional, bool wide) {
+    const auto flags = static_cast<std::uint8_t>((directional ? 1 : 0) | (wide ? 2 : 0));
+    const EffectScope scope(arena, MakeEffect(EffectKind::Armour, from, number_, flags));
     const Throw how = ThrowFrom(from, position_, directional, wide);
     for (int i = 0; i < 12; ++i) {
         ParticleSetup fragment;

@@ -8,7 +8,7 @@
 #include "player/MouseLook.h"
 #include "player/Player.h"
 #include "weapons/Weapon.h"
-#include "weapons/effects/ParticleSetup.h"
+#include "weapons/effects/SmokePuff.h"
 #include "world/GameMap.h"
 
 namespace {
@@ -109,20 +109,9 @@ void Player::Smoke(Arena& arena) {
     if (smokeTimer_ >= 0.0f) return;
     smokeTimer_ = RandomRange(4.0f, 8.0f);
     const Vec2 neck = lower_.Point(0);
-    ParticleSetup smoke;
-    smoke.sprite = arena.Sprites().cigaretteSmoke;
-    smoke.collides = false;
-    smoke.gravity = 0.0f;
-    smoke.velocity = Vec2{RandomRange(-0.2f, 0.2f), RandomRange(-0.5f, -0.45f)};
-    smoke.position = Vec2{neck.x + (facing_ == Facing::Left ? -8.0f : 8.0f), neck.y + 2};
-    smoke.rotation = RandomRange(0.0f, 360.0f);
-    smoke.alpha = 200.0f;
-    smoke.fade = RandomRange(3.0f, 5.0f);
-    smoke.spin = RandomRange(-3.0f, 3.0f);
-    smoke.life = RandomRange(60.0f, 80.0f);
-    smoke.scale = 0.1f;
-    smoke.growth = RandomRange(0.008f, 0.011f);
-    arena.SpawnParticle(smoke);
+    const Vec2 velocity{RandomRange(-0.2f, 0.2f), RandomRange(-0.5f, -0.45f)};
+    PuffSmoke(arena, Vec2{neck.x + (facing_ == Facing::Left ? -8.0f : 8.0f), neck.y + 2}, velocity,
+              SmokeLook::Cigarette);
 }
 
 void Player::TickWeapons(Arena& arena) {

@@ -2,15 +2,51 @@
 // client's mirror showing the host's states and making their effects.
 #include <gtest/gtest.h>
 
+#include <typeinfo>
+
 #include "core/Random.h"
 #include "input/KeyTable.h"
+#include "net/MatchStateCodec.h"
+#include "net/PacketReader.h"
+#include "net/PacketWriter.h"
 #include "support/GameRig.h"
+#include "support/TestArena.h"
 #include "weapons/Weapon.h"
+#include "weapons/effects/BloodSpray.h"
+#include "weapons/effects/EffectReplay.h"
+#include "weapons/effects/MuzzleFlash.h"
+#include "weapons/effects/SmokePuff.h"
 #include "weapons/effects/SparkShower.h"
+#include "weapons/kinds/ShotEffects.h"
 
 namespace {
 const std::filesystem::path kBase = BRAWLWICK_BASE_DIR;
 const std::filesystem::path kFoundry = kBase / "Maps" / "bwdm1.bwm";
+
+// The events as a client gets them: through the state's encoding.
+std::vector<EffectEvent> Sent(const std::vector<EffectEvent>& events) {
+    MatchState state;
+    state.events = events;
+    PacketWriter out;
+    WriteMatchState(out, state);
+    const std::vector<std::uint8_t> bytes = out.Take();
+    PacketReader in(bytes);
+    return ReadMatchState(in).events;
+}
+
+// Where a thrown object is; none for one without a place to compare.
+std::optional<Vec2> PlaceOf(const LiveObject& object) {
+    if (const auto* casing = dynamic_cast<const ShellCasing*>(&object)) return casing->Position();
+    if (const auto* flash = dynamic_cast<const MuzzleFlash*>(&object)) return flash->Position();
+    return std::nullopt;
+}
+
+void MakeCasing(TestArena& a) { ThrowCasing(a, ShellCasing::Kind::Shotgun, {1, 2}, {2, 1}); }
+void MakeFlash(TestArena& a) { FlashMuzzle(a, Vec2{120, 210}, 200.0f, 2.0f); }
+void MakeSmoke(TestArena& a) { PuffSmoke(a, {130, 220}, {0, -1}, SmokeLook::Cigarette); }
+void MakeDrip(TestArena& a) { DripBlood(a, {140, 230}); }
+void MakeBlast(TestArena& a) { FlashBlast(a, {150, 240}, 190.0f); }
+void BreakArmour(TestArena& a) { a.GetPlayer(0).BreakArmour(a, {}, false, false); }
 
 void Steps(GameRig& rig, Game& game, int count) {
     for (int i = 0; i < count; ++i) {
@@ -62,6 +98,8 @@ TEST(NetworkMatch, AMirrorShowsTheHostsStateAndMakesItsEffects) {
     host->KeepForClients();
     Steps(rig, *host, 400);  // everyone in play
     SparkShower(*host, Vec2{400.0f, 300.0f}, 5);
+    host->GetPlayer(0).Give("all", *host);
+    const std::vector<int> carried = host->CarriedWeaponDefs(0);
     const MatchState state = host->CaptureState();
     ASSERT_EQ(state.figures.size(), 3u);
     EXPECT_NE(std::find_if(state.events.begin(), state.events.end(),
@@ -72,7 +110,14 @@ TEST(NetworkMatch, AMirrorShowsTheHostsStateAndMakesItsEffects) {
     auto client = rig.StartGame(kFoundry, 3);
     client->SetMirror(true);
     client->SetNames({"Me", "Host bot", "Other"});
+    client->ShowCarried(carried);
     client->ShowState(state);
+    // The client's own row: everything he carries, the one in hand chosen.
+    const CarriedWeapons& row = client->GetPlayer(0).Weapons();
+    ASSERT_GT(carried.size(), 1u);
+    ASSERT_EQ(row.Count(), static_cast<int>(carried.size()));
+    EXPECT_EQ(row.Current()->Section(), host->GetPlayer(0).CurrentWeapon()->Section());
+    EXPECT_EQ(client->GetPlayer(1).Weapons().Count(), 1);
     for (int i = 0; i < 3; ++i) {
         const Player& shown = client->GetPlayer(i);
         EXPECT_EQ(shown.InPlay(), state.figures[static_cast<std::size_t>(i)].inPlay);
@@ -84,4 +129,73 @@ TEST(NetworkMatch, AMirrorShowsTheHostsStateAndMakesItsEffects) {
     const Vec2 at = client->GetPlayer(2).Position();
     Steps(rig, *client, 30);
     EXPECT_EQ(client->GetPlayer(2).Position(), at);
+}
+
+TEST(NetworkMatch, EachSharedEffectIsMadeOnAMirrorAsOnTheHost) {
+    const struct {
+        const char* name;
+        float near;  // the spawner's own scatter
+        void (*make)(TestArena&);
+    } cases[] = {
+        {"casing", 0.5f, MakeCasing}, {"flash", 0.5f, MakeFlash},     {"smoke", 0.5f, MakeSmoke},
+        {"drip", 0.5f, MakeDrip},     {"armour", 16.0f, BreakArmour}, {"blast", 8.0f, MakeBlast},
+    };
+    for (const auto& c : cases) {
+        SeedRandom(6);
+        TestArena host;
+        TestArena mirror;
+        for (TestArena* arena : {&host, &mirror}) {
+            arena->AddFloor();
+            arena->AddStandingPlayer({300, 488});
+            arena->effects.clear();
+        }
+        c.make(host);
+        ASSERT_EQ(host.effects.size(), 1u) << c.name;
+        for (const EffectEvent& event : Sent(host.effects))
+            ReplayEffect(mirror, event);
+        ASSERT_EQ(mirror.objects.size(), host.objects.size()) << c.name;
+        for (std::size_t i = 0; i < host.objects.size(); ++i) {
+            EXPECT_EQ(typeid(*mirror.objects[i]), typeid(*host.objects[i])) << c.name;
+            const auto at = PlaceOf(*host.objects[i]);
+            ASSERT_TRUE(at) << c.name;
+            EXPECT_NEAR(PlaceOf(*mirror.objects[i])->x, at->x, c.near) << c.name;
+            EXPECT_NEAR(PlaceOf(*mirror.objects[i])->y, at->y, c.near) << c.name;
+        }
+        ASSERT_EQ(mirror.particles.size(), host.particles.size()) << c.name;
+        for (std::size_t i = 0; i < host.particles.size(); ++i) {
+            EXPECT_EQ(mirror.particles[i].sprite, host.particles[i].sprite) << c.name;
+            EXPECT_NEAR(mirror.particles[i].position.x, host.particles[i].position.x, c.near);
+            EXPECT_NEAR(mirror.particles[i].position.y, host.particles[i].position.y, c.near);
+            EXPECT_EQ(mirror.particles[i].scale, host.particles[i].scale) << c.name;
+        }
+    }
+}
+
+TEST(NetworkMatch, AFragsTitleGoesToTheFightersOwnScreenOnly) {
+    SeedRandom(7);
+    GameRig rig(std::filesystem::temp_directory_path() / "brawlwick-title-test", kBase);
+    auto game = rig.StartGame(kFoundry, 3);
+    game->KeepForClients();
+    game->TakeRemote(1, "Alice");
+    const std::string host = game->PlayerName(0);
+    const std::string bot = game->PlayerName(2);
+    const struct {
+        int killer, victim;
+        std::string hostTitle;  // empty: the host's stays as it was
+        std::vector<std::pair<int, std::string>> kept;
+    } cases[] = {
+        {1, 2, "", {{1, "You fragged " + bot}}},
+        {2, 1, "", {{1, "You were fragged by " + bot}}},
+        {0, 1, "You fragged Alice", {{1, "You were fragged by " + host}}},
+        {2, 0, "You were fragged by " + bot, {}},
+    };
+    for (const auto& c : cases) {
+        game->ShowTitle("", 0.0f);
+        game->GetPlayer(c.killer).Fragged(game->GetPlayer(c.victim), *game);
+        EXPECT_EQ(game->GetTitle().Text(), c.hostTitle) << c.killer << c.victim;
+        std::vector<std::pair<int, std::string>> kept;
+        for (const Game::KeptTitle& title : game->TakeTitles())
+            kept.emplace_back(title.player, title.text);
+        EXPECT_EQ(kept, c.kept) << c.killer << c.victim;
+    }
 }

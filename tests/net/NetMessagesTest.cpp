@@ -29,7 +29,11 @@ MatchState SampleState() {
     state.itemsShown = {true, false, false, true, true, false, true, false, true};
     EffectEvent blood = MakeEffect(EffectKind::Blood, {5.0f, 6.0f}, 3, 1);
     blood.values = {0.15f, 0.28f};
-    state.events = {MakeEffect(EffectKind::Sound, {}, 17), blood};
+    EffectEvent casing = MakeEffect(EffectKind::Casing, {7.0f, -8.5f}, 1);
+    casing.velocity = {-0.3f, -1.7f};
+    EffectEvent flash = MakeEffect(EffectKind::Flash, {9.0f, 10.0f}, 0);
+    flash.values = {187.3f, 2.0f};
+    state.events = {MakeEffect(EffectKind::Sound, {}, 17), blood, casing, flash};
     return state;
 }
 }  // namespace
@@ -73,10 +77,24 @@ TEST(NetMessages, EveryMessageSurvivesItsOwnEncoding) {
     EXPECT_NEAR(state.objects[0].velocity.y, -0.5f, 0.02f);
     EXPECT_NEAR(state.objects[0].scale, 0.6f, 0.02f);
     EXPECT_EQ(state.itemsShown, sent.itemsShown);
-    ASSERT_EQ(state.events.size(), 2u);
+    ASSERT_EQ(state.events.size(), 4u);
     EXPECT_EQ(state.events[0].number, 17);
     EXPECT_EQ(state.events[1].flags, 1);
     EXPECT_FLOAT_EQ(state.events[1].values[1], 0.28f);
+    EXPECT_EQ(state.events[2].number, 1);
+    EXPECT_NEAR(state.events[2].at.y, -8.5f, 0.01f);
+    EXPECT_NEAR(state.events[2].velocity.y, -1.7f, 0.02f);
+    EXPECT_NEAR(state.events[3].values[0], 187.3f, 0.04f);
+    EXPECT_FLOAT_EQ(state.events[3].values[1], 2.0f);
+
+    const auto title = DecodeHostMessage(EncodeHostMessage(TitleText{"You fragged Bob", 300.0f}));
+    ASSERT_TRUE(title && std::holds_alternative<TitleText>(*title));
+    EXPECT_EQ(std::get<TitleText>(*title).text, "You fragged Bob");
+    EXPECT_EQ(std::get<TitleText>(*title).duration, 300.0f);
+    // A place past a byte's reach is left out of the row.
+    const auto row = DecodeHostMessage(EncodeHostMessage(CarriedRow{{4, 0, 300, 2}}));
+    ASSERT_TRUE(row && std::holds_alternative<CarriedRow>(*row));
+    EXPECT_EQ(std::get<CarriedRow>(*row).weapons, (std::vector<int>{4, 0, 2}));
 }
 
 TEST(NetMessages, RefusesWhatIsNotExactlyOneMessageInBounds) {
@@ -97,6 +115,10 @@ TEST(NetMessages, RefusesWhatIsNotExactlyOneMessageInBounds) {
     for (const auto* packet : {&trailing, &cut, &unknown, &longName, &empty})
         EXPECT_FALSE(DecodeClientMessage(*packet)) << packet->size();
     EXPECT_FALSE(DecodeHostMessage(tooMany));
+    auto longRow = EncodeHostMessage(CarriedRow{{1}});
+    longRow[1] = kMaxCarried + 1;
+    longRow.resize(longRow.size() + kMaxCarried, 1);
+    EXPECT_FALSE(DecodeHostMessage(longRow));
     EXPECT_FALSE(DecodeHostMessage(std::vector<std::uint8_t>(kMaxPacketBytes + 1, 3)));
 }
 

@@ -132,6 +132,11 @@ public:
     const LowerAnimationSet& LowerAnimations() const override { return lower_; }
     const UpperAnimationSet& UpperAnimations() const override { return upper_; }
     MouseLook* HumanMouse() override { return nullptr; }
+    // Only the outermost effect is one a host would send.
+    void BeginEffect(const EffectEvent& event) override {
+        if (effectDepth_++ == 0) effects.push_back(event);
+    }
+    void EndEffect() override { --effectDepth_; }
 
     // Sprites to find by name and to draw through the view; without them nothing is drawn.
     void UseGraphics(const GraphicsTable& graphics) {
@@ -166,6 +171,7 @@ public:
     std::vector<std::unique_ptr<LiveObject>> objects;
     std::vector<ParticleSetup> particles;
     std::vector<int> sounds;
+    std::vector<EffectEvent> effects;  // the shared effects made, as a host sends them
     std::vector<std::string> messages;
     std::vector<std::pair<int, ChatEvent>> chatEvents;
     std::string title;
@@ -181,6 +187,7 @@ public:
 
 private:
     GameMap map_;
+    int effectDepth_ = 0;
     const GraphicsTable* graphics_ = nullptr;
     std::optional<View> view_{std::in_place, renderer, nullptr};
     LowerAnimationSet lower_;

@@ -36,3 +36,22 @@ void BloodSpray(Arena& arena, const BloodSprayShot& shot) {
         });
     }
 }
+
+void DripBlood(Arena& arena, Vec2 at) {
+    const EffectScope scope(arena, MakeEffect(EffectKind::Drip, at, 1));
+    ParticleSetup drop;
+    drop.collides = false;
+    drop.box = Vec2{5.0f, 5.0f};
+    drop.bounce = 0.3f;
+    drop.sprite = arena.Sprites().AnyBlood();
+    drop.gravity = RandomRange(1.0f, 1.5f);
+    drop.velocity = Vec2{RandomRange(-0.5f, 0.5f), RandomRange(-1.5f, -0.8f)};
+    drop.position = at;
+    drop.rotation = RandomRange(0.0f, 360.0f);
+    drop.fade = RandomRange(5.0f, 10.0f);
+    drop.spin = RandomRange(-12.0f, 12.0f);
+    drop.life = RandomRange(30.0f, 60.0f);
+    drop.scale = 0.5f;
+    drop.growth = 0.003f;
+    arena.SpawnParticle(drop);
+}

@@ -15,3 +15,5 @@ struct BloodSprayShot {
 };
 
 void BloodSpray(Arena& arena, const BloodSprayShot& shot);
+// One drop from a headless neck at `at`, rising a little before it falls.
+void DripBlood(Arena& arena, Vec2 at);

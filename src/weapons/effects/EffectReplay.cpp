@@ -6,7 +6,10 @@
 #include "player/Player.h"
 #include "weapons/effects/BloodSpray.h"
 #include "weapons/effects/ExplosionCloud.h"
+#include "weapons/effects/ShellCasing.h"
+#include "weapons/effects/SmokePuff.h"
 #include "weapons/effects/SparkShower.h"
+#include "weapons/kinds/ShotEffects.h"
 
 namespace {
 void Sound(Arena& arena, const EffectEvent& event) { arena.PlaySound(event.number); }
@@ -34,9 +37,34 @@ void Gibs(Arena& arena, const EffectEvent& event) {
         .Gib(arena, event.at, (event.flags & 1) != 0, (event.flags & 2) != 0);
 }
 
+void Armour(Arena& arena, const EffectEvent& event) {
+    if (event.number < 0 || event.number >= arena.PlayerCount()) return;
+    arena.GetPlayer(event.number)
+        .BreakArmour(arena, event.at, (event.flags & 1) != 0, (event.flags & 2) != 0);
+}
+
+void Casing(Arena& arena, const EffectEvent& event) {
+    const auto kind = event.number == 1 ? ShellCasing::Kind::Shotgun : ShellCasing::Kind::Rifle;
+    ThrowCasing(arena, kind, event.at, event.velocity);
+}
+
+void Flash(Arena& arena, const EffectEvent& event) {
+    FlashMuzzle(arena, event.at, event.values[0], event.values[1]);
+}
+
+void Smoke(Arena& arena, const EffectEvent& event) {
+    if (event.number < 0 || event.number >= kSmokeLookCount) return;
+    PuffSmoke(arena, event.at, event.velocity, static_cast<SmokeLook>(event.number));
+}
+
+void Drip(Arena& arena, const EffectEvent& event) { DripBlood(arena, event.at); }
+
+void Blast(Arena& arena, const EffectEvent& event) { FlashBlast(arena, event.at, event.values[0]); }
+
 // By EffectKind.
 using Replay = void (*)(Arena&, const EffectEvent&);
-constexpr Replay kReplays[] = {Sound, Sparks, Blood, Explosion, Gibs};
+constexpr Replay kReplays[] = {Sound, Sparks, Blood, Explosion, Gibs, Casing,
+                               Flash, Smoke,  Drip,  Armour,    Blast};
 static_assert(std::size(kReplays) == kEffectKindCount);
 }  // namespace
 

@@ -13,6 +13,7 @@ public:
     void Draw(const View& view) const override;
 
     float Life() const { return life_; }
+    Vec2 Position() const { return position_; }
 
 private:
     int sprite_;

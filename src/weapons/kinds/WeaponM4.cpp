@@ -6,6 +6,7 @@
 #include "core/Random.h"
 #include "player/Player.h"
 #include "weapons/WeaponKeys.h"
+#include "weapons/effects/SmokePuff.h"
 #include "weapons/kinds/ShotEffects.h"
 #include "weapons/kinds/ShotLine.h"
 #include "weapons/projectiles/Bullet.h"
@@ -14,7 +15,6 @@
 namespace {
 constexpr float kBulletSpeed = 13.0f;
 constexpr float kRocketSpeed = 6.0f;
-const SmokeLook kSmoke{150.0f, {3.0f, 5.0f}, {60.0f, 80.0f}, 0.2f, {0.012f, 0.015f}};
 }  // namespace
 
 void WeaponM4::Read(const WeaponDef& def, const Arena& arena) {
@@ -32,7 +32,7 @@ void WeaponM4::HoldPrimary(Player& owner, Arena& arena) {
     FlashMuzzle(arena, *shot, 1.0f);
     arena.AddObject(std::make_unique<Bullet>(AimedBullet(owner, *shot, kBulletSpeed, 20.0f)));
     PuffSmoke(arena, shot->muzzle, Vec2{RandomRange(-0.1f, 0.1f), RandomRange(-0.5f, -0.45f)},
-              kSmoke);
+              SmokeLook::Rifle);
 }
 
 void WeaponM4::PressSecondary(Player& owner, Arena& arena) {

@@ -5,6 +5,7 @@
 #include "arena/Arena.h"
 #include "core/Random.h"
 #include "player/Player.h"
+#include "weapons/effects/SmokePuff.h"
 #include "weapons/kinds/ShotEffects.h"
 #include "weapons/kinds/ShotLine.h"
 #include "weapons/projectiles/Bullet.h"
@@ -14,7 +15,6 @@ constexpr int kReloadAnimation = 2;
 // The reload restarts the refire count this far below 0: a short pause before the next shot.
 constexpr float kReloadPause = -30.0f;
 constexpr float kBulletSpeed = 20.0f;
-const SmokeLook kSmoke{250.0f, {7.0f, 8.0f}, {60.0f, 80.0f}, 0.3f, {0.012f, 0.015f}};
 }  // namespace
 
 void WeaponPlatinum::PressPrimary(Player& owner, Arena& arena) {
@@ -23,7 +23,7 @@ void WeaponPlatinum::PressPrimary(Player& owner, Arena& arena) {
     if (!shot) return;
     ThrowCasing(owner, arena, ShellCasing::Kind::Rifle,
                 Vec2{RandomRange(0.18f, 0.45f), RandomRange(-1.9f, -1.0f)});
-    PuffSmoke(arena, shot->muzzle, Vec2{}, kSmoke);
+    PuffSmoke(arena, shot->muzzle, Vec2{}, SmokeLook::Platinum);
     FlashMuzzle(arena, *shot, 1.0f);
     arena.AddObject(std::make_unique<Bullet>(AimedBullet(owner, *shot, kBulletSpeed, 50.0f)));
 }

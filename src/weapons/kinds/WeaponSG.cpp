@@ -7,7 +7,7 @@
 #include "core/Random.h"
 #include "player/Player.h"
 #include "weapons/WeaponKeys.h"
-#include "weapons/effects/ParticleSetup.h"
+#include "weapons/effects/SmokePuff.h"
 #include "weapons/kinds/KindKeys.h"
 #include "weapons/kinds/ShotEffects.h"
 #include "weapons/kinds/ShotLine.h"
@@ -20,8 +20,6 @@ constexpr float kHelmetChance = 8.0f;
 // The spray's gate is the rate of fire divided by this, in whole steps.
 constexpr int kSprayRate = 20;
 constexpr int kSmokePuffs = 8;
-constexpr int kBlastFlashes = 3;
-const SmokeLook kSmoke{150.0f, {3.0f, 5.0f}, {40.0f, 60.0f}, 0.3f, {0.02f, 0.03f}};
 }  // namespace
 
 void WeaponSG::Read(const WeaponDef& def, const Arena& arena) {
@@ -57,7 +55,7 @@ void WeaponSG::Fire(Player& owner, Arena& arena, const ShotLine& shot, const Vol
     Kick(owner);
     FirePellets(owner, arena, shot, volley);
     RollSmoke(arena, shot);
-    FlashBlast(arena, shot);
+    FlashBlast(arena, shot.muzzle, shot.angle);
 }
 
 void WeaponSG::FirePellets(Player& owner, Arena& arena, const ShotLine& shot,
@@ -83,26 +81,6 @@ void WeaponSG::RollSmoke(Arena& arena, const ShotLine& shot) {
         const float speed = RandomRange(0.1f, 1.0f);
         const ShotLine drift{shot.muzzle, shot.angle + RandomRange(-2.0f, 2.0f)};
         const Vec2 at = shot.muzzle + Vec2{RandomRange(-5.0f, 5.0f), RandomRange(-5.0f, 5.0f)};
-        PuffSmoke(arena, at, drift.Direction() * speed, kSmoke);
-    }
-}
-
-// The fire of the blast, swelling and fading fast in front of the muzzle.
-void WeaponSG::FlashBlast(Arena& arena, const ShotLine& shot) {
-    for (int i = 0; i < kBlastFlashes; ++i) {
-        ParticleSetup flash;
-        flash.sprite = arena.Sprites().explosion;
-        flash.collides = false;
-        flash.gravity = 0.0f;
-        flash.velocity = shot.Direction() * RandomRange(0.1f, 0.3f);
-        flash.position = shot.muzzle + Vec2{RandomRange(-3.0f, 3.0f), RandomRange(-3.0f, 3.0f)};
-        flash.rotation = RandomRange(0.0f, 360.0f);
-        flash.alpha = 255.0f;
-        flash.fade = RandomRange(15.0f, 20.0f);
-        flash.spin = RandomRange(-1.0f, 1.0f);
-        flash.life = 20.0f;
-        flash.scale = 0.18f;
-        flash.growth = RandomRange(0.03f, 0.07f);
-        arena.SpawnParticle(flash);
+        PuffSmoke(arena, at, drift.Direction() * speed, SmokeLook::Shotgun);
     }
 }

@@ -36,7 +36,6 @@ private:
     static void FirePellets(Player& owner, Arena& arena, const ShotLine& shot,
                             const Volley& volley);
     static void RollSmoke(Arena& arena, const ShotLine& shot);
-    static void FlashBlast(Arena& arena, const ShotLine& shot);
 
     RefireTimer refire_;
     int fireSound_ = -1;

@@ -6,6 +6,7 @@
 #include "core/Random.h"
 #include "player/Player.h"
 #include "render/Renderer.h"
+#include "weapons/effects/SmokePuff.h"
 #include "weapons/kinds/ShotEffects.h"
 #include "weapons/kinds/ShotLine.h"
 #include "weapons/projectiles/Bullet.h"
@@ -14,7 +15,6 @@
 namespace {
 constexpr float kBulletSpeed = 50.0f;
 constexpr int kSmokePuffs = 3;
-const SmokeLook kSmoke{150.0f, {3.0f, 5.0f}, {60.0f, 80.0f}, 0.2f, {0.012f, 0.015f}};
 // Far enough to leave any map.
 constexpr float kLaserReach = 90000.0f;
 constexpr Colour kLaserColour{255, 0, 0, 20};
@@ -38,7 +38,7 @@ void WeaponSR::PressPrimary(Player& owner, Arena& arena) {
     arena.AddObject(std::make_unique<Bullet>(bullet));
     for (int i = 0; i < kSmokePuffs; ++i) {
         PuffSmoke(arena, shot->muzzle, Vec2{RandomRange(-0.5f, 0.5f), RandomRange(-0.5f, -0.25f)},
-                  kSmoke);
+                  SmokeLook::Rifle);
     }
 }
 
