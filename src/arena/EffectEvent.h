@@ -19,8 +19,14 @@ enum class EffectKind : std::uint8_t {
     Drip,
     Armour,
     Blast,
+    Flame,
+    Smoulder,
+    Trail,
+    Head,
+    Helmet,
+    Wound,
 };
-inline constexpr int kEffectKindCount = 11;
+inline constexpr int kEffectKindCount = 17;
 
 // The kinds whose number is a player's, which each machine numbers its own way.
 inline bool NamesPlayer(EffectKind kind) {
@@ -35,8 +41,8 @@ struct EffectEvent {
     // or the smoke's look.
     int number = 0;
     std::uint8_t flags = 0;
-    // Blood's speed range; an explosion's size, in the order of its fields; a flash's angle
-    // and scale; a blast's angle.
+    // Blood's speed range (a severed head's too); an explosion's size, in the order of its
+    // fields; a flash's angle and scale; a blast's angle.
     std::array<float, 7> values{};
 };
 

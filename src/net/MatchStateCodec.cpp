@@ -115,8 +115,8 @@ ObjectState ReadObject(PacketReader& in) {
 }
 
 // Only what the kind uses travels, each field packed as tightly as its look allows: a sound is
-// its number, a flash a place, an angle and a size. Casings, flashes and smoke come with every
-// shot, so theirs are the smallest.
+// its number, a flash a place, an angle and a size. Casings, flashes, smoke, flames and a
+// rocket's trail come with every shot or step, so theirs are the smallest.
 enum EventField : std::uint16_t {
     kNumber = 1,       // 16 bits
     kSmallNumber = 2,  // 8 bits: a kind, a look, a player
@@ -142,6 +142,12 @@ constexpr std::uint16_t kEventLayouts[] = {
     kAt,
     kSmallNumber | kAt | kFlags,
     kAt | kAngle,
+    kAt | kVelocity | kFlags,
+    kAt,
+    kAt,
+    kAt | kVelocity | kSpeeds,
+    kAt | kVelocity,
+    kAt | kFlags,
 };
 static_assert(std::size(kEventLayouts) == kEffectKindCount);
 

@@ -14,10 +14,16 @@
 #include "weapons/Weapon.h"
 #include "weapons/effects/BloodSpray.h"
 #include "weapons/effects/EffectReplay.h"
+#include "weapons/effects/FireSmoke.h"
+#include "weapons/effects/FlyingHead.h"
+#include "weapons/effects/FlyingHelmet.h"
+#include "weapons/effects/KnockedOff.h"
 #include "weapons/effects/MuzzleFlash.h"
 #include "weapons/effects/SmokePuff.h"
 #include "weapons/effects/SparkShower.h"
 #include "weapons/kinds/ShotEffects.h"
+#include "weapons/projectiles/BlastDamage.h"
+#include "weapons/projectiles/Flame.h"
 
 namespace {
 const std::filesystem::path kBase = BRAWLWICK_BASE_DIR;
@@ -38,6 +44,9 @@ std::vector<EffectEvent> Sent(const std::vector<EffectEvent>& events) {
 std::optional<Vec2> PlaceOf(const LiveObject& object) {
     if (const auto* casing = dynamic_cast<const ShellCasing*>(&object)) return casing->Position();
     if (const auto* flash = dynamic_cast<const MuzzleFlash*>(&object)) return flash->Position();
+    if (const auto* head = dynamic_cast<const FlyingHead*>(&object)) return head->Position();
+    if (const auto* helmet = dynamic_cast<const FlyingHelmet*>(&object)) return helmet->Position();
+    if (const auto* flame = dynamic_cast<const Flame*>(&object)) return flame->Position();
     return std::nullopt;
 }
 
@@ -47,6 +56,12 @@ void MakeSmoke(TestArena& a) { PuffSmoke(a, {130, 220}, {0, -1}, SmokeLook::Ciga
 void MakeDrip(TestArena& a) { DripBlood(a, {140, 230}); }
 void MakeBlast(TestArena& a) { FlashBlast(a, {150, 240}, 190.0f); }
 void BreakArmour(TestArena& a) { a.GetPlayer(0).BreakArmour(a, {}, false, false); }
+void PourFlame(TestArena& a) { Flame::Pour(a, 0, {160, 250}, {3, -0.5f}, 1.5f); }
+void MakeSmoulder(TestArena& a) { Smoulder(a, {170, 260}); }
+void MakeTrail(TestArena& a) { TrailSmoke(a, {180, 270}); }
+void KnockHead(TestArena& a) { KnockOffHead(a, {300, 470}, {20, 1}, 0.15f, 0.28f); }
+void KnockHelmet(TestArena& a) { KnockOffHelmet(a, {300, 470}, {5, 0}); }
+void MakeWound(TestArena& a) { BlastWound(a, {300, 480}, true); }
 
 void Steps(GameRig& rig, Game& game, int count) {
     for (int i = 0; i < count; ++i) {
@@ -137,8 +152,10 @@ TEST(NetworkMatch, EachSharedEffectIsMadeOnAMirrorAsOnTheHost) {
         float near;  // the spawner's own scatter
         void (*make)(TestArena&);
     } cases[] = {
-        {"casing", 0.5f, MakeCasing}, {"flash", 0.5f, MakeFlash},     {"smoke", 0.5f, MakeSmoke},
-        {"drip", 0.5f, MakeDrip},     {"armour", 16.0f, BreakArmour}, {"blast", 8.0f, MakeBlast},
+        {"casing", 0.5f, MakeCasing}, {"flash", 0.5f, MakeFlash},       {"smoke", 0.5f, MakeSmoke},
+        {"drip", 0.5f, MakeDrip},     {"armour", 16.0f, BreakArmour},   {"blast", 8.0f, MakeBlast},
+        {"flame", 0.5f, PourFlame},   {"smoulder", 6.5f, MakeSmoulder}, {"trail", 0.5f, MakeTrail},
+        {"head", 16.0f, KnockHead},   {"helmet", 0.5f, KnockHelmet},    {"wound", 10.5f, MakeWound},
     };
     for (const auto& c : cases) {
         SeedRandom(6);

@@ -6,10 +6,14 @@
 #include "player/Player.h"
 #include "weapons/effects/BloodSpray.h"
 #include "weapons/effects/ExplosionCloud.h"
+#include "weapons/effects/FireSmoke.h"
+#include "weapons/effects/KnockedOff.h"
 #include "weapons/effects/ShellCasing.h"
 #include "weapons/effects/SmokePuff.h"
 #include "weapons/effects/SparkShower.h"
 #include "weapons/kinds/ShotEffects.h"
+#include "weapons/projectiles/BlastDamage.h"
+#include "weapons/projectiles/Flame.h"
 
 namespace {
 void Sound(Arena& arena, const EffectEvent& event) { arena.PlaySound(event.number); }
@@ -61,10 +65,33 @@ void Drip(Arena& arena, const EffectEvent& event) { DripBlood(arena, event.at); 
 
 void Blast(Arena& arena, const EffectEvent& event) { FlashBlast(arena, event.at, event.values[0]); }
 
+// The copy's burning is only for show: any power but none will do.
+void PourFlame(Arena& arena, const EffectEvent& event) {
+    Flame::Pour(arena, Flame::kCopy, event.at, event.velocity,
+                (event.flags & 1) != 0 ? 1.0f : 0.0f);
+}
+
+void BurntOut(Arena& arena, const EffectEvent& event) { Smoulder(arena, event.at); }
+
+void Trail(Arena& arena, const EffectEvent& event) { TrailSmoke(arena, event.at); }
+
+void Head(Arena& arena, const EffectEvent& event) {
+    KnockOffHead(arena, event.at, event.velocity, event.values[0], event.values[1]);
+}
+
+void Helmet(Arena& arena, const EffectEvent& event) {
+    KnockOffHelmet(arena, event.at, event.velocity);
+}
+
+void Wound(Arena& arena, const EffectEvent& event) {
+    BlastWound(arena, event.at, (event.flags & 1) != 0);
+}
+
 // By EffectKind.
 using Replay = void (*)(Arena&, const EffectEvent&);
-constexpr Replay kReplays[] = {Sound, Sparks, Blood, Explosion, Gibs, Casing,
-                               Flash, Smoke,  Drip,  Armour,    Blast};
+constexpr Replay kReplays[] = {Sound,    Sparks, Blood, Explosion, Gibs,  Casing,
+                               Flash,    Smoke,  Drip,  Armour,    Blast, PourFlame,
+                               BurntOut, Trail,  Head,  Helmet,    Wound};
 static_assert(std::size(kReplays) == kEffectKindCount);
 }  // namespace
 

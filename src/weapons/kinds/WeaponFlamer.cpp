@@ -1,7 +1,5 @@
 #include "weapons/kinds/WeaponFlamer.h"
 
-#include <memory>
-
 #include "arena/Arena.h"
 #include "player/Player.h"
 #include "weapons/WeaponKeys.h"
@@ -30,8 +28,7 @@ void WeaponFlamer::HoldPrimary(Player& owner, Arena& arena) {
     // No kick: the fire pours out steadily.
     sound_.Fire(arena);
     const Vec2 velocity = shot.Scatter(kFlameSpeed, accuracy_) + Vec2{owner.Velocity().x, 0.0f};
-    arena.AddObject(std::make_unique<Flame>(owner.Number(), arena.Sprites().flame, shot.muzzle,
-                                            velocity, burns_));
+    Flame::Pour(arena, owner.Number(), shot.muzzle, velocity, burns_);
 }
 
 void WeaponFlamer::Tick(Player& /*owner*/, Arena& arena) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "arena/Arena.h"
+#include "arena/EffectScope.h"
 #include "core/Geometry.h"
 #include "core/Random.h"
 #include "player/Player.h"
@@ -15,7 +16,7 @@ constexpr float kArmourShare = 0.75f;
 constexpr float kBeneath = 7.0f;
 constexpr int kBodyParticles = 8;
 
-// What a blast knocks out of a survivor.
+// One bit of what a blast knocks out of a survivor.
 void BodyParticle(Arena& arena, Vec2 at, bool armour) {
     const MatchSprites& sprites = arena.Sprites();
     arena.SpawnParticle(ParticleSetup{
@@ -47,8 +48,7 @@ float Reach(Arena& arena, Vec2 at, float radius, const Player& player) {
 void Hit(Arena& arena, Vec2 at, float reach, int owner, Player& victim) {
     const bool armour = DealDamage(arena, victim, reach, reach * kArmourShare, owner);
     if (victim.InPlay()) {
-        for (int i = 0; i < kBodyParticles; ++i)
-            BodyParticle(arena, victim.Position(), armour);
+        BlastWound(arena, victim.Position(), armour);
         return;
     }
     const bool away = std::fabs(victim.Position().x - at.x) >= kBeneath;
@@ -56,6 +56,12 @@ void Hit(Arena& arena, Vec2 at, float reach, int owner, Player& victim) {
     victim.CreditKill(owner, arena);
 }
 }  // namespace
+
+void BlastWound(Arena& arena, Vec2 at, bool armour) {
+    const EffectScope scope(arena, MakeEffect(EffectKind::Wound, at, 0, armour ? 1 : 0));
+    for (int i = 0; i < kBodyParticles; ++i)
+        BodyParticle(arena, at, armour);
+}
 
 void BlastDamage(Arena& arena, Vec2 at, float radius, int owner) {
     for (int number = 0; number < arena.PlayerCount(); ++number) {

@@ -3,7 +3,6 @@
 #include "weapons/projectiles/ProjectileDrawing.h"
 
 #include <cmath>
-#include <memory>
 
 #include "arena/Arena.h"
 #include "core/Geometry.h"
@@ -11,8 +10,7 @@
 #include "player/Player.h"
 #include "render/Renderer.h"
 #include "weapons/effects/BloodSpray.h"
-#include "weapons/effects/FlyingHead.h"
-#include "weapons/effects/FlyingHelmet.h"
+#include "weapons/effects/KnockedOff.h"
 #include "weapons/effects/SparkShower.h"
 #include "weapons/projectiles/DealDamage.h"
 #include "world/View.h"
@@ -20,7 +18,6 @@
 namespace {
 constexpr int kWallSparks = 3;
 constexpr int kHelmetSparks = 4;
-constexpr int kBeheadingBlood = 16;
 }  // namespace
 
 void Bullet::Update(Arena& arena) {
@@ -65,29 +62,14 @@ bool Bullet::HitHead(Arena& arena, Player& victim, Vec2 at) {
 }
 
 void Bullet::Behead(Arena& arena, Player& victim, Vec2 at) {
-    BloodSpray(arena, BloodSprayShot{at, state_.velocity, state_.bloodLow, state_.bloodHigh,
-                                     kBeheadingBlood, false});
-    const Vec2 v = state_.velocity;
-    arena.AddObject(std::make_unique<FlyingHead>(ParticleSetup{
-        .sprite = arena.Sprites().head,
-        .position = at + Vec2{RandomRange(-1.0f, 1.0f), RandomRange(-1.0f, 1.0f)},
-        .velocity = Vec2{RandomRange(0.8f * state_.bloodLow, 0.5f * state_.bloodHigh) * v.x,
-                         RandomRange(-0.1f, 0.2f) * v.y},
-        .gravity = 0.8f,
-        .bounce = 0.8f,
-        .box = Vec2{6.0f, 6.0f},
-        .life = RandomRange(150.0f, 180.0f),
-        .scale = 1.0f,
-        .alpha = 255.0f,
-    }));
+    KnockOffHead(arena, at, state_.velocity, state_.bloodLow, state_.bloodHigh);
     victim.LoseHead(state_.owner, arena);
 }
 
 void Bullet::GlanceOffHelmet(Arena& arena, Player& victim, Vec2 at) {
     SparkShower(arena, at, kHelmetSparks);
     if (RandomRange(0.0f, 100.0f) > state_.helmetChance) return;
-    arena.AddObject(std::make_unique<FlyingHelmet>(arena.Sprites().helmet, at,
-                                                   Vec2{state_.velocity.x / 4.0f, 0.0f}));
+    KnockOffHelmet(arena, at, Vec2{state_.velocity.x / 4.0f, 0.0f});
     victim.SetHelmet(false);
 }
 

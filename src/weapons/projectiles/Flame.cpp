@@ -2,14 +2,17 @@
 
 #include "weapons/projectiles/ProjectileDrawing.h"
 
+#include <memory>
+
 #include "arena/Arena.h"
+#include "arena/EffectScope.h"
 #include "core/Geometry.h"
 #include "core/Random.h"
 #include "player/Player.h"
 #include "render/Renderer.h"
 #include "weapons/effects/AlphaByte.h"
+#include "weapons/effects/FireSmoke.h"
 #include "weapons/effects/MoveAgainstMap.h"
-#include "weapons/effects/ParticleSetup.h"
 #include "world/PlatformSide.h"
 #include "world/View.h"
 
@@ -21,7 +24,6 @@ constexpr float kReach = 16.0f;
 constexpr float kFaintest = 50.0f;
 constexpr float kHeat = 0.002f;
 constexpr float kGrowth = 0.05f;
-constexpr int kEmbers = 5;
 }  // namespace
 
 Flame::Flame(int owner, int sprite, Vec2 position, Vec2 velocity, float burns)
@@ -59,49 +61,22 @@ void Flame::Update(Arena& arena) {
 
 void Flame::Burn(Arena& arena, Player& victim, float step) {
     if (burns_ == 0.0f) return;
-    if (alpha_ > kFaintest) victim.TakeDamage(step * alpha_ * kHeat, owner_, arena);
-    const Vec2 at = victim.Position();
-    arena.SpawnParticle(ParticleSetup{
-        .sprite = arena.Sprites().smoke,
-        .collides = false,
-        .position = at + Vec2{RandomRange(-3.0f, 3.0f), RandomRange(-8.0f, 8.0f)},
-        .velocity = Vec2{RandomRange(-1.0f, 1.0f), RandomRange(-1.0f, 1.0f)},
-        .rotation = RandomRange(-360.0f, 360.0f),
-        .spin = RandomRange(-2.0f, 2.0f),
-        .gravity = RandomRange(-0.1f, 0.1f),
-        .life = RandomRange(80.0f, 100.0f),
-        .scale = 0.4f,
-        .growth = RandomRange(0.02f, 0.03f),
-        .alpha = 150.0f,
-        .fade = RandomRange(6.5f, 8.5f),
-    });
-    if (victim.InPlay()) return;
+    const bool hurts = owner_ != kCopy;
+    if (hurts && alpha_ > kFaintest) victim.TakeDamage(step * alpha_ * kHeat, owner_, arena);
+    ScorchSmoke(arena, victim.Position());
+    if (!hurts || victim.InPlay()) return;
     victim.CreditKill(owner_, arena);
-    Smoulder(arena);
+    Smoulder(arena, position_);
 }
 
-// The smoke of a body burnt out, where the flame is.
-void Flame::Smoulder(Arena& arena) const {
-    for (int i = 0; i < kEmbers; ++i) {
-        arena.SpawnParticle(ParticleSetup{
-            .sprite = arena.Sprites().smoke,
-            .collides = false,
-            .position = position_ + Vec2{RandomRange(-1.0f, 1.0f), RandomRange(-3.0f, 3.0f)},
-            .velocity = Vec2{RandomRange(-0.3f, 0.3f), RandomRange(-0.3f, 0.3f)},
-            .rotation = RandomRange(-360.0f, 360.0f),
-            .spin = RandomRange(-2.0f, 2.0f),
-            .gravity = 0.0f,
-            .life = RandomRange(60.0f, 70.0f),
-            .scale = 0.7f,
-            .growth = RandomRange(0.01f, 0.02f),
-            .alpha = 255.0f,
-            .fade = RandomRange(4.0f, 5.5f),
-        });
-    }
+void Flame::Pour(Arena& arena, int owner, Vec2 at, Vec2 velocity, float burns) {
+    EffectEvent event = MakeEffect(EffectKind::Flame, at, 0, burns != 0.0f ? 1 : 0);
+    event.velocity = velocity;
+    const EffectScope scope(arena, event);
+    arena.AddObject(std::make_unique<Flame>(owner, arena.Sprites().flame, at, velocity, burns));
 }
 
-void Flame::Draw(const View& view) const { DrawProjectile(view, *Export()); }
-
-std::optional<ObjectState> Flame::Export() const {
-    return ObjectState{ObjectKind::Flame, sprite_, position_, velocity_, rotation_, scale_, alpha_};
+void Flame::Draw(const View& view) const {
+    DrawProjectile(view, ObjectState{ObjectKind::Flame, sprite_, position_, velocity_, rotation_,
+                                     scale_, alpha_});
 }

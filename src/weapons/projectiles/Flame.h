@@ -9,12 +9,19 @@ class Player;
 // armour and all; the map puts it out.
 class Flame : public LiveObject {
 public:
+    // The owner of a client's copy: it shows the fire and its smoke on whom it licks, and hurts
+    // nobody.
+    static constexpr int kCopy = -1;
+
     // `burns` 0 makes a flame that only shows.
     Flame(int owner, int sprite, Vec2 position, Vec2 velocity, float burns);
 
+    // Lets a new flame go from `at`. A client is told of each one and lets its own copy go,
+    // which flies as this one does: flames never cross the network as moving objects.
+    static void Pour(Arena& arena, int owner, Vec2 at, Vec2 velocity, float burns);
+
     void Update(Arena& arena) override;
     void Draw(const View& view) const override;
-    std::optional<ObjectState> Export() const override;
 
     Vec2 Position() const { return position_; }
     float Alpha() const { return alpha_; }
@@ -22,7 +29,6 @@ public:
 
 private:
     void Burn(Arena& arena, Player& victim, float step);
-    void Smoulder(Arena& arena) const;
 
     int owner_;
     int sprite_;

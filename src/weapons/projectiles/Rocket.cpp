@@ -8,8 +8,8 @@
 #include "player/Player.h"
 #include "render/Renderer.h"
 #include "weapons/effects/ExplosionCloud.h"
+#include "weapons/effects/FireSmoke.h"
 #include "weapons/effects/Particle.h"
-#include "weapons/effects/ParticleSetup.h"
 #include "weapons/projectiles/BlastDamage.h"
 #include "weapons/projectiles/DealDamage.h"
 #include "world/RectRelations.h"
@@ -31,7 +31,7 @@ void Rocket::Update(Arena& arena) {
     const Segment path{position_, position_ + velocity_ * step};
     const ShotTrace trace = arena.TraceShot(path, kTracePlatforms | kTracePlayers);
     position_ = trace.point;
-    TrailSmoke(arena, step);
+    LeaveTrail(arena, step);
     if (!RectContains(arena.Map().Bounds(), position_.x, position_.y)) {
         SetFinished();
         return;
@@ -39,23 +39,11 @@ void Rocket::Update(Arena& arena) {
     if (trace.platform != nullptr || trace.player >= 0) Explode(arena, trace);
 }
 
-void Rocket::TrailSmoke(Arena& arena, float step) {
+void Rocket::LeaveTrail(Arena& arena, float step) {
     smokeTimer_ -= step;
     if (smokeTimer_ >= 0.0f) return;
     smokeTimer_ = RandomRange(1.0f, 2.0f);
-    arena.SpawnParticle(ParticleSetup{
-        .sprite = arena.Sprites().smoke,
-        .collides = false,
-        .position = position_,
-        .rotation = RandomRange(0.0f, 360.0f),
-        .spin = RandomRange(-12.0f, 12.0f),
-        .gravity = 0.0f,
-        .life = 30.0f,
-        .scale = 0.2f,
-        .growth = 0.02f,
-        .alpha = 200.0f,
-        .fade = RandomRange(5.0f, 10.0f),
-    });
+    TrailSmoke(arena, position_);
 }
 
 void Rocket::Explode(Arena& arena, const ShotTrace& trace) {

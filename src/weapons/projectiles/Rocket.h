@@ -22,7 +22,7 @@ public:
     Vec2 Position() const { return position_; }
 
 private:
-    void TrailSmoke(Arena& arena, float step);
+    void LeaveTrail(Arena& arena, float step);
     void Explode(Arena& arena, const ShotTrace& trace);
 
     int owner_;
