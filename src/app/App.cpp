@@ -238,7 +238,7 @@ std::string App::MapNotOpened(const std::string& mapName) const {
     std::string places;
     for (const std::filesystem::path& folder : folders_.ReadFolders("Maps")) {
         if (!places.empty()) places += " or ";
-        places += "\"" + Printable(folder.string()) + "\"";
+        places.append(1, '"').append(Printable(folder.string())).append(1, '"');
     }
     return "Unable to open map \"" + Printable(mapName) + "\" in " + places;
 }
