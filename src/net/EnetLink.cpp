@@ -52,8 +52,11 @@ public:
         ENetPeer* target = PeerAt(peer);
         if (target == nullptr || bytes.empty()) return;
         const bool reliable = delivery == Delivery::Reliable;
-        ENetPacket* packet = enet_packet_create(bytes.data(), bytes.size(),
-                                                reliable ? ENET_PACKET_FLAG_RELIABLE : 0);
+        // A state over the datagram size is split; its pieces are not resent, as a lost state
+        // is stale by the time it would come again.
+        ENetPacket* packet = enet_packet_create(
+            bytes.data(), bytes.size(),
+            reliable ? ENET_PACKET_FLAG_RELIABLE : ENET_PACKET_FLAG_UNRELIABLE_FRAGMENT);
         if (packet == nullptr) return;
         if (enet_peer_send(target, reliable ? kReliableChannel : kSequencedChannel, packet) != 0)
             enet_packet_destroy(packet);
