@@ -9,9 +9,9 @@
 #include "weapons/WeaponFile.h"
 
 namespace {
-// Past this many sounds and effects waiting for a state to carry them, the oldest go: a client
-// that misses some sparks has lost nothing that matters.
-constexpr std::size_t kMostKeptEvents = 256;
+// Past what a state carries of sounds and effects, the oldest go: a client that misses some
+// sparks has lost nothing that matters.
+constexpr std::size_t kMostKeptEvents = MatchState::kMostEvents;
 constexpr std::size_t kMostKeptMessages = 64;
 // A burst of presses past this in one frame is not a hand's.
 constexpr int kMostPressesAFrame = 4;
