@@ -245,6 +245,8 @@ private:
     void RankPlayers();
     // Network play: a client's fighter driven by his inputs, and a mirror's update pass.
     void DriveRemote(Player& player);
+    // Presses made while dead do nothing, then or at the respawn.
+    void PassOverRemotePresses(const Player& player);
     void HoldRemoteFire();
     void MirrorUpdate();
     void InterpolateFigures();

@@ -103,6 +103,11 @@ void Game::DriveRemote(Player& player) {
     }
 }
 
+void Game::PassOverRemotePresses(const Player& player) {
+    Remote& remote = remotes_[static_cast<std::size_t>(player.Number())];
+    remote.seen = remote.input.presses;
+}
+
 void Game::HoldRemoteFire() {
     for (std::size_t i = 0; i < remotes_.size() && i < players_.size(); ++i) {
         Player& player = players_[i];
