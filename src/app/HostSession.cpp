@@ -240,10 +240,11 @@ void HostSession::Drop(App& app, int peer, const char* how) {
     if (client == nullptr) return;
     Game* game = app.CurrentGame();
     if (client->playing && game != nullptr && app.MatchNumber() == match_) {
+        const int frags = game->GetPlayer(client->slot).Frags();
         game->ReleaseRemote(client->slot);
         game->AddMessage(client->name + " " + how + ".");
-        app.LogLine("%s %s; a bot plays fighter %d.", Printable(client->name).c_str(), how,
-                    client->slot);
+        app.LogLine("%s %s with %d frags; a bot plays fighter %d.",
+                    Printable(client->name).c_str(), how, frags, client->slot);
     }
     std::erase_if(clients_, [peer](const Client& c) { return c.peer == peer; });
     if (game != nullptr) SendRoster(*game);

@@ -65,6 +65,8 @@ void Game::ReleaseRemote(int number) {
     remotes_[index].active = false;
     shownNames_[index].clear();
     players_[index].SetMove(MoveDirection::None);
+    players_[index].ResetScore();
+    RankPlayers();
 }
 
 void Game::SetRemoteInput(int number, const RemoteInput& input) {

@@ -149,7 +149,7 @@ TEST_F(NetSessionTest, HostTakesClientsAlongToANewMapAndLetsThemGoAtItsMenu) {
     Arrive(2, Goodbye{});
     Arrive(2, Goodbye{});
     app_.Frame();
-    EXPECT_EQ(CountOf(LogText(), "Bob left; a bot plays fighter 2."), 1u);
+    EXPECT_EQ(CountOf(LogText(), "Bob left with 0 frags; a bot plays fighter 2."), 1u);
     Join(3, "Carol");
     app_.Frame();
     ASSERT_EQ(Said<Welcome>(3).size(), 1u);
