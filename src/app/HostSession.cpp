@@ -78,7 +78,11 @@ void HostSession::AfterFrame(App& app) {
             SendToPlaying(EncodeHostMessage(TextLine{line}), Delivery::Reliable);
         SendPersonal(*game);
         if (++steps_ % kStepsPerState == 0) {
-            SendToPlaying(EncodeHostMessage(Snapshot{game->CaptureState()}), Delivery::Sequenced);
+            Snapshot snapshot{game->CaptureState()};
+            // A match counts its steps from 0; the session's count goes on rising, so a late
+            // state of the match before is older than any of this one.
+            snapshot.state.step = static_cast<std::uint32_t>(steps_);
+            SendToPlaying(EncodeHostMessage(snapshot), Delivery::Sequenced);
         }
     }
     link_->Flush();

@@ -101,6 +101,13 @@ protected:
         }
         return found;
     }
+    // The step of the newest state sent to peer 1 over a few frames.
+    std::uint32_t NewestStep() {
+        for (int i = 0; i < HostSession::kStepsPerState; ++i)
+            app_.Frame();
+        const std::vector<Snapshot> states = Said<Snapshot>(1);
+        return states.empty() ? 0 : states.back().state.step;
+    }
     std::uint32_t MapChecksum(const std::string& map) { return Checksum(ReadAll(maps_ / map)); }
     std::string LogText() { return ReadAll(root_ / "Player" / "Log.txt"); }
     const std::string& LastConsoleLine() { return app_.GetConsole()->History().back(); }
@@ -127,6 +134,7 @@ TEST_F(NetSessionTest, HostTakesClientsAlongToANewMapAndLetsThemGoAtItsMenu) {
         Arrive(peer, Ready{MapChecksum("box.bwm")});
     app_.Frame();
     EXPECT_EQ(app_.CurrentGame()->PlayerName(2), "Bob");
+    const std::uint32_t lastOnBox = NewestStep();
 
     app_.ExecuteCommand("map yard 4");
     app_.Frame();
@@ -144,6 +152,8 @@ TEST_F(NetSessionTest, HostTakesClientsAlongToANewMapAndLetsThemGoAtItsMenu) {
     app_.Frame();
     EXPECT_EQ(app_.CurrentGame()->PlayerName(1), "Alice");
     EXPECT_EQ(app_.CurrentGame()->PlayerName(2), "Bob");
+    // A new match's states follow the last match's, not start again below them.
+    EXPECT_GT(NewestStep(), lastOnBox);
 
     // Bob says goodbye twice: he leaves once, and his place is free for the next.
     Arrive(2, Goodbye{});
