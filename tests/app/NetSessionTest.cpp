@@ -80,7 +80,8 @@ protected:
 
     void Host(const std::string& map) {
         app_.StartMap(map, 4, 10, "ffa");
-        app_.StartNet(std::make_unique<HostSession>(std::make_unique<FakeLink>(wire_)));
+        app_.StartNet(std::make_unique<HostSession>(std::make_unique<FakeLink>(wire_),
+                                                    [this] { return now_; }));
         app_.Frame();
     }
     void Arrive(int peer, const ClientMessage& message) {
@@ -114,6 +115,16 @@ protected:
 
     std::filesystem::path root_ = FreshTestFolder("net_session");
     std::filesystem::path maps_ = root_ / "Base" / "Maps";
+    // Peers that send every frame, as a client does, while the host's clock moves on.
+    void Wait(std::chrono::milliseconds span, std::initializer_list<int> heard) {
+        now_ += span;
+        for (const int peer : heard)
+            Arrive(peer, InputFrame{++sequence_, {}});
+        app_.Frame();
+    }
+
+    HostSession::Time now_;
+    std::uint32_t sequence_ = 0;
     Wire wire_;  // outlives the app and its session's link
     ManualClock clock_;
     App app_{GameFolders(root_ / "Base", root_ / "Player"), clock_, 1u};
@@ -249,4 +260,50 @@ TEST_F(NetSessionTest, AClientFollowsTheHostToAMapItDownloadsAndBackToItsMenu) {
     EXPECT_EQ(app_.Net(), nullptr);
     EXPECT_EQ(LastConsoleLine(), "The host left the match.");
     EXPECT_NE(LogText().find("The host left the match."), std::string::npos);
+}
+
+TEST_F(NetSessionTest, PeersThatDoNotComeToPlayAreLetGoAndAPlayerOnlyWhenSilent) {
+    using std::chrono::seconds;
+    Host("box.bwm");
+    wire_.arriving.push_back({NetEvent::Type::Connected, 1, {}});  // says nothing
+    Join(2, "Slow");                                               // never ready
+    Join(3, "Alice");
+    Arrive(3, Ready{MapChecksum("box.bwm")});
+    app_.Frame();
+    Wait(seconds(6), {2, 3});
+    EXPECT_EQ(wire_.disconnected, std::vector<int>{1});
+    while (now_.time_since_epoch() < ClientWatch::kJoinLimit)
+        Wait(seconds(4), {2, 3});
+    Wait(seconds(4), {2, 3});
+    const std::vector<Refusal> refusals = Said<Refusal>(2);
+    ASSERT_EQ(refusals.size(), 1u);
+    EXPECT_EQ(refusals[0].reason, "Joining took too long.");
+    EXPECT_EQ(wire_.released, std::vector<int>{2});
+    EXPECT_EQ(app_.CurrentGame()->PlayerName(2), "Alice");
+    Wait(seconds(6), {});
+    EXPECT_EQ(wire_.disconnected, (std::vector<int>{1, 3}));
+    EXPECT_NE(app_.CurrentGame()->PlayerName(2), "Alice");
+}
+
+TEST_F(NetSessionTest, AClientChattingTooFastIsCutOff) {
+    Host("box.bwm");
+    Join(1, "Alice");
+    Arrive(1, Ready{MapChecksum("box.bwm")});
+    app_.Frame();
+    const struct {
+        int seconds;
+        std::size_t heard;  // of the 20 lines said at once
+    } kBursts[] = {{0, 4}, {2, 2}, {10, 4}};
+    for (const auto& burst : kBursts) {
+        now_ += std::chrono::seconds(burst.seconds);
+        wire_.sent.clear();
+        for (int i = 0; i < 20; ++i)
+            Arrive(1, ChatLine{"spam"});
+        app_.Frame();
+        std::size_t heard = 0;
+        for (const TextLine& line : Said<TextLine>(1))
+            heard += line.text == "Alice: spam";
+        EXPECT_EQ(heard, burst.heard) << burst.seconds;
+    }
+    EXPECT_EQ(CountOf(LogText(), "Cut off Alice's chat"), 3u);
 }

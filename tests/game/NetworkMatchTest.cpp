@@ -96,7 +96,7 @@ TEST(NetworkMatch, ARemotePlayerIsDrivenByHisInputsAndGivenBack) {
     EXPECT_EQ(alice.BulletTime(), 0.0f);
 
     // The bot taking the place back starts from nothing, as a client does.
-    game->GetPlayer(0).Die(1, *game);
+    alice.Fragged(game->GetPlayer(0), *game);
     ASSERT_NE(alice.Frags(), 0);
     game->ReleaseRemote(1);
     EXPECT_FALSE(game->RemoteSlot(1));
