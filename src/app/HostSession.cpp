@@ -3,17 +3,13 @@
 #include <algorithm>
 
 #include "app/App.h"
-#include "console/Console.h"
+#include "core/Clock.h"
 #include "core/TextFormat.h"
 #include "game/Game.h"
 #include "game/GameType.h"
 #include "net/CleanText.h"
 #include "net/HostMessages.h"
 #include "net/Protocol.h"
-
-namespace {
-constexpr double kFramesPerSecond = 80.0;
-}  // namespace
 
 HostSession::HostSession(std::unique_ptr<NetLink> link, std::function<Time()> now)
     : link_(std::move(link)), now_(std::move(now)) {}
@@ -36,30 +32,28 @@ void HostSession::BeforeFrame(App& app) {
 
 void HostSession::LetIdleGo(App& app) {
     const Time now = now_();
-    std::vector<std::pair<int, ClientWatch::Verdict>> idle;
-    for (const Client& client : clients_) {
-        const auto verdict = client.watch.Judge(now, !client.name.empty(), client.playing);
-        if (!client.gone && verdict != ClientWatch::Verdict::Keep)
-            idle.emplace_back(client.peer, verdict);
-    }
-    for (const auto& [peer, verdict] : idle) {
-        Client* client = Find(peer);
-        if (client == nullptr) continue;
-        if (verdict == ClientWatch::Verdict::TooSlowToJoin) {
-            app.LogLine("%s took too long to join.", Printable(client->name).c_str());
-            Refuse(*client, "Joining took too long.");
-        } else {
-            Kick(app, peer, "timed out");
+    std::vector<int> silent;
+    for (Client& client : clients_) {
+        if (client.gone) continue;
+        switch (client.watch.Judge(now, !client.name.empty(), client.playing)) {
+            case ClientWatch::Verdict::Keep:
+                break;
+            case ClientWatch::Verdict::TooSlowToJoin:
+                app.LogLine("%s took too long to join.", Printable(client.name).c_str());
+                Refuse(client, "Joining took too long.");
+                break;
+            default:
+                silent.push_back(client.peer);
         }
     }
+    for (const int peer : silent)
+        Kick(app, peer, "timed out");
 }
 
 void HostSession::Close(App& app) {
-    if (app.QuitRequested()) {
-        for (const Client& client : clients_)
-            link_->Disconnect(client.peer);
-        clients_.clear();
-    } else {
+    // A host quitting drops its clients as it goes (the destructor): the lost connection
+    // says enough.
+    if (!app.QuitRequested()) {
         LetAllGo("The host stopped hosting.");
         app.LogLine("Stopped hosting on port %u.", link_->Port());
     }
