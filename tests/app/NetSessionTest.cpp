@@ -7,6 +7,7 @@
 #include "app/App.h"
 #include "app/ClientSession.h"
 #include "app/HostSession.h"
+#include "app/HostedMap.h"
 #include "console/Console.h"
 #include "game/Game.h"
 #include "net/Checksum.h"
@@ -306,4 +307,22 @@ TEST_F(NetSessionTest, AClientChattingTooFastIsCutOff) {
         EXPECT_EQ(heard, burst.heard) << burst.seconds;
     }
     EXPECT_EQ(CountOf(LogText(), "Cut off Alice's chat"), 3u);
+}
+
+TEST(HostedMap, GoesInChunksThatMakeItUpAgainUnlessTooLargeToSend) {
+    const std::filesystem::path folder = FreshTestFolder("hosted_map");
+    for (const std::size_t size :
+         {std::size_t{0}, 2 * kMapChunkBytes + 5, std::size_t{kMaxMapBytes} + 1}) {
+        const std::string bytes(size, 'm');
+        WriteBytes(folder / "big.bwm", std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        HostedMap map;
+        map.Load(folder / "big.bwm");
+        EXPECT_EQ(map.Sendable(), size <= kMaxMapBytes) << size;
+        std::string joined;
+        for (const MapChunk& chunk : map.Chunks()) {
+            EXPECT_EQ(chunk.offset, joined.size());
+            joined += chunk.bytes;
+        }
+        EXPECT_EQ(joined, map.Sendable() ? bytes : "") << size;
+    }
 }
