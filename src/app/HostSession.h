@@ -25,8 +25,9 @@ class HostSession final : public NetSession {
 public:
     using Time = std::chrono::steady_clock::time_point;
     // `now` tells the time the clients are watched by: the real one but in tests.
-    explicit HostSession(std::unique_ptr<NetLink> link,
-                         std::function<Time()> now = std::chrono::steady_clock::now);
+    explicit HostSession(
+        std::unique_ptr<NetLink> link,
+        std::function<Time()> now = [] { return std::chrono::steady_clock::now(); });
     ~HostSession() override;
     HostSession(const HostSession&) = delete;
     HostSession& operator=(const HostSession&) = delete;
