@@ -1,13 +1,13 @@
 #include "app/ClientSession.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 #include "app/App.h"
+#include "app/NetLaunch.h"
 #include "console/Console.h"
 #include "core/AtomicFile.h"
+#include "core/StreamBytes.h"
 #include "core/TextFormat.h"
 #include "game/Game.h"
 #include "net/Checksum.h"
@@ -17,10 +17,9 @@
 
 namespace {
 std::optional<std::uint32_t> FileChecksum(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    return Checksum(bytes);
+    const std::optional<std::string> bytes = ReadFileBytes(path, kMaxMapBytes);
+    if (!bytes) return std::nullopt;
+    return Checksum(*bytes);
 }
 
 // The host's map name as a bare file name of ours, or none for one that is not.
@@ -66,8 +65,7 @@ void ClientSession::BeforeFrame(App& app) {
     }
     // The host sends a state every few frames: silence this long is a host gone.
     if (std::chrono::steady_clock::now() - heard_ > std::chrono::milliseconds(kTimeoutMs))
-        End(app, connected_ ? "Connection to " + host_ + " lost."
-                            : "Could not connect to " + host_ + ".");
+        End(app, LostLine());
 }
 
 void ClientSession::AfterFrame(App& app) {
@@ -101,8 +99,7 @@ void ClientSession::Take(App& app, const NetEvent& event) {
             app.LogLine("Connected to %s.", Printable(host_).c_str());
             break;
         case NetEvent::Type::Disconnected:
-            End(app, connected_ ? "Connection to " + host_ + " lost."
-                                : "Could not connect to " + host_ + ".");
+            End(app, LostLine());
             break;
         case NetEvent::Type::Received:
             heard_ = std::chrono::steady_clock::now();
@@ -247,11 +244,13 @@ void ClientSession::End(App& app, const std::string& line) {
     if (finished_) return;
     finished_ = true;
     link_->Disconnect(0);
-    app.GetConsole()->PrintText(line);
-    app.LogLine("%s", Printable(line).c_str());
-    if (!app.Drawing()) std::fprintf(stderr, "brawlwick: %s\n", Printable(line).c_str());
+    SayNetLine(app, line);
     if (InMirror(app)) app.EndGame();
     playing_ = false;
+}
+
+std::string ClientSession::LostLine() const {
+    return connected_ ? "Connection to " + host_ + " lost." : "Could not connect to " + host_ + ".";
 }
 
 void ClientSession::Send(const ClientMessage& message, Delivery delivery) {

@@ -56,6 +56,8 @@ private:
     void SaveDownload(App& app);
     // Ends the session with a line on the console, the log and, headless, stderr.
     void End(App& app, const std::string& line);
+    // Why the host cannot be reached: the connection was lost, or never made.
+    std::string LostLine() const;
     void Send(const ClientMessage& message, Delivery delivery);
     // The host's player numbers as this client's match holds them: its own fighter is 0.
     int Local(int hostNumber) const;

@@ -1,29 +1,18 @@
 #include "app/HostSession.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "app/App.h"
-#include "console/Console.h"
+#include "core/Clock.h"
 #include "core/TextFormat.h"
 #include "game/Game.h"
 #include "game/GameType.h"
-#include "net/Checksum.h"
 #include "net/CleanText.h"
 #include "net/HostMessages.h"
 #include "net/Protocol.h"
 
-namespace {
-constexpr double kFramesPerSecond = 80.0;
-
-std::string ReadWhole(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-}  // namespace
-
-HostSession::HostSession(std::unique_ptr<NetLink> link) : link_(std::move(link)) {}
+HostSession::HostSession(std::unique_ptr<NetLink> link, std::function<Time()> now)
+    : link_(std::move(link)), now_(std::move(now)) {}
 
 HostSession::~HostSession() {
     for (const Client& client : clients_)
@@ -37,28 +26,34 @@ void HostSession::BeforeFrame(App& app) {
         Take(app, event);
     for (const NetEvent& event : link_->Poll(0))
         Take(app, event);
-    DropSilent(app);
+    LetIdleGo(app);
+    std::erase_if(clients_, [](const Client& c) { return c.gone; });
 }
 
-void HostSession::DropSilent(App& app) {
-    const auto now = std::chrono::steady_clock::now();
+void HostSession::LetIdleGo(App& app) {
+    const Time now = now_();
     std::vector<int> silent;
-    for (const Client& client : clients_) {
-        if (now - client.heard > std::chrono::milliseconds(kTimeoutMs))
-            silent.push_back(client.peer);
+    for (Client& client : clients_) {
+        if (client.gone) continue;
+        switch (client.watch.Judge(now, !client.name.empty(), client.playing)) {
+            case ClientWatch::Verdict::Keep:
+                break;
+            case ClientWatch::Verdict::TooSlowToJoin:
+                app.LogLine("%s took too long to join.", Printable(client.name).c_str());
+                Refuse(client, "Joining took too long.");
+                break;
+            default:
+                silent.push_back(client.peer);
+        }
     }
-    for (const int peer : silent) {
-        link_->Disconnect(peer);
-        Drop(app, peer, "timed out");
-    }
+    for (const int peer : silent)
+        Kick(app, peer, "timed out");
 }
 
 void HostSession::Close(App& app) {
-    if (app.QuitRequested()) {
-        for (const Client& client : clients_)
-            link_->Disconnect(client.peer);
-        clients_.clear();
-    } else {
+    // A host quitting drops its clients as it goes (the destructor): the lost connection
+    // says enough.
+    if (!app.QuitRequested()) {
         LetAllGo("The host stopped hosting.");
         app.LogLine("Stopped hosting on port %u.", link_->Port());
     }
@@ -78,7 +73,11 @@ void HostSession::AfterFrame(App& app) {
             SendToPlaying(EncodeHostMessage(TextLine{line}), Delivery::Reliable);
         SendPersonal(*game);
         if (++steps_ % kStepsPerState == 0) {
-            SendToPlaying(EncodeHostMessage(Snapshot{game->CaptureState()}), Delivery::Sequenced);
+            Snapshot snapshot{game->CaptureState()};
+            // A match counts its steps from 0; the session's count goes on rising, so a late
+            // state of the match before is older than any of this one.
+            snapshot.state.step = static_cast<std::uint32_t>(steps_);
+            SendToPlaying(EncodeHostMessage(snapshot), Delivery::Sequenced);
         }
     }
     link_->Flush();
@@ -100,10 +99,9 @@ void HostSession::NewMatch(App& app) {
         return;
     }
     game->KeepForClients();
-    mapBytes_ = ReadWhole(app.MapPath());
-    mapFile_ = app.MapPath().filename().string();
-    mapChecksum_ = Checksum(mapBytes_);
+    map_.Load(app.MapPath());
     app.LogLine("Hosting \"%s\" on port %u.", Printable(game->MapName()).c_str(), link_->Port());
+    if (!map_.Sendable()) app.LogLine("The map is too large to send: no client can join it.");
     for (Client& client : clients_) {
         client.playing = false;
         client.slot = -1;
@@ -124,14 +122,14 @@ void HostSession::LetAllGo(const std::string& reason) {
 void HostSession::Take(App& app, const NetEvent& event) {
     switch (event.type) {
         case NetEvent::Type::Connected:
-            clients_.emplace_back().peer = event.peer;
+            clients_.emplace_back(event.peer, now_());
             break;
         case NetEvent::Type::Disconnected:
             Drop(app, event.peer, "left");
             break;
         case NetEvent::Type::Received:
             if (Client* client = Find(event.peer)) {
-                client->heard = std::chrono::steady_clock::now();
+                client->watch.Heard(now_());
                 Receive(app, *client, event);
             }
             break;
@@ -144,9 +142,7 @@ void HostSession::Receive(App& app, Client& client, const NetEvent& event) {
         if (++client.badPackets < kMostBadPackets) return;
         app.LogLine("Dropped %s: it kept sending packets that do not decode.",
                     client.name.empty() ? "a client" : Printable(client.name).c_str());
-        const int peer = client.peer;
-        link_->Disconnect(peer);
-        Drop(app, peer, "was dropped");
+        Kick(app, client.peer, "was dropped");
         return;
     }
     std::visit([&](const auto& body) { Handle(app, client, body); }, *message);
@@ -168,20 +164,23 @@ void HostSession::Welcome(App& app, Client& client) {
         Refuse(client, "The host is not in a match.");
         return;
     }
+    if (!map_.Sendable()) {
+        Refuse(client, "The map is too large to send.");
+        return;
+    }
     client.slot = FreeSlot(*game);
     client.mapSent = false;
     if (client.slot < 0) {
         Refuse(client, "The match is full.");
         return;
     }
+    client.watch.Welcomed(now_());
     ::Welcome welcome;
     welcome.slot = static_cast<std::uint8_t>(client.slot);
     welcome.players = static_cast<std::uint8_t>(game->PlayerCount());
     welcome.fragLimit = game->FragLimit();
     welcome.gameType = std::string(GameTypeWord(game->Type()));
-    welcome.mapName = mapFile_;
-    welcome.mapChecksum = mapChecksum_;
-    welcome.mapSize = static_cast<std::uint32_t>(mapBytes_.size());
+    map_.Describe(welcome);
     link_->Send(client.peer, EncodeHostMessage(welcome), Delivery::Reliable);
 }
 
@@ -194,17 +193,20 @@ void HostSession::Handle(App& app, Client& client, const InputFrame& input) {
 void HostSession::Handle(App& app, Client& client, const ChatLine& chat) {
     const std::string text = CleanText(chat.text, kMaxTextLength);
     Game* game = app.CurrentGame();
-    if (client.playing && game != nullptr && !text.empty()) game->SayFrom(client.slot, text);
+    if (!client.playing || game == nullptr || text.empty()) return;
+    if (client.chat.Take(now_())) {
+        game->SayFrom(client.slot, text);
+    } else if (client.chat.JustCutOff()) {
+        app.LogLine("Cut off %s's chat for now: more than a line a second (%d lines dropped).",
+                    Printable(client.name).c_str(), client.chat.Dropped());
+    }
 }
 
 void HostSession::Handle(App& /*app*/, Client& client, const MapRequest& /*request*/) {
     if (client.slot < 0 || client.mapSent) return;
     client.mapSent = true;
-    for (std::size_t offset = 0; offset < mapBytes_.size(); offset += kMapChunkBytes) {
-        const MapChunk chunk{static_cast<std::uint32_t>(offset),
-                             mapBytes_.substr(offset, kMapChunkBytes)};
+    for (const MapChunk& chunk : map_.Chunks())
         link_->Send(client.peer, EncodeHostMessage(chunk), Delivery::Reliable);
-    }
 }
 
 void HostSession::Handle(App& app, Client& client, const Ready& ready) {
@@ -212,7 +214,7 @@ void HostSession::Handle(App& app, Client& client, const Ready& ready) {
     if (client.slot < 0 || client.playing || game == nullptr) return;
     // A ready for another map answers an earlier welcome; the one for this map is on its way.
     // (A client only ever plays a map of the checksum it was welcomed with.)
-    if (ready.checksum != mapChecksum_) return;
+    if (ready.checksum != map_.Checksum()) return;
     client.playing = true;
     client.lastInput = 0;
     client.carried.reset();
@@ -223,15 +225,20 @@ void HostSession::Handle(App& app, Client& client, const Ready& ready) {
 }
 
 void HostSession::Handle(App& app, Client& client, const Goodbye& /*goodbye*/) {
-    const int peer = client.peer;
-    link_->Disconnect(peer);
-    Drop(app, peer, "left");
+    Kick(app, client.peer, "left");
 }
 
 void HostSession::Refuse(Client& client, const std::string& reason) {
     link_->Send(client.peer, EncodeHostMessage(Refusal{reason}), Delivery::Reliable);
+    link_->Release(client.peer);
     client.slot = -1;
     client.playing = false;
+    client.gone = true;
+}
+
+void HostSession::Kick(App& app, int peer, const char* how) {
+    link_->Disconnect(peer);
+    Drop(app, peer, how);
 }
 
 // The place goes back to its bot; the client is forgotten.
@@ -240,10 +247,11 @@ void HostSession::Drop(App& app, int peer, const char* how) {
     if (client == nullptr) return;
     Game* game = app.CurrentGame();
     if (client->playing && game != nullptr && app.MatchNumber() == match_) {
+        const int frags = game->GetPlayer(client->slot).Frags();
         game->ReleaseRemote(client->slot);
         game->AddMessage(client->name + " " + how + ".");
-        app.LogLine("%s %s; a bot plays fighter %d.", Printable(client->name).c_str(), how,
-                    client->slot);
+        app.LogLine("%s %s with %d frags; a bot plays fighter %d.", Printable(client->name).c_str(),
+                    how, frags, client->slot);
     }
     std::erase_if(clients_, [peer](const Client& c) { return c.peer == peer; });
     if (game != nullptr) SendRoster(*game);
@@ -291,6 +299,6 @@ void HostSession::SendPersonal(Game& game) {
 
 HostSession::Client* HostSession::Find(int peer) {
     const auto found = std::find_if(clients_.begin(), clients_.end(),
-                                    [peer](const Client& c) { return c.peer == peer; });
+                                    [peer](const Client& c) { return c.peer == peer && !c.gone; });
     return found == clients_.end() ? nullptr : &*found;
 }

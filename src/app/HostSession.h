@@ -2,12 +2,16 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/ChatAllowance.h"
+#include "app/ClientWatch.h"
 #include "app/FramePacer.h"
+#include "app/HostedMap.h"
 #include "app/NetSession.h"
 #include "net/ClientMessages.h"
 #include "net/NetLink.h"
@@ -19,7 +23,11 @@ class Game;
 // draw. A client that goes quiet for the time-out, or leaves, gives his place back to the bot.
 class HostSession final : public NetSession {
 public:
-    explicit HostSession(std::unique_ptr<NetLink> link);
+    using Time = std::chrono::steady_clock::time_point;
+    // `now` tells the time the clients are watched by: the real one but in tests.
+    explicit HostSession(
+        std::unique_ptr<NetLink> link,
+        std::function<Time()> now = [] { return std::chrono::steady_clock::now(); });
     ~HostSession() override;
     HostSession(const HostSession&) = delete;
     HostSession& operator=(const HostSession&) = delete;
@@ -41,16 +49,18 @@ public:
 
 private:
     struct Client {
+        Client(int peerNumber, Time now) : peer(peerNumber), watch(now), chat(now) {}
         int peer = -1;
         int slot = -1;  // the fighter reserved at the hello; played from the ready on
         bool playing = false;
         bool mapSent = false;  // the map goes once a welcome, however often it is asked for
+        bool gone = false;     // refused and let go: forgotten at the end of the frame's events
         std::string name;
         int badPackets = 0;
         std::uint32_t lastInput = 0;
         std::optional<std::vector<int>> carried;  // as last sent
-
-        std::chrono::steady_clock::time_point heard = std::chrono::steady_clock::now();
+        ClientWatch watch;
+        ChatAllowance chat;
     };
 
     void Take(App& app, const NetEvent& event);
@@ -61,9 +71,12 @@ private:
     void Handle(App& app, Client& client, const MapRequest& request);
     void Handle(App& app, Client& client, const Ready& ready);
     void Handle(App& app, Client& client, const Goodbye& goodbye);
+    // Tells the client why, lets him go and forgets him.
     void Refuse(Client& client, const std::string& reason);
     void Drop(App& app, int peer, const char* how);
-    void DropSilent(App& app);
+    // Cuts the peer off at once, then drops him.
+    void Kick(App& app, int peer, const char* how);
+    void LetIdleGo(App& app);
     int FreeSlot(const Game& game) const;
     void Welcome(App& app, Client& client);
     void NewMatch(App& app);
@@ -76,13 +89,12 @@ private:
     Client* Find(int peer);
 
     std::unique_ptr<NetLink> link_;
+    std::function<Time()> now_;
     std::vector<Client> clients_;
     std::vector<NetEvent> kept_;
     FramePacer pacer_;
     std::uint64_t match_ = 0;  // the app's number of the match the clients were welcomed to
-    std::string mapFile_;      // its name in Maps/
-    std::string mapBytes_;
-    std::uint32_t mapChecksum_ = 0;
+    HostedMap map_;
     long steps_ = 0;
     long clientFrames_ = 0;  // frames played, added up over the clients playing them
 };

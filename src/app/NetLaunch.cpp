@@ -9,19 +9,20 @@
 #include "app/CommandLine.h"
 #include "app/HostSession.h"
 #include "console/Console.h"
+#include "core/TextFormat.h"
 #include "net/NetLink.h"
 
 namespace {
 // Most clients a host listens for, beyond which ENet turns them away itself; the match's
 // player count turns away the rest with a reason.
 constexpr int kMostConnections = 64;
-
-void Say(App& app, const std::string& line) {
-    app.GetConsole()->PrintText(line);
-    app.LogLine("%s", line.c_str());
-    if (!app.Drawing()) std::fprintf(stderr, "brawlwick: %s\n", line.c_str());
-}
 }  // namespace
+
+void SayNetLine(App& app, const std::string& line) {
+    app.GetConsole()->PrintText(line);
+    app.LogLine("%s", Printable(line).c_str());
+    if (!app.Drawing()) std::fprintf(stderr, "brawlwick: %s\n", Printable(line).c_str());
+}
 
 void LaunchMatch(App& app, const LaunchOptions& options) {
     if (options.name) app.SetRunName(*options.name);
@@ -37,11 +38,11 @@ bool HostMatches(App& app, std::uint16_t port) {
     std::string why;
     std::unique_ptr<NetLink> link = ListenOn(port, kMostConnections, why);
     if (!link) {
-        Say(app, "Cannot host: " + why + ".");
+        SayNetLine(app, "Cannot host: " + why + ".");
         return false;
     }
     app.StartNet(std::make_unique<HostSession>(std::move(link)));
-    Say(app, "Hosting on port " + std::to_string(port) + ".");
+    SayNetLine(app, "Hosting on port " + std::to_string(port) + ".");
     return true;
 }
 
@@ -54,18 +55,18 @@ bool ConnectToHost(App& app, const std::string& address, std::uint16_t defaultPo
         const auto [end, error] =
             std::from_chars(digits.data(), digits.data() + digits.size(), port);
         if (error != std::errc() || end != digits.data() + digits.size() || port == 0) {
-            Say(app, "\"" + address + "\" names no port.");
+            SayNetLine(app, "\"" + address + "\" names no port.");
             return false;
         }
     }
     std::string why;
     std::unique_ptr<NetLink> link = ConnectTo(host, port, why);
     if (!link) {
-        Say(app, "Cannot connect to " + host + ": " + why + ".");
+        SayNetLine(app, "Cannot connect to " + host + ": " + why + ".");
         return false;
     }
     app.EndGame();
     app.StartNet(std::make_unique<ClientSession>(std::move(link), host, app.PlayerName()));
-    Say(app, "Connecting to " + host + "...");
+    SayNetLine(app, "Connecting to " + host + "...");
     return true;
 }

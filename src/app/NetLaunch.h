@@ -15,3 +15,6 @@ bool HostMatches(App& app, std::uint16_t port);
 // "HOST" or "HOST:PORT"; the default port when none is given. False, said on the console, for
 // an address that does not read or resolve.
 bool ConnectToHost(App& app, const std::string& address, std::uint16_t defaultPort);
+// A line of the network's for the player wherever he looks: the console, the log and, headless,
+// stderr.
+void SayNetLine(App& app, const std::string& line);

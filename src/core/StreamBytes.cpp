@@ -1,6 +1,7 @@
 #include "core/StreamBytes.h"
 
 #include <array>
+#include <fstream>
 
 std::optional<std::vector<std::uint8_t>> ReadStreamBytes(std::istream& in, std::size_t limit) {
     std::vector<std::uint8_t> bytes;
@@ -11,4 +12,12 @@ std::optional<std::vector<std::uint8_t>> ReadStreamBytes(std::istream& in, std::
         bytes.insert(bytes.end(), buffer.begin(), buffer.begin() + in.gcount());
     }
     return bytes;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::size_t limit) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    const auto bytes = ReadStreamBytes(file, limit);
+    if (!bytes) return std::nullopt;
+    return std::string(bytes->begin(), bytes->end());
 }

@@ -143,7 +143,8 @@ public:
     bool RemoteSlot(int number) const override;
 
     // Network play on the host. A client plays fighter `number` under `name`, with a fresh
-    // score, driven by the inputs given him, until he is handed back to his bot.
+    // score, driven by the inputs given him, until he is handed back to his bot, who starts
+    // afresh too.
     void TakeRemote(int number, const std::string& name);
     void ReleaseRemote(int number);
     void SetRemoteInput(int number, const RemoteInput& input);
@@ -245,6 +246,8 @@ private:
     void RankPlayers();
     // Network play: a client's fighter driven by his inputs, and a mirror's update pass.
     void DriveRemote(Player& player);
+    // Presses made while dead do nothing, then or at the respawn.
+    void PassOverRemotePresses(const Player& player);
     void HoldRemoteFire();
     void MirrorUpdate();
     void InterpolateFigures();

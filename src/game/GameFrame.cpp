@@ -163,6 +163,7 @@ void Game::UpdatePlayers() {
         // not come into the match yet is not in it to talk.
         if (player.EnteredMatch()) ChatTick(player, *this);
         if (!player.InPlay()) {
+            if (RemoteSlot(static_cast<int>(i))) PassOverRemotePresses(player);
             UpdateDead(player);
             continue;
         }

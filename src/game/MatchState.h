@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -12,6 +13,9 @@
 // number order, the projectiles, which items are there, the scores and the end-of-match fade,
 // and the sounds and effects since the last state sent.
 struct MatchState {
+    // A state carries at most this many sounds and effects; the host keeps the newest.
+    static constexpr std::size_t kMostEvents = 128;
+
     std::uint32_t step = 0;
     float timeScale = 1.0f;
     float fade = 0.0f;  // the match's fade value; large while no fade runs

@@ -28,6 +28,12 @@ constexpr int kSentActions[] = {Action::kMoveLeft, Action::kMoveRight,   Action:
                                 Action::kThrust,   Action::kFirePrimary, Action::kFireSecondary};
 
 Vec2 Between(Vec2 a, Vec2 b, float t) { return a + (b - a) * t; }
+
+// The host's steps between two states, which is how far behind the host a client shows.
+float Interval(const MatchState& before, const MatchState& now) {
+    if (before.figures.empty()) return 1.0f;
+    return std::max(1.0f, static_cast<float>(now.step - before.step));
+}
 }  // namespace
 
 bool Game::CountPress(Command command) {
@@ -68,8 +74,10 @@ void Game::ShowState(const MatchState& state) {
     matchOver_ = state.over;
     fade_ = state.fade >= 32767.0f ? kNoFade : state.fade;
     ghosts_.clear();
+    // The host's projectiles moved by a step slowed in bullet time, as ours do.
+    const float behind = Interval(shownBefore_, shown_) * std::clamp(state.timeScale, 0.05f, 1.0f);
     for (const ObjectState& object : state.objects)
-        ghosts_.push_back(std::make_unique<ProjectileGhost>(object));
+        ghosts_.push_back(std::make_unique<ProjectileGhost>(object, behind));
     auto& items = map_.Items();
     for (std::size_t i = 0; i < items.size() && i < state.itemsShown.size(); ++i)
         items[i].shown = state.itemsShown[i];
@@ -85,11 +93,7 @@ void Game::ShowCarried(const std::vector<int>& weapons) {
 // Between the two newest states, by the steps since the newest came: one state's interval
 // behind the host, and smooth however the packets bunch.
 void Game::InterpolateFigures() {
-    const float interval =
-        shownBefore_.figures.empty()
-            ? 1.0f
-            : std::max(1.0f, static_cast<float>(shown_.step - shownBefore_.step));
-    const float t = std::clamp(sinceShown_ / interval, 0.0f, 1.0f);
+    const float t = std::clamp(sinceShown_ / Interval(shownBefore_, shown_), 0.0f, 1.0f);
     for (std::size_t i = 0; i < players_.size() && i < shown_.figures.size(); ++i) {
         FigureState figure = shown_.figures[i];
         if (i < shownBefore_.figures.size()) {

@@ -9,12 +9,19 @@
 #include "weapons/WeaponFile.h"
 
 namespace {
-// Past this many sounds and effects waiting for a state to carry them, the oldest go: a client
-// that misses some sparks has lost nothing that matters.
-constexpr std::size_t kMostKeptEvents = 256;
+// Past what a state carries of sounds and effects, the oldest go: a client that misses some
+// sparks has lost nothing that matters.
+constexpr std::size_t kMostKeptEvents = MatchState::kMostEvents;
 constexpr std::size_t kMostKeptMessages = 64;
 // A burst of presses past this in one frame is not a hand's.
 constexpr int kMostPressesAFrame = 4;
+
+// Keeps the newest `most`: what waits for the clients must not grow without end.
+template <typename T>
+void KeepNewest(std::vector<T>& list, T item, std::size_t most) {
+    if (list.size() >= most) list.erase(list.begin());
+    list.push_back(std::move(item));
+}
 
 void Press(PressedCommand command, Player& player, Game& game) {
     Weapon* weapon = player.Placed() ? player.CurrentWeapon() : nullptr;
@@ -65,6 +72,8 @@ void Game::ReleaseRemote(int number) {
     remotes_[index].active = false;
     shownNames_[index].clear();
     players_[index].SetMove(MoveDirection::None);
+    players_[index].ResetScore();
+    RankPlayers();
 }
 
 void Game::SetRemoteInput(int number, const RemoteInput& input) {
@@ -103,6 +112,11 @@ void Game::DriveRemote(Player& player) {
     }
 }
 
+void Game::PassOverRemotePresses(const Player& player) {
+    Remote& remote = remotes_[static_cast<std::size_t>(player.Number())];
+    remote.seen = remote.input.presses;
+}
+
 void Game::HoldRemoteFire() {
     for (std::size_t i = 0; i < remotes_.size() && i < players_.size(); ++i) {
         Player& player = players_[i];
@@ -123,15 +137,13 @@ void Game::BeginEffect(const EffectEvent& event) {
 
 void Game::KeepEvent(const EffectEvent& event) {
     if (!keepForClients_ || effectDepth_ != 0) return;
-    if (keptEvents_.size() >= kMostKeptEvents) keptEvents_.erase(keptEvents_.begin());
-    keptEvents_.push_back(event);
+    KeepNewest(keptEvents_, event, kMostKeptEvents);
 }
 
 void Game::AddMessage(const std::string& text) {
     messages_.Add(text);
     if (!keepForClients_) return;
-    if (keptMessages_.size() >= kMostKeptMessages) keptMessages_.erase(keptMessages_.begin());
-    keptMessages_.push_back(text);
+    KeepNewest(keptMessages_, text, kMostKeptMessages);
 }
 
 std::vector<std::string> Game::TakeMessages() { return std::exchange(keptMessages_, {}); }
@@ -139,8 +151,7 @@ std::vector<std::string> Game::TakeMessages() { return std::exchange(keptMessage
 void Game::ShowTitleTo(int player, const std::string& text, float duration) {
     Arena::ShowTitleTo(player, text, duration);
     if (!keepForClients_ || !RemoteSlot(player)) return;
-    if (keptTitles_.size() >= kMostKeptMessages) keptTitles_.erase(keptTitles_.begin());
-    keptTitles_.push_back(KeptTitle{player, text, duration});
+    KeepNewest(keptTitles_, KeptTitle{player, text, duration}, kMostKeptMessages);
 }
 
 std::vector<Game::KeptTitle> Game::TakeTitles() { return std::exchange(keptTitles_, {}); }

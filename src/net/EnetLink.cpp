@@ -23,6 +23,17 @@ bool InitialiseOnce() {
 // the sessions keep the time-out themselves by the clock, and ENet's is the backstop.
 void Watch(ENetPeer* peer) { enet_peer_timeout(peer, 0, 2 * kTimeoutMs, 2 * kTimeoutMs); }
 
+// ENet would gather a packet of many megabytes, and queue as much per peer, before the game's
+// decoder looks at it. Nothing we send is larger than a packet the decoder takes, and a peer
+// has at most a window of map chunks and a few states on their way at once; past that, what
+// is reliable comes again and the rest was stale anyway.
+constexpr std::size_t kMostWaitingBytes = 16 * kMaxPacketBytes;
+
+void Bound(ENetHost* host) {
+    host->maximumPacketSize = kMaxPacketBytes;
+    host->maximumWaitingData = kMostWaitingBytes;
+}
+
 class EnetLink final : public NetLink {
 public:
     explicit EnetLink(ENetHost* host) : host_(host) {}
@@ -52,8 +63,11 @@ public:
         ENetPeer* target = PeerAt(peer);
         if (target == nullptr || bytes.empty()) return;
         const bool reliable = delivery == Delivery::Reliable;
-        ENetPacket* packet = enet_packet_create(bytes.data(), bytes.size(),
-                                                reliable ? ENET_PACKET_FLAG_RELIABLE : 0);
+        // A state over the datagram size is split; its pieces are not resent, as a lost state
+        // is stale by the time it would come again.
+        ENetPacket* packet = enet_packet_create(
+            bytes.data(), bytes.size(),
+            reliable ? ENET_PACKET_FLAG_RELIABLE : ENET_PACKET_FLAG_UNRELIABLE_FRAGMENT);
         if (packet == nullptr) return;
         if (enet_peer_send(target, reliable ? kReliableChannel : kSequencedChannel, packet) != 0)
             enet_packet_destroy(packet);
@@ -139,6 +153,7 @@ std::unique_ptr<NetLink> ListenOn(std::uint16_t port, int peers, std::string& wh
         why = "port " + std::to_string(port) + " cannot be had";
         return nullptr;
     }
+    Bound(host);
     return std::make_unique<EnetLink>(host);
 }
 
@@ -158,6 +173,7 @@ std::unique_ptr<NetLink> ConnectTo(const std::string& host, std::uint16_t port, 
         why = "the network could not be started";
         return nullptr;
     }
+    Bound(client);
     ENetPeer* peer = enet_host_connect(client, &address, kChannelCount, 0);
     if (peer == nullptr) {
         enet_host_destroy(client);

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "game/MatchState.h"
+
 // The numbers both ends of a network match agree on. A change to any message's layout raises
 // the version: a client of another version is refused at the handshake.
 inline constexpr std::uint16_t kProtocolVersion = 2;
@@ -16,7 +18,7 @@ inline constexpr std::size_t kMaxMapNameBytes = 64;
 inline constexpr std::size_t kMaxFigures = 64;
 inline constexpr std::size_t kMaxObjects = 400;
 inline constexpr std::size_t kMaxItems = 1024;
-inline constexpr std::size_t kMaxEvents = 128;
+inline constexpr std::size_t kMaxEvents = MatchState::kMostEvents;
 inline constexpr std::size_t kMaxCarried = 32;
 inline constexpr std::size_t kMapChunkBytes = 4096;
 inline constexpr std::uint32_t kMaxMapBytes = 16u << 20;

@@ -7,6 +7,7 @@
 #include "app/App.h"
 #include "app/ClientSession.h"
 #include "app/HostSession.h"
+#include "app/HostedMap.h"
 #include "console/Console.h"
 #include "game/Game.h"
 #include "net/Checksum.h"
@@ -80,7 +81,8 @@ protected:
 
     void Host(const std::string& map) {
         app_.StartMap(map, 4, 10, "ffa");
-        app_.StartNet(std::make_unique<HostSession>(std::make_unique<FakeLink>(wire_)));
+        app_.StartNet(std::make_unique<HostSession>(std::make_unique<FakeLink>(wire_),
+                                                    [this] { return now_; }));
         app_.Frame();
     }
     void Arrive(int peer, const ClientMessage& message) {
@@ -101,12 +103,29 @@ protected:
         }
         return found;
     }
+    // The step of the newest state sent to peer 1 over a few frames.
+    std::uint32_t NewestStep() {
+        for (int i = 0; i < HostSession::kStepsPerState; ++i)
+            app_.Frame();
+        const std::vector<Snapshot> states = Said<Snapshot>(1);
+        return states.empty() ? 0 : states.back().state.step;
+    }
     std::uint32_t MapChecksum(const std::string& map) { return Checksum(ReadAll(maps_ / map)); }
     std::string LogText() { return ReadAll(root_ / "Player" / "Log.txt"); }
     const std::string& LastConsoleLine() { return app_.GetConsole()->History().back(); }
 
     std::filesystem::path root_ = FreshTestFolder("net_session");
     std::filesystem::path maps_ = root_ / "Base" / "Maps";
+    // Peers that send every frame, as a client does, while the host's clock moves on.
+    void Wait(std::chrono::milliseconds span, std::initializer_list<int> heard) {
+        now_ += span;
+        for (const int peer : heard)
+            Arrive(peer, InputFrame{++sequence_, {}});
+        app_.Frame();
+    }
+
+    HostSession::Time now_;
+    std::uint32_t sequence_ = 0;
     Wire wire_;  // outlives the app and its session's link
     ManualClock clock_;
     App app_{GameFolders(root_ / "Base", root_ / "Player"), clock_, 1u};
@@ -127,6 +146,7 @@ TEST_F(NetSessionTest, HostTakesClientsAlongToANewMapAndLetsThemGoAtItsMenu) {
         Arrive(peer, Ready{MapChecksum("box.bwm")});
     app_.Frame();
     EXPECT_EQ(app_.CurrentGame()->PlayerName(2), "Bob");
+    const std::uint32_t lastOnBox = NewestStep();
 
     app_.ExecuteCommand("map yard 4");
     app_.Frame();
@@ -144,12 +164,14 @@ TEST_F(NetSessionTest, HostTakesClientsAlongToANewMapAndLetsThemGoAtItsMenu) {
     app_.Frame();
     EXPECT_EQ(app_.CurrentGame()->PlayerName(1), "Alice");
     EXPECT_EQ(app_.CurrentGame()->PlayerName(2), "Bob");
+    // A new match's states follow the last match's, not start again below them.
+    EXPECT_GT(NewestStep(), lastOnBox);
 
     // Bob says goodbye twice: he leaves once, and his place is free for the next.
     Arrive(2, Goodbye{});
     Arrive(2, Goodbye{});
     app_.Frame();
-    EXPECT_EQ(CountOf(LogText(), "Bob left; a bot plays fighter 2."), 1u);
+    EXPECT_EQ(CountOf(LogText(), "Bob left with 0 frags; a bot plays fighter 2."), 1u);
     Join(3, "Carol");
     app_.Frame();
     ASSERT_EQ(Said<Welcome>(3).size(), 1u);
@@ -239,4 +261,68 @@ TEST_F(NetSessionTest, AClientFollowsTheHostToAMapItDownloadsAndBackToItsMenu) {
     EXPECT_EQ(app_.Net(), nullptr);
     EXPECT_EQ(LastConsoleLine(), "The host left the match.");
     EXPECT_NE(LogText().find("The host left the match."), std::string::npos);
+}
+
+TEST_F(NetSessionTest, PeersThatDoNotComeToPlayAreLetGoAndAPlayerOnlyWhenSilent) {
+    using std::chrono::seconds;
+    Host("box.bwm");
+    wire_.arriving.push_back({NetEvent::Type::Connected, 1, {}});  // says nothing
+    Join(2, "Slow");                                               // never ready
+    Join(3, "Alice");
+    Arrive(3, Ready{MapChecksum("box.bwm")});
+    app_.Frame();
+    Wait(seconds(6), {2, 3});
+    EXPECT_EQ(wire_.disconnected, std::vector<int>{1});
+    while (now_.time_since_epoch() < ClientWatch::kJoinLimit)
+        Wait(seconds(4), {2, 3});
+    Wait(seconds(4), {2, 3});
+    const std::vector<Refusal> refusals = Said<Refusal>(2);
+    ASSERT_EQ(refusals.size(), 1u);
+    EXPECT_EQ(refusals[0].reason, "Joining took too long.");
+    EXPECT_EQ(wire_.released, std::vector<int>{2});
+    EXPECT_EQ(app_.CurrentGame()->PlayerName(2), "Alice");
+    Wait(seconds(6), {});
+    EXPECT_EQ(wire_.disconnected, (std::vector<int>{1, 3}));
+    EXPECT_NE(app_.CurrentGame()->PlayerName(2), "Alice");
+}
+
+TEST_F(NetSessionTest, AClientChattingTooFastIsCutOff) {
+    Host("box.bwm");
+    Join(1, "Alice");
+    Arrive(1, Ready{MapChecksum("box.bwm")});
+    app_.Frame();
+    const struct {
+        int seconds;
+        std::size_t heard;  // of the 20 lines said at once
+    } kBursts[] = {{0, 4}, {2, 2}, {10, 4}};
+    for (const auto& burst : kBursts) {
+        now_ += std::chrono::seconds(burst.seconds);
+        wire_.sent.clear();
+        for (int i = 0; i < 20; ++i)
+            Arrive(1, ChatLine{"spam"});
+        app_.Frame();
+        std::size_t heard = 0;
+        for (const TextLine& line : Said<TextLine>(1))
+            heard += line.text == "Alice: spam";
+        EXPECT_EQ(heard, burst.heard) << burst.seconds;
+    }
+    EXPECT_EQ(CountOf(LogText(), "Cut off Alice's chat"), 3u);
+}
+
+TEST(HostedMap, GoesInChunksThatMakeItUpAgainUnlessTooLargeToSend) {
+    const std::filesystem::path folder = FreshTestFolder("hosted_map");
+    for (const std::size_t size :
+         {std::size_t{0}, 2 * kMapChunkBytes + 5, std::size_t{kMaxMapBytes} + 1}) {
+        const std::string bytes(size, 'm');
+        WriteBytes(folder / "big.bwm", std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        HostedMap map;
+        map.Load(folder / "big.bwm");
+        EXPECT_EQ(map.Sendable(), size <= kMaxMapBytes) << size;
+        std::string joined;
+        for (const MapChunk& chunk : map.Chunks()) {
+            EXPECT_EQ(chunk.offset, joined.size());
+            joined += chunk.bytes;
+        }
+        EXPECT_EQ(joined, map.Sendable() ? bytes : "") << size;
+    }
 }

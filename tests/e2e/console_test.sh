@@ -45,10 +45,10 @@ wait_for_new_match
 grep -q "gunner7 plays fighter 1." "$work/host/Log.txt" || fail "the host has no gunner7"
 say "disconnect"
 for _ in $(seq 50); do
-    ! grep -q "gunner7 left; a bot plays fighter 1." "$work/host/Log.txt" || break
+    ! grep -q "gunner7 left with -\?[0-9]* frags; a bot plays fighter 1." "$work/host/Log.txt" || break
     sleep 0.2
 done
-grep -q "gunner7 left; a bot plays fighter 1." "$work/host/Log.txt" || fail "the host kept gunner7"
+grep -q "gunner7 left with -\?[0-9]* frags; a bot plays fighter 1." "$work/host/Log.txt" || fail "the host kept gunner7"
 grep -q "Connected to 127.0.0.1." "$user/Log.txt" || fail "no connection in the log"
 grep -q "Disconnected from 127.0.0.1." "$user/Log.txt" || fail "no disconnection in the log"
 kill $hostpid

@@ -105,9 +105,9 @@ kill -KILL $dave
 # The time-out is 5 s; the host looks once a frame.
 for _ in $(seq 24); do
     sleep 0.25
-    ! grep -q "Dave timed out; a bot plays fighter 1." "$work/host/Log.txt" || break
+    ! grep -q "Dave timed out with -\?[0-9]* frags; a bot plays fighter 1." "$work/host/Log.txt" || break
 done
-grep -q "Dave timed out; a bot plays fighter 1." "$work/host/Log.txt" || {
+grep -q "Dave timed out with -\?[0-9]* frags; a bot plays fighter 1." "$work/host/Log.txt" || {
     grep Dave "$work/host/Log.txt"
     fail "Dave's place was not given back within the time-out"
 }

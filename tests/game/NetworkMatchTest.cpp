@@ -101,9 +101,22 @@ TEST(NetworkMatch, ARemotePlayerIsDrivenByHisInputsAndGivenBack) {
     Steps(rig, *game, 5);
     EXPECT_EQ(alice.Weapons().CurrentIndex(), (weapon + 1) % alice.Weapons().Count());
 
+    // A bullet time pressed while dead is not saved up for the respawn.
+    alice.Die(0, *game);
+    input.presses[static_cast<std::size_t>(PressedCommand::BulletTime)] = 2;
+    game->SetRemoteInput(1, input);
+    while (!alice.InPlay())
+        Steps(rig, *game, 1);
+    Steps(rig, *game, 2);
+    EXPECT_EQ(alice.BulletTime(), 0.0f);
+
+    // The bot taking the place back starts from nothing, as a client does.
+    alice.Fragged(game->GetPlayer(0), *game);
+    ASSERT_NE(alice.Frags(), 0);
     game->ReleaseRemote(1);
     EXPECT_FALSE(game->RemoteSlot(1));
     EXPECT_EQ(game->PlayerName(1), bot);
+    EXPECT_EQ(alice.Frags(), 0);
 }
 
 TEST(NetworkMatch, AMirrorShowsTheHostsStateAndMakesItsEffects) {
