@@ -146,6 +146,10 @@ public:
     const GameFolders& Folders() const { return folders_; }
 
 private:
+    // What every caller passes to the sound system; it explains why neither matters.
+    static constexpr int kSoundVolume = 5;
+    static constexpr int kSoundFrequency = 22050;
+
     void DrawMenu();
     void AfterNetFrame();
     void OpenLog();
